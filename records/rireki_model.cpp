@@ -1,0 +1,110 @@
+#include "records/rireki_model.h"
+
+#include <array>
+
+namespace records {
+namespace {
+
+constexpr std::array<int, RirekiModel::kColumns> kWidths = {600, 1400, 1000, 600, 600,
+                                                            600, 755,  880,  980, 1025};
+
+} // namespace
+
+RirekiModel::RirekiModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+QString RirekiModel::ColumnTitle(int column) {
+    static const std::array<QString, kColumns> titles = {
+        QStringLiteral("回"),      QStringLiteral("日付"),   QStringLiteral("時間"),
+        QStringLiteral("問数"),    QStringLiteral("ＯＫ"),   QStringLiteral("ＮＧ"),
+        QStringLiteral("文字数"),  QStringLiteral("正解率"), QStringLiteral("秒当たり"),
+        QStringLiteral("表示秒数")};
+    return column >= 0 && column < kColumns ? titles[column] : QString();
+}
+
+int RirekiModel::ColumnWidthTwips(int column) {
+    return column >= 0 && column < kColumns ? kWidths[column] : 0;
+}
+
+Qt::Alignment RirekiModel::HeaderAlignment(int) {
+    return Qt::AlignCenter;
+}
+
+Qt::Alignment RirekiModel::DataAlignment(int column) {
+    if (column == 0 || column == 1 || column == 2)
+        return Qt::AlignCenter;
+    return Qt::AlignRight | Qt::AlignVCenter;
+}
+
+void RirekiModel::InitRirekiGrid() {
+    ClearRirekiGrid();
+}
+
+void RirekiModel::AddRirekiRow(const HistoryRecord& record) {
+    AddRirekiRows({record});
+}
+
+void RirekiModel::AddRirekiRows(const QList<HistoryRecord>& records) {
+    if (records.isEmpty())
+        return;
+    const int first = int(rows_.size());
+    beginInsertRows({}, first, first + int(records.size()) - 1);
+    rows_.append(records);
+    endInsertRows();
+}
+
+void RirekiModel::ScrollRirekiToEnd() {
+    if (RowCountWithHeader() > kVisibleRows + 1) {
+        topRow_ = int(rows_.size()) - 1;
+        emit scrollRequested(topRow_);
+    }
+}
+
+void RirekiModel::ClearRirekiGrid() {
+    beginResetModel();
+    rows_.clear();
+    topRow_ = 0;
+    endResetModel();
+}
+
+void RirekiModel::RemoveLastRow() {
+    if (rows_.isEmpty())
+        return;
+    const int last = int(rows_.size()) - 1;
+    beginRemoveRows({}, last, last);
+    rows_.removeLast();
+    endRemoveRows();
+    if (topRow_ > last - 1)
+        topRow_ = qMax(0, last - 1);
+}
+
+int RirekiModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int RirekiModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant RirekiModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_.size())
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return int(DataAlignment(index.column()));
+    if (role != Qt::DisplayRole)
+        return {};
+    if (index.column() == 0)
+        return QString::number(index.row() + 1);
+    return rows_[index.row()].fields().value(index.column() - 1);
+}
+
+QVariant RirekiModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole)
+        return ColumnTitle(section);
+    if (role == Qt::TextAlignmentRole)
+        return int(HeaderAlignment(section));
+    return {};
+}
+
+} // namespace records

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "records/history_file.h"
+
+#include <QAbstractTableModel>
+#include <QList>
+#include <QStringList>
+
+namespace records {
+
+// The results table: one numbered row per saved round under ten titled
+// columns. The header row is the view's horizontal header; column 0 holds
+// the row number and is drawn like a header by the view.
+class RirekiModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    static constexpr int kColumns = 10;
+    // Rows that fit below the header before the table has to scroll.
+    static constexpr int kVisibleRows = 6;
+
+    explicit RirekiModel(QObject* parent = nullptr);
+
+    static QString ColumnTitle(int column);
+    static int ColumnWidthTwips(int column);
+    static Qt::Alignment HeaderAlignment(int column);
+    static Qt::Alignment DataAlignment(int column);
+
+    void InitRirekiGrid();
+    void AddRirekiRow(const HistoryRecord& record);
+    // Appends many rows with one insertion, so a long history loads at once.
+    void AddRirekiRows(const QList<HistoryRecord>& records);
+    void ScrollRirekiToEnd();
+    void ClearRirekiGrid();
+    // Takes back the newest row, when its record could not be stored.
+    void RemoveLastRow();
+
+    // Row count including the header row.
+    int RowCountWithHeader() const { return int(rows_.size()) + 1; }
+    // First data row (0-based) asked to show right below the header.
+    int topRow() const { return topRow_; }
+    const HistoryRecord& record(int row) const { return rows_.at(row); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+
+signals:
+    void scrollRequested(int row);
+
+private:
+    QList<HistoryRecord> rows_;
+    int topRow_ = 0;
+};
+
+} // namespace records

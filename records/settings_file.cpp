@@ -1,0 +1,56 @@
+#include "records/settings_file.h"
+
+#include "records/cp932.h"
+#include "records/items.h"
+#include "records/text_file.h"
+
+#include <QSaveFile>
+
+namespace records {
+namespace {
+
+bool ParseNumber(const Item& item, long long& value) {
+    if (item.quoted || item.text.isEmpty())
+        return false;
+    bool ok = false;
+    value = item.text.toLongLong(&ok);
+    return ok;
+}
+
+} // namespace
+
+Settings LoadSettings(const QString& path) {
+    Settings settings;
+    QByteArray bytes;
+    // The settings line is tiny; a huge file is not a settings file.
+    if (ReadWholeFile(path, bytes, 4096) != ReadStatus::Ok)
+        return settings;
+    ItemReader reader(DecodeCp932(bytes));
+    long long jikan = 0, autoSave = 0;
+    if (reader.atEnd() || !ParseNumber(reader.next(), jikan) || reader.atEnd() ||
+        !ParseNumber(reader.next(), autoSave))
+        return settings;
+    settings.jikan = (jikan >= 1 && jikan <= 32767) ? int16_t(jikan) : int16_t(60);
+    settings.autoSave = (autoSave == 0 || autoSave == 1) ? int16_t(autoSave) : int16_t(1);
+    return settings;
+}
+
+QByteArray SettingsLine(const Settings& settings) {
+    return QByteArray::number(settings.jikan) + ',' + QByteArray::number(settings.autoSave) +
+           "\r\n";
+}
+
+bool SaveSettings(const QString& path, const Settings& settings) {
+    QSaveFile file(path);
+    // Unbuffered, so that a failing write is seen before the rename.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray line = SettingsLine(settings);
+    if (file.write(line) != line.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+
+} // namespace records

@@ -1,0 +1,8 @@
+#!/bin/bash
+# Installs what is missing, builds everything and runs every test.
+set -euo pipefail
+cd "$(dirname "$0")"
+./tools/setup.sh
+cmake -S . -B build -G Ninja
+cmake --build build
+ctest --test-dir build --output-on-failure

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// A scratch folder with helpers to put exact bytes in files and read them back.
+struct Folder {
+    QTemporaryDir dir;
+    QString path(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        f.write(bytes);
+    }
+    QByteArray read(const QString& name) const {
+        QFile f(path(name));
+        f.open(QIODevice::ReadOnly);
+        return f.readAll();
+    }
+    bool exists(const QString& name) const { return QFile::exists(path(name)); }
+};
+
+// Makes writes past the given size fail as on a full disk, for this process.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, oldHandler_);
+    }
+
+private:
+    rlimit old_{};
+    void (*oldHandler_)(int) = nullptr;
+};
