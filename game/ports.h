@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+namespace game {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Whole seconds of the round clock: counted from the local midnight before
+    // start-up on a monotonic clock, so it neither wraps at midnight nor jumps
+    // with the wall clock.
+    virtual int32_t Seconds() = 0;
+    // Local date and time, for saved results.
+    virtual QDateTime Now() = 0;
+};
+
+class Random {
+public:
+    virtual ~Random() = default;
+    // Re-seeds from the clock.
+    virtual void Reseed() = 0;
+    // Uniform in [0, 1).
+    virtual double Draw() = 0;
+};
+
+enum class Caption { Mondai, Ok, Ng, MojiT, Byou, Ritu };
+
+// What the round needs of the main window.
+class RoundWindow {
+public:
+    virtual ~RoundWindow() = default;
+    virtual void setCaption(Caption label, const QString& text) = 0;
+    virtual QString kaitouText() const = 0;
+    virtual void setKaitouText(const QString& text) = 0;
+    virtual void focusKaitou() = 0;
+    virtual void focusJisyo() = 0;
+    virtual void setStartEnabled(bool enabled) = 0;
+    // Countdown pictures 1 (red) to 3 (green).
+    virtual void setStartLampVisible(int index, bool visible) = 0;
+    virtual void setBarWidth(int twips) = 0;
+    virtual void clearSolved() = 0;
+    virtual void appendSolved(const QString& question) = 0;
+    virtual void showHistoryPanel() = 0;
+    // Modal "wrong" box; returns when the player closed it.
+    virtual void showWrongAnswerBox() = 0;
+    // The Save command, as if its button had been pressed.
+    virtual void saveResult() = 0;
+};
+
+} // namespace game

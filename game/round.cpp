@@ -1,0 +1,177 @@
+#include "game/round.h"
+
+#include "game/word_list.h"
+#include "records/figures.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace game {
+namespace {
+
+constexpr int16_t kInt16Max = std::numeric_limits<int16_t>::max();
+
+int16_t ClampToInt16(int64_t v) {
+    return int16_t(std::clamp<int64_t>(v, std::numeric_limits<int16_t>::min(), kInt16Max));
+}
+
+// ⌊n × r + 1⌋, kept within 1..n even for a generator at its edges.
+int DrawIndex(int n, double r) {
+    const double idx = std::floor(double(n) * r + 1.0);
+    return int(std::clamp(idx, 1.0, double(n)));
+}
+
+bool IsMark(QChar c) {
+    const auto cat = c.category();
+    return cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
+           cat == QChar::Mark_Enclosing;
+}
+
+} // namespace
+
+int16_t SaturatingAdd(int16_t value, qsizetype add) {
+    return ClampToInt16(int64_t(value) + int64_t(add));
+}
+
+QStringList SplitForShuffle(const QString& word) {
+    QStringList pieces;
+    for (qsizetype i = 0; i < word.size();) {
+        qsizetype len = 1;
+        if (word[i].isHighSurrogate() && i + 1 < word.size() && word[i + 1].isLowSurrogate())
+            len = 2;
+        while (i + len < word.size() && IsMark(word[i + len]))
+            ++len;
+        pieces.append(word.mid(i, len));
+        i += len;
+    }
+    return pieces;
+}
+
+bool SaveAllowed(const RoundState& s) {
+    return (s.intOk != 0 || s.intNg != 0) && !s.blnPlaying && !s.blnStartWait;
+}
+
+Round::Round(RoundState& state, RoundWindow& window, Clock& clock, Random& random,
+             QString jisyoPath)
+    : s_(state), window_(window), clock_(clock), random_(random), jisyoPath_(std::move(jisyoPath)) {
+}
+
+void Round::LoadPlayWords() {
+    const QStringList words = ReadWordList(jisyoPath_);
+    s_.intWordCount = int16_t(words.size());
+    s_.strJisyo.clear();
+    s_.strJisyo.reserve(words.size() + 1);
+    s_.strJisyo.append(QString()); // index 0 is never drawn
+    s_.strJisyo.append(words);
+}
+
+void Round::MakeQuestion() {
+    random_.Reseed();
+    s_.strMondai.clear();
+    if (s_.intWordCount < 1 || s_.strJisyo.size() <= s_.intWordCount) {
+        // No words: an empty question, nothing to answer but an empty box.
+        s_.strSeikai.clear();
+        window_.setCaption(Caption::Mondai, s_.strMondai);
+        return;
+    }
+    s_.strSeikai = s_.strJisyo[DrawIndex(s_.intWordCount, random_.Draw())];
+    lstMojiro_.append(SplitForShuffle(s_.strSeikai));
+    while (!lstMojiro_.isEmpty()) {
+        const int p = DrawIndex(int(lstMojiro_.size()), random_.Draw());
+        s_.strMondai += lstMojiro_[p - 1];
+        lstMojiro_.removeAt(p - 1);
+    }
+    window_.setCaption(Caption::Mondai, s_.strMondai);
+}
+
+void Round::cmdStart_Click() {
+    s_.intMoji = 0;
+    window_.setKaitouText(QString());
+    window_.setCaption(Caption::Mondai, QString());
+    s_.blnStartWait = true;
+    window_.setBarWidth(s_.intBarFull);
+    LoadPlayWords();
+    window_.clearSolved();
+    window_.showHistoryPanel();
+    lstMojiro_.clear();
+    for (Caption c : {Caption::Ok, Caption::Ng, Caption::MojiT, Caption::Byou, Caption::Ritu})
+        window_.setCaption(c, QString());
+    s_.intOk = 0;
+    s_.intNg = 0;
+    window_.setCaption(Caption::Ok, QStringLiteral("0"));
+    window_.setCaption(Caption::Ng, QStringLiteral("0"));
+    window_.setStartEnabled(false);
+}
+
+void Round::tmrStart_Timer() {
+    if (!s_.blnStartWait) {
+        s_.intStartStep = 0;
+        return;
+    }
+    for (int i = 1; i <= 3; ++i)
+        window_.setStartLampVisible(i, false);
+    s_.intStartStep = int16_t(std::min<int>(s_.intStartStep + 1, 3));
+    window_.setStartLampVisible(s_.intStartStep, true);
+    if (s_.intStartStep == 3) {
+        s_.blnStartWait = false;
+        MakeQuestion();
+        window_.focusKaitou();
+        s_.lngEndTime = clock_.Seconds() + s_.intJikan;
+        s_.blnPlaying = true;
+    }
+}
+
+void Round::tmrBp_Timer() {
+    if (!s_.blnPlaying)
+        return;
+    s_.intRemain = ClampToInt16(int64_t(s_.lngEndTime) - clock_.Seconds());
+    double w = 0;
+    if (s_.intJikan >= 1)
+        w = std::floor(double(s_.intRemain) / s_.intJikan * 100 * s_.intBarFull / 100);
+    else if (s_.intRemain > 0)
+        w = s_.intBarFull; // an impossible limit shows a full bar rather than dividing by 0
+    window_.setBarWidth(int(std::clamp(w, 0.0, double(std::numeric_limits<int>::max()))));
+    if (s_.intRemain >= 1)
+        return;
+
+    s_.blnPlaying = false;
+    window_.setStartEnabled(true);
+    window_.focusJisyo();
+    window_.setCaption(Caption::Byou, records::FormatSpeed(s_.intMoji, s_.intJikan));
+    window_.setCaption(Caption::Ritu, s_.intMoji != 0 ? records::FormatRate(s_.intOk, s_.intNg)
+                                                      : QStringLiteral("0.0%"));
+    window_.setCaption(Caption::MojiT, QString::number(s_.intMoji));
+    if (s_.intAutoSave == 1)
+        window_.saveResult();
+}
+
+void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
+    if (keyAscii == kKeyEsc)
+        window_.setCaption(Caption::Mondai, s_.strSeikai);
+    if (keyAscii != kKeyEnter)
+        return;
+    keyAscii = 0;
+    const QString answer = window_.kaitouText();
+    if (answer.isEmpty() && s_.strSeikai.isEmpty())
+        return; // no question yet: nothing to judge
+    if (answer != s_.strSeikai) {
+        window_.showWrongAnswerBox();
+        s_.intNg = SaturatingAdd(s_.intNg, 1);
+        window_.setCaption(Caption::Ng, QString::number(s_.intNg));
+    } else {
+        lstMojiro_.clear();
+        window_.appendSolved(s_.strMondai);
+        MakeQuestion();
+        s_.intOk = SaturatingAdd(s_.intOk, 1);
+        window_.setCaption(Caption::Ok, QString::number(s_.intOk));
+        s_.intMoji = SaturatingAdd(s_.intMoji, answer.size());
+    }
+    window_.setKaitouText(QString());
+}
+
+void Round::lblHint_Click() {
+    window_.setCaption(Caption::Mondai, s_.strSeikai);
+}
+
+} // namespace game

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "game/ports.h"
+#include "game/round_state.h"
+
+#include <QStringList>
+
+#include <cstdint>
+
+namespace game {
+
+constexpr int16_t kKeyEnter = 13;
+constexpr int16_t kKeyEsc = 27;
+
+// Adds to a 16-bit counter, stopping at its largest value instead of wrapping.
+int16_t SaturatingAdd(int16_t value, qsizetype add);
+
+// The characters of a word as the shuffle moves them: one code unit each, but a
+// surrogate pair or a base with its combining marks stays one piece.
+QStringList SplitForShuffle(const QString& word);
+
+// Save is accepted only in Idle and after at least one answer.
+bool SaveAllowed(const RoundState& state);
+
+// The round: Start, the countdown, the clock, judging and the hint.
+class Round {
+public:
+    Round(RoundState& state, RoundWindow& window, Clock& clock, Random& random, QString jisyoPath);
+
+    void cmdStart_Click();
+    void tmrStart_Timer();
+    void tmrBp_Timer();
+    // keyAscii is set to 0 when the key is taken here and must not reach the box.
+    void txtKaitou_KeyPress(int16_t& keyAscii);
+    void lblHint_Click();
+
+    void LoadPlayWords();
+    void MakeQuestion();
+
+    const QStringList& lstMojiro() const { return lstMojiro_; }
+
+private:
+    RoundState& s_;
+    RoundWindow& window_;
+    Clock& clock_;
+    Random& random_;
+    QString jisyoPath_;
+    QStringList lstMojiro_; // scratch list of the shuffle
+};
+
+} // namespace game

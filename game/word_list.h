@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace game {
+
+// At most this many words are used, the range of the 16-bit word count.
+constexpr int kMaxWords = 32767;
+
+// The words of the list in file order: blank items skipped, at most kMaxWords.
+// A missing or unreadable file gives the built-in sample list.
+QStringList ReadWordList(const QString& path);
+
+struct JisyoPanel {
+    QStringList words; // in Japanese collation order
+    QString caption;   // "登録ワード一覧 N個"
+};
+
+JisyoPanel FillJisyoPanel(const QString& path);
+
+// Sorts in Japanese collation order; words that collate equal keep a fixed order.
+void SortJapanese(QStringList& words);
+
+} // namespace game
