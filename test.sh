@@ -3,6 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 ./tools/setup.sh
-cmake -S . -B build -G Ninja
+cmake -S . -B build -G Ninja -DMOJIRO_TESTS=ON -DMOJIRO_BENCH=ON
 cmake --build build
 ctest --test-dir build --output-on-failure

@@ -1,0 +1,108 @@
+// Start-up costs: how soon the window is painted and how long the word panel
+// and a long history take, with small and large files.
+#include "game/system_ports.h"
+#include "game/word_list.h"
+#include "records/history_file.h"
+#include "records/rireki_model.h"
+#include "ui/frm_main.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void WriteWords(const QString& path, int count) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    static const char* kana[] = {"\x82\xA0", "\x82\xA2", "\x82\xA4", "\x82\xA6", "\x82\xA8",
+                                 "\x82\xA9", "\x82\xAB", "\x82\xAD", "\x82\xAF", "\x82\xB1"};
+    for (int i = 0; i < count; ++i) {
+        QByteArray word;
+        for (int n = i + 1; n > 0; n /= 10)
+            word += kana[n % 10];
+        f.write(word + "\r\n");
+    }
+}
+
+void WriteHistory(const QString& path, int count) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    const QByteArray line = records::HistoryLine(
+        records::MakeHistoryRecord(20, 5, 90, 60, QDateTime(QDate(2024, 5, 1), QTime(21, 3, 45))));
+    for (int i = 0; i < count; ++i)
+        f.write(line);
+}
+
+// Records when the window is first painted.
+class FirstPaint : public QObject {
+public:
+    QElapsedTimer clock;
+    qint64 paintedAt = -1;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && paintedAt < 0)
+            paintedAt = clock.nsecsElapsed();
+        return false;
+    }
+};
+
+void BM_WindowPainted(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    WriteWords("辞書.txt", int(state.range(0)));
+    game::SystemClock clock;
+    game::SystemRandom random;
+    for (auto _ : state) {
+        ui::frmMain w(clock, random);
+        FirstPaint probe;
+        w.installEventFilter(&probe);
+        probe.clock.start();
+        w.Form_Load();
+        const qint64 total = probe.clock.nsecsElapsed();
+        state.SetIterationTime(double(probe.paintedAt) / 1e9);
+        state.counters["whole_start_ms"] = double(total) / 1e6;
+    }
+    QDir::setCurrent(old);
+}
+BENCHMARK(BM_WindowPainted)->Arg(3)->Arg(32767)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_FillJisyoPanel(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("辞書.txt");
+    WriteWords(path, int(state.range(0)));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game::FillJisyoPanel(path));
+}
+BENCHMARK(BM_FillJisyoPanel)->Arg(3)->Arg(32767)->Unit(benchmark::kMillisecond);
+
+void BM_LoadHistoryIntoTable(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("履歴.txt");
+    WriteHistory(path, int(state.range(0)));
+    for (auto _ : state) {
+        records::RirekiModel model;
+        model.AddRirekiRows(records::LoadHistory(path).records);
+        model.ScrollRirekiToEnd();
+        benchmark::DoNotOptimize(model.rowCount());
+    }
+}
+BENCHMARK(BM_LoadHistoryIntoTable)->Arg(20)->Arg(32766)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    ui::UseClassicStyle();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

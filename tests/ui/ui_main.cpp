@@ -1,0 +1,12 @@
+#include "ui/look.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ui::UseClassicStyle();
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,523 @@
+#include "ui/frm_main.h"
+
+#include "game/word_list.h"
+#include "records/history_file.h"
+#include "records/settings_file.h"
+#include "ui/look.h"
+#include "ui/widgets.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QScreen>
+#include <QStringListModel>
+#include <QTableView>
+#include <QTimer>
+#include <QToolButton>
+
+namespace ui {
+namespace {
+
+const QString kJisyoFile = QStringLiteral("辞書.txt");
+const QString kSettingsFile = QStringLiteral("設定.txt");
+const QString kHistoryFile = QStringLiteral("履歴.txt");
+const QColor kIvory(255, 255, 240);
+
+void Place(QWidget* w, int left, int top, int width, int height) {
+    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
+}
+
+QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
+                           const QString& picture, const QString& tip) {
+    auto* b = new QToolButton(parent);
+    b->setObjectName(name);
+    b->setText(caption);
+    b->setIcon(QIcon(picture));
+    b->setIconSize(QSize(32, 32));
+    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    b->setFocusPolicy(Qt::StrongFocus);
+    b->setToolTip(tip);
+    b->setAccessibleName(caption);
+    b->setAccessibleDescription(tip);
+    return b;
+}
+
+QLabel* FigureLabel(QWidget* parent, const QString& name, const QString& placeholder,
+                    const QColor& colour, const QString& accessible) {
+    auto* l = new QLabel(placeholder, parent);
+    l->setObjectName(name);
+    l->setFont(GothicFont(27));
+    l->setAlignment(Qt::AlignCenter);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setLineWidth(1);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, colour);
+    l->setPalette(p);
+    l->setAccessibleName(accessible);
+    return l;
+}
+
+void SetColours(QWidget* w, const QColor& text, const QColor& background, bool fill) {
+    QPalette p = w->palette();
+    if (text.isValid()) {
+        p.setColor(QPalette::WindowText, text);
+        p.setColor(QPalette::Text, text);
+    }
+    if (background.isValid()) {
+        p.setColor(QPalette::Window, background);
+        p.setColor(QPalette::Base, background);
+    }
+    w->setPalette(p);
+    w->setAutoFillBackground(fill);
+}
+
+} // namespace
+
+frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      clock_(clock), rirekiModel_(new records::RirekiModel(this)),
+      jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
+    InitPictures();
+    InstallFontSubstitutes();
+    runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("モジロタイピング"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/start.ico")));
+    setFixedSize(631, 452);
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    CreateControls();
+    ArrangeOrder();
+
+    tmrStart = new QTimer(this);
+    tmrBp = new QTimer(this);
+    tmrStart->setInterval(1000);
+    tmrBp->setInterval(1000);
+    connect(tmrStart, &QTimer::timeout, this, [this] { tmrStart_Timer(); });
+    connect(tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
+    tmrStart->start();
+    tmrBp->start();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::CreateControls() {
+    cmdStart = PictureButton(this, "cmdStart", "スタート", ":/pictures/start.ico",
+                             "ゲームをスタートします");
+    cmdHozon = PictureButton(this, "cmdHozon", "保存", ":/pictures/save.ico", "データを保存します");
+    cmdClear = PictureButton(this, "cmdClear", "クリア", ":/pictures/clear.ico",
+                             "履歴データをクリアします");
+    cmdHelp =
+        PictureButton(this, "cmdHelp", "ヘルプ", ":/pictures/help.ico", "ヘルプファイルを開きます");
+    cmdEnd = PictureButton(this, "cmdEnd", "終了", ":/pictures/end.ico", "プログラムを終了します");
+    Place(cmdStart, 5175, 150, 840, 915);
+    Place(cmdHozon, 6000, 150, 840, 915);
+    Place(cmdClear, 6825, 150, 840, 915);
+    Place(cmdHelp, 7650, 150, 840, 915);
+    Place(cmdEnd, 8475, 150, 840, 915);
+    connect(cmdStart, &QToolButton::clicked, this, [this] { cmdStart_Click(); });
+    connect(cmdHozon, &QToolButton::clicked, this, [this] { cmdHozon_Click(); });
+    connect(cmdClear, &QToolButton::clicked, this, [this] { cmdClear_Click(); });
+    connect(cmdHelp, &QToolButton::clicked, this, [this] { cmdHelp_Click(); });
+    connect(cmdEnd, &QToolButton::clicked, this, [this] { cmdEnd_Click(); });
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName("Image1");
+    Image1->setPixmap(QPixmap(":/pictures/title.gif"));
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setAccessibleName("モジロタイピング");
+    Place(Image1, 225, 150, 4770, 915);
+
+    // The etched separator: a black line with a white one a pixel below.
+    Line1_1 = new ColourBox(Qt::black, this);
+    Line1_1->setObjectName("Line1_1");
+    Line1_1->setGeometry(Px(150), Px(1260), Px(9300) - Px(150), 1);
+    Line1_0 = new ColourBox(Qt::white, this);
+    Line1_0->setObjectName("Line1_0");
+    Line1_0->setGeometry(Px(150), Px(1275), Px(9300) - Px(150), 1);
+
+    auto* frame1 = new QGroupBox(this);
+    Frame1 = frame1;
+    Frame1->setObjectName("Frame1");
+    Place(Frame1, 130, 1300, 9240, 5370);
+
+    for (int i = 1; i <= 3; ++i) {
+        static const char* pictures[] = {"", ":/pictures/light_red.ico",
+                                         ":/pictures/light_amber.ico",
+                                         ":/pictures/light_green.ico"};
+        static const char* names[] = {"", "赤", "黄", "青"};
+        imgStart[i] = new QLabel(Frame1);
+        imgStart[i]->setObjectName(QStringLiteral("imgStart_%1").arg(i));
+        imgStart[i]->setPixmap(QIcon(pictures[i]).pixmap(32, 32));
+        imgStart[i]->setAccessibleName(QStringLiteral("カウントダウン"));
+        imgStart[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
+        Place(imgStart[i], 180, 270, 480, 480);
+    }
+
+    Label1 = new QLabel("プレイ秒数", Frame1);
+    Label1->setObjectName("Label1");
+    Label1->setFont(GothicFont(15));
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Place(Label1, 900, 195, 1155, 330);
+
+    cboJikan = new JikanCombo(Frame1);
+    cboJikan->setObjectName("cboJikan");
+    cboJikan->setFont(GothicFont(19));
+    cboJikan->setEditText("Combo1");
+    SetColours(cboJikan, {}, kIvory, false);
+    cboJikan->setAccessibleName("プレイ秒数");
+    Place(cboJikan, 900, 450, 1065, 405);
+    connect(cboJikan, &QComboBox::activated, this, [this] { cboJikan_Click(); });
+
+    chkAs = new QToolButton(Frame1);
+    chkAs->setObjectName("chkAs");
+    chkAs->setCheckable(true);
+    chkAs->setIcon(QIcon(QPixmap(":/pictures/autosave.bmp")));
+    chkAs->setIconSize(QSize(16, 16));
+    chkAs->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    chkAs->setFocusPolicy(Qt::StrongFocus);
+    chkAs->setToolTip("履歴の自動保存を制御します");
+    chkAs->setAccessibleName("自動保存");
+    chkAs->setAccessibleDescription("履歴の自動保存を制御します");
+    Place(chkAs, 2100, 450, 420, 420);
+    connect(chkAs, &QToolButton::clicked, this, [this] { chkAs_Click(); });
+
+    Frame2 = new QGroupBox(Frame1);
+    Frame2->setObjectName("Frame2");
+    Place(Frame2, 2670, 135, 6330, 735);
+    lblOk = FigureLabel(Frame2, "lblOk", "999", QColor(0, 128, 0), "正解数");
+    lblNg = FigureLabel(Frame2, "lblNg", "999", QColor(255, 0, 0), "間違い数");
+    lblMoji_T = FigureLabel(Frame2, "lblMoji_T", "9999", QColor(128, 0, 0), "文字数");
+    lblRitu = FigureLabel(Frame2, "lblRitu", "100.0%", QColor(0, 0, 0), "正解率");
+    lblByou = FigureLabel(Frame2, "lblByou", "2.63/秒", QColor(0, 0, 128), "秒当たり文字数");
+    Place(lblOk, 150, 180, 810, 465);
+    Place(lblNg, 1050, 180, 810, 465);
+    Place(lblMoji_T, 1950, 180, 930, 465);
+    Place(lblRitu, 3000, 180, 1455, 465);
+    Place(lblByou, 4500, 180, 1680, 465);
+
+    shpJikanB = new ColourBox(QColor(255, 0, 0), Frame1);
+    shpJikanB->setObjectName("shpJikanB");
+    Place(shpJikanB, 225, 945, kBarDesignWidth, 75);
+    shpJikanK = new ColourBox(QColor(0, 255, 0), Frame1);
+    shpJikanK->setObjectName("shpJikanK");
+    shpJikanK->setAccessibleName("残り時間");
+    Place(shpJikanK, 225, 945, kBarDesignWidth, 75);
+
+    lblHint = new TagLabel("　問題", Frame1);
+    lblHint->setObjectName("lblHint");
+    lblHint->setFont(GothicFont(16));
+    lblHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    lblHint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblHint->setToolTip("クリックすると元の文字がわかります");
+    lblHint->setAccessibleName("問題");
+    lblHint->setAccessibleDescription("クリックすると元の文字がわかります");
+    SetColours(lblHint, Qt::white, QColor(0, 192, 192), true);
+    Place(lblHint, 225, 1080, 390, 975);
+    connect(lblHint, &TagLabel::clicked, this, [this] { lblHint_Click(); });
+
+    lblMondai = new QLabel("かぼちゃ", Frame1);
+    lblMondai->setObjectName("lblMondai");
+    lblMondai->setFont(GothicFont(51));
+    lblMondai->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblMondai->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblMondai->setAccessibleName("問題");
+    Place(lblMondai, 600, 1080, 5805, 975);
+
+    Label2 = new TagLabel("　解答", Frame1);
+    Label2->setObjectName("Label2");
+    Label2->setFont(GothicFont(16));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    SetColours(Label2, Qt::white, QColor(255, 128, 128), true);
+    Place(Label2, 225, 2100, 390, 1005);
+
+    txtKaitou = new KaitouEdit("かぼちゃ", Frame1);
+    txtKaitou->setObjectName("txtKaitou");
+    txtKaitou->setFont(GothicFont(51));
+    txtKaitou->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetColours(txtKaitou, {}, kIvory, false);
+    txtKaitou->setAccessibleName("解答");
+    txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
+    Place(txtKaitou, 600, 2100, 5790, 1005);
+
+    fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
+    fraJisyo->setObjectName("fraJisyo");
+    fraJisyo->setAutoFillBackground(true);
+    Place(fraJisyo, 6525, 1125, 2490, 1965);
+    connect(fraJisyo, &ClickFrame::surfaceClicked, this, [this] { fraJisyo_Click(); });
+    lstJisyo = new QListView(fraJisyo);
+    lstJisyo->setObjectName("lstJisyo");
+    lstJisyo->setModel(jisyoModel_);
+    lstJisyo->setUniformItemSizes(true);
+    lstJisyo->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    SetColours(lstJisyo, {}, kIvory, false);
+    lstJisyo->setAccessibleName("登録ワード一覧");
+    Place(lstJisyo, 150, 300, 2190, 1500);
+
+    frmRireki = new ClickFrame("モジロ履歴", Frame1);
+    frmRireki->setObjectName("frmRireki");
+    frmRireki->setAutoFillBackground(true); // it covers the word-list panel
+    Place(frmRireki, 6525, 1125, 2490, 1965);
+    connect(frmRireki, &ClickFrame::surfaceClicked, this, [this] { frmRireki_Click(); });
+    lstRireki = new QListWidget(frmRireki);
+    lstRireki->setObjectName("lstRireki");
+    SetColours(lstRireki, {}, kIvory, false);
+    lstRireki->setAccessibleName("モジロ履歴");
+    Place(lstRireki, 150, 300, 2190, 1500);
+    frmRireki->hide();
+
+    msgRireki = new QTableView(Frame1);
+    msgRireki->setObjectName("msgRireki");
+    msgRireki->setModel(rirekiModel_);
+    msgRireki->setFont(GothicFont(12));
+    msgRireki->setItemDelegate(new RirekiDelegate(palette().color(QPalette::Base), msgRireki));
+    msgRireki->verticalHeader()->hide();
+    msgRireki->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    msgRireki->verticalHeader()->setDefaultSectionSize(msgRireki->fontMetrics().height() + 4);
+    msgRireki->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    msgRireki->horizontalHeader()->setHighlightSections(false);
+    msgRireki->horizontalHeader()->setSectionsClickable(false);
+    msgRireki->horizontalHeader()->setFixedHeight(msgRireki->fontMetrics().height() + 4);
+    for (int c = 0; c < records::RirekiModel::kColumns; ++c)
+        msgRireki->setColumnWidth(c, Px(records::RirekiModel::ColumnWidthTwips(c)));
+    msgRireki->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    msgRireki->setSelectionMode(QAbstractItemView::SingleSelection);
+    msgRireki->setWordWrap(false);
+    msgRireki->setCornerButtonEnabled(false);
+    {
+        QPalette p = msgRireki->palette();
+        p.setColor(QPalette::Base, QColor(128, 128, 128)); // the empty area behind the cells
+        p.setColor(QPalette::Mid, QColor(192, 192, 192));  // grid lines
+        msgRireki->setPalette(p);
+    }
+    msgRireki->setAccessibleName("履歴");
+    Place(msgRireki, 225, 3225, 8790, 1965);
+    connect(rirekiModel_, &records::RirekiModel::scrollRequested, this, [this](int row) {
+        msgRireki->scrollTo(rirekiModel_->index(row, 0), QAbstractItemView::PositionAtTop);
+    });
+}
+
+void frmMain::ArrangeOrder() {
+    // Back to front: each raise() puts a control in front of those raised before.
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             shpJikanB, lblMondai, shpJikanK, imgStart[3], imgStart[2], imgStart[1], Label1,
+             lblHint, Label2, cboJikan, Frame2, chkAs, msgRireki, txtKaitou, fraJisyo, frmRireki})
+        w->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{lblByou, lblRitu, lblNg, lblOk})
+        w->raise();
+    for (QWidget* w : std::initializer_list<QWidget*>{Line1_0, Line1_1, Image1, Frame1, cmdStart,
+                                                      cmdHozon, cmdClear, cmdHelp, cmdEnd})
+        w->raise();
+
+    const std::initializer_list<QWidget*> tabs = {cmdStart,  cmdHozon, cmdClear, cmdHelp,
+                                                  cmdEnd,    cboJikan, chkAs,    msgRireki,
+                                                  txtKaitou, lstJisyo, lstRireki};
+    QWidget* previous = nullptr;
+    for (QWidget* w : tabs) {
+        if (previous)
+            setTabOrder(previous, w);
+        previous = w;
+    }
+}
+
+void frmMain::Form_Load() {
+    state_.strHelpFile = QStringLiteral("ZkHelp.chm");
+    rirekiModel_->InitRirekiGrid();
+    const records::HistoryLoad history = records::LoadHistory(kHistoryFile);
+    rirekiModel_->AddRirekiRows(history.records);
+    rirekiModel_->ScrollRirekiToEnd();
+
+    if (!isVisible()) {
+        if (QScreen* screen = QGuiApplication::primaryScreen()) {
+            const QRect area = screen->availableGeometry();
+            move(area.center() - QPoint(width() / 2, height() / 2));
+        }
+        show();
+    }
+    cmdStart->setFocus();
+    // Paint the window before the word list is read.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    if (rirekiModel_->topRow() > 0)
+        msgRireki->scrollTo(rirekiModel_->index(rirekiModel_->topRow(), 0),
+                            QAbstractItemView::PositionAtTop);
+
+    const records::Settings settings = records::LoadSettings(kSettingsFile);
+    state_.intJikan = settings.jikan;
+    state_.intAutoSave = settings.autoSave;
+    chkAs->setChecked(state_.intAutoSave == 1); // setChecked does not emit clicked
+
+    for (int s = 10; s <= 180; s += 10)
+        cboJikan->addItem(QString::number(s));
+    const QString jikan = QString::number(state_.intJikan);
+    cboJikan->setCurrentIndex(cboJikan->findText(jikan));
+    cboJikan->setEditText(jikan);
+
+    const game::JisyoPanel panel = game::FillJisyoPanel(kJisyoFile);
+    jisyoModel_->setStringList(panel.words);
+    fraJisyo->setTitle(panel.caption);
+
+    state_.intBarFull = kBarDesignWidth;
+
+    txtKaitou->setText(QString());
+    for (game::Caption c : {game::Caption::Mondai, game::Caption::Ok, game::Caption::Ng,
+                            game::Caption::MojiT, game::Caption::Byou, game::Caption::Ritu})
+        setCaption(c, QString());
+}
+
+QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& title,
+                                         const QString& text, QMessageBox::StandardButtons buttons,
+                                         QMessageBox::StandardButton defaultButton) {
+    QMessageBox box(icon, title, text, buttons, this);
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    return runBox(box);
+}
+
+void frmMain::SaveSettingsQuietly() {
+    // The new value is in effect already; a file that cannot be written is not
+    // worth interrupting the player for.
+    records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave});
+}
+
+void frmMain::cboJikan_Click() {
+    bool ok = false;
+    const int value = cboJikan->currentText().trimmed().toInt(&ok);
+    if (!ok || value < 1 || value > 32767)
+        return;
+    state_.intJikan = int16_t(value);
+    SaveSettingsQuietly();
+}
+
+void frmMain::chkAs_Click() {
+    state_.intAutoSave = chkAs->isChecked() ? 1 : 0;
+    SaveSettingsQuietly();
+}
+
+void frmMain::cmdHozon_Click() {
+    if (!game::SaveAllowed(state_))
+        return;
+    const records::HistoryRecord record = records::MakeHistoryRecord(
+        state_.intOk, state_.intNg, state_.intMoji, state_.intJikan, clock_.Now());
+    rirekiModel_->AddRirekiRow(record);
+    rirekiModel_->ScrollRirekiToEnd();
+    if (!records::AppendHistory(kHistoryFile, record)) {
+        rirekiModel_->RemoveLastRow();
+        Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
+            QStringLiteral("結果を履歴.txtに保存できませんでした。"), QMessageBox::Ok,
+            QMessageBox::Ok);
+    }
+}
+
+void frmMain::cmdClear_Click() {
+    const auto answer = Box(QMessageBox::Warning, QStringLiteral("クリア確認"),
+                            QStringLiteral("履歴データをクリアします。よろしいですか？"),
+                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    if (answer != QMessageBox::Ok)
+        return;
+    if (!records::ClearHistory(kHistoryFile)) {
+        Box(QMessageBox::Warning, QStringLiteral("クリアエラー"),
+            QStringLiteral("履歴データをクリアできませんでした。"), QMessageBox::Ok,
+            QMessageBox::Ok);
+        return;
+    }
+    rirekiModel_->ClearRirekiGrid();
+    Box(QMessageBox::Information, QStringLiteral("クリア終了"),
+        QStringLiteral("履歴データをクリアしました"), QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void frmMain::cmdHelp_Click() {
+    // The help viewer for strHelpFile is not built yet; the button stays quiet.
+}
+
+void frmMain::cmdEnd_Click() {
+    // Help windows would be closed here first, once there is a help viewer.
+    QCoreApplication::exit(0);
+}
+
+void frmMain::fraJisyo_Click() {
+    frmRireki->show();
+}
+
+void frmMain::frmRireki_Click() {
+    frmRireki->hide();
+}
+
+void frmMain::setCaption(game::Caption label, const QString& text) {
+    switch (label) {
+    case game::Caption::Mondai:
+        lblMondai->setText(text);
+        break;
+    case game::Caption::Ok:
+        lblOk->setText(text);
+        break;
+    case game::Caption::Ng:
+        lblNg->setText(text);
+        break;
+    case game::Caption::MojiT:
+        lblMoji_T->setText(text);
+        break;
+    case game::Caption::Byou:
+        lblByou->setText(text);
+        break;
+    case game::Caption::Ritu:
+        lblRitu->setText(text);
+        break;
+    }
+}
+
+QString frmMain::kaitouText() const {
+    return txtKaitou->text();
+}
+
+void frmMain::setKaitouText(const QString& text) {
+    txtKaitou->setText(text);
+}
+
+void frmMain::focusKaitou() {
+    txtKaitou->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::focusJisyo() {
+    lstJisyo->setFocus(Qt::OtherFocusReason);
+}
+
+void frmMain::setStartEnabled(bool enabled) {
+    cmdStart->setEnabled(enabled);
+}
+
+void frmMain::setStartLampVisible(int index, bool visible) {
+    if (index < 1 || index > 3)
+        return;
+    imgStart[index]->setVisible(visible);
+}
+
+void frmMain::setBarWidth(int twips) {
+    shpJikanK->resize(Px(std::min(twips, 1 << 24)), shpJikanK->height());
+    shpJikanK->setAccessibleDescription(
+        state_.blnPlaying ? QStringLiteral("残り %1 秒").arg(state_.intRemain) : QString());
+}
+
+void frmMain::clearSolved() {
+    lstRireki->clear();
+}
+
+void frmMain::appendSolved(const QString& question) {
+    lstRireki->addItem(question);
+}
+
+void frmMain::showHistoryPanel() {
+    frmRireki->show();
+}
+
+void frmMain::showWrongAnswerBox() {
+    Box(QMessageBox::Critical, QStringLiteral("間違い"), QStringLiteral("違います！！"),
+        QMessageBox::Ok, QMessageBox::Ok);
+}
+
+} // namespace ui

@@ -1,0 +1,134 @@
+#pragma once
+
+#include "game/ports.h"
+#include "game/round.h"
+#include "game/round_state.h"
+#include "records/rireki_model.h"
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QListView;
+class QListWidget;
+class QStringListModel;
+class QTableView;
+class QTimer;
+class QToolButton;
+
+namespace ui {
+
+class ClickFrame;
+class ColourBox;
+class TagLabel;
+class JikanCombo;
+class KaitouEdit;
+
+// Twips to pixels at 96 dots per inch, rounded to the nearest pixel.
+constexpr int Px(int twips) {
+    return (2 * twips + 15) / 30;
+}
+
+// The one window of the game: its controls by their names, the two timers and
+// the handlers of their events.
+class frmMain : public QWidget, public game::RoundWindow {
+    Q_OBJECT
+public:
+    // Files are looked for in the working directory.
+    frmMain(game::Clock& clock, game::Random& random, QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    // Runs a modal box and returns the button pressed; tests answer it themselves.
+    std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
+
+    void Form_Load();
+
+    void cmdStart_Click() { round_.cmdStart_Click(); }
+    void tmrStart_Timer() { round_.tmrStart_Timer(); }
+    void tmrBp_Timer() { round_.tmrBp_Timer(); }
+    void txtKaitou_KeyPress(int16_t& keyAscii) { round_.txtKaitou_KeyPress(keyAscii); }
+    void lblHint_Click() { round_.lblHint_Click(); }
+    void cboJikan_Click();
+    void chkAs_Click();
+    void cmdHozon_Click();
+    void cmdClear_Click();
+    void cmdHelp_Click();
+    void cmdEnd_Click();
+    void fraJisyo_Click();
+    void frmRireki_Click();
+
+    game::RoundState& state() { return state_; }
+    const game::Round& round() const { return round_; }
+    records::RirekiModel& rirekiModel() { return *rirekiModel_; }
+
+    // RoundWindow
+    void setCaption(game::Caption label, const QString& text) override;
+    QString kaitouText() const override;
+    void setKaitouText(const QString& text) override;
+    void focusKaitou() override;
+    void focusJisyo() override;
+    void setStartEnabled(bool enabled) override;
+    void setStartLampVisible(int index, bool visible) override;
+    void setBarWidth(int twips) override;
+    void clearSolved() override;
+    void appendSolved(const QString& question) override;
+    void showHistoryPanel() override;
+    void showWrongAnswerBox() override;
+    void saveResult() override { cmdHozon_Click(); }
+
+    // Controls, named as in the design of the window.
+    QToolButton* cmdStart;
+    QToolButton* cmdHozon;
+    QToolButton* cmdClear;
+    QToolButton* cmdHelp;
+    QToolButton* cmdEnd;
+    QLabel* Image1;
+    ColourBox* Line1_0; // white, lower
+    ColourBox* Line1_1; // black, upper
+    QWidget* Frame1;
+    std::array<QLabel*, 4> imgStart{}; // 1 to 3; 0 unused
+    QLabel* Label1;
+    JikanCombo* cboJikan;
+    QToolButton* chkAs;
+    QWidget* Frame2;
+    QLabel* lblOk;
+    QLabel* lblNg;
+    QLabel* lblMoji_T;
+    QLabel* lblRitu;
+    QLabel* lblByou;
+    ColourBox* shpJikanB;
+    ColourBox* shpJikanK;
+    TagLabel* lblHint;
+    QLabel* lblMondai;
+    TagLabel* Label2;
+    KaitouEdit* txtKaitou;
+    ClickFrame* fraJisyo;
+    QListView* lstJisyo;
+    ClickFrame* frmRireki;
+    QListWidget* lstRireki;
+    QTableView* msgRireki;
+    QTimer* tmrStart;
+    QTimer* tmrBp;
+
+    static constexpr int kBarDesignWidth = 8745; // twips
+
+private:
+    void CreateControls();
+    void ArrangeOrder();
+    QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& title,
+                                    const QString& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton);
+    void SaveSettingsQuietly();
+
+    game::RoundState state_;
+    game::Clock& clock_;
+    records::RirekiModel* rirekiModel_;
+    QStringListModel* jisyoModel_;
+    game::Round round_;
+};
+
+} // namespace ui

@@ -1,0 +1,46 @@
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
+
+static void InitPicturesResource() {
+    Q_INIT_RESOURCE(pictures);
+}
+
+namespace ui {
+namespace {
+
+const QString kGothic = QStringLiteral("ＭＳ Ｐゴシック");
+
+} // namespace
+
+QFont GothicFont(int pixelSize) {
+    QFont font(kGothic);
+    font.setPixelSize(pixelSize);
+    font.setWeight(QFont::Normal);
+    font.setItalic(false);
+    font.setUnderline(false);
+    font.setStyleHint(QFont::SansSerif);
+    return font;
+}
+
+void InstallFontSubstitutes() {
+    if (QFont::substitutes(kGothic).isEmpty())
+        QFont::insertSubstitutions(
+            kGothic, {QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("VL PGothic"), QStringLiteral("Noto Sans CJK JP")});
+}
+
+void UseClassicStyle() {
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows"))) {
+        QApplication::setStyle(style);
+        QApplication::setPalette(style->standardPalette());
+    }
+}
+
+void InitPictures() {
+    InitPicturesResource();
+}
+
+} // namespace ui

@@ -1,0 +1,136 @@
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionHeader>
+
+namespace ui {
+
+void ClickFrame::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    QGroupBox::mousePressEvent(event);
+}
+
+void ClickFrame::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    QGroupBox::mouseReleaseEvent(event);
+    if (click)
+        emit surfaceClicked();
+}
+
+void TagLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QRect area = contentsRect();
+    const int lineHeight = fontMetrics().height();
+    int y = area.top();
+    for (qsizetype i = 0; i < text().size(); ++i) {
+        qsizetype len = text()[i].isHighSurrogate() && i + 1 < text().size() ? 2 : 1;
+        painter.drawText(QRect(area.left(), y, area.width(), lineHeight),
+                         Qt::AlignHCenter | Qt::AlignTop, text().mid(i, len));
+        i += len - 1;
+        y += lineHeight;
+    }
+}
+
+void TagLabel::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void TagLabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void KaitouEdit::keyPressEvent(QKeyEvent* event) {
+    int16_t code = 0;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        code = 13;
+        break;
+    case Qt::Key_Escape:
+        code = 27;
+        break;
+    default:
+        if (!event->text().isEmpty())
+            code = int16_t(event->text().at(0).unicode());
+        break;
+    }
+    if (code != 0 && keyPress) {
+        keyPress(code);
+        if (code == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ColourBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), colour_);
+}
+
+JikanCombo::JikanCombo(QWidget* parent) : QComboBox(parent) {
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    lineEdit()->installEventFilter(this);
+}
+
+bool JikanCombo::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true; // Enter in the field would pick the matching item
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void JikanCombo::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void RirekiDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
+    if (index.column() == 0) {
+        QStyleOptionHeader header;
+        header.rect = option.rect;
+        header.palette = option.palette;
+        header.fontMetrics = option.fontMetrics;
+        header.state = QStyle::State_Enabled | QStyle::State_Raised;
+        header.orientation = Qt::Vertical;
+        header.text = index.data().toString();
+        header.textAlignment = Qt::AlignCenter;
+        QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+        painter->save();
+        painter->setFont(option.font);
+        style->drawControl(QStyle::CE_Header, &header, painter, option.widget);
+        painter->restore();
+        return;
+    }
+    painter->fillRect(option.rect, cellColour_);
+    QStyledItemDelegate::paint(painter, option, index);
+}
+
+} // namespace ui

@@ -1,0 +1,101 @@
+#pragma once
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+#include <QWidget>
+
+#include <cstdint>
+#include <functional>
+
+namespace ui {
+
+// A frame whose own surface (not a child on it) can be clicked.
+class ClickFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    using QGroupBox::QGroupBox;
+signals:
+    void surfaceClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// A narrow tag label whose caption reads downwards, one character a line, from
+// the top, as a caption wrapped in a box one character wide.
+class TagLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+// The answer box: every key goes to the handler first, as a character code
+// (13 Enter, 27 Esc); a code set to 0 does not reach the box.
+class KaitouEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void(int16_t&)> keyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A filled rectangle without outline.
+class ColourBox : public QWidget {
+    Q_OBJECT
+public:
+    ColourBox(const QColor& colour, QWidget* parent);
+    QColor colour() const { return colour_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor colour_;
+};
+
+// The time-limit box: editable, but only a choice from its list sets the
+// limit; typing, with or without Enter, never selects or adds an item.
+class JikanCombo : public QComboBox {
+    Q_OBJECT
+public:
+    explicit JikanCombo(QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Draws the row-number column of the results table like the header, and the
+// data cells in the window colour over the table's grey empty area.
+class RirekiDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    RirekiDelegate(const QColor& cellColour, QObject* parent)
+        : QStyledItemDelegate(parent), cellColour_(cellColour) {}
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+
+private:
+    QColor cellColour_;
+};
+
+} // namespace ui
