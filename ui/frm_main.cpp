@@ -343,6 +343,7 @@ void frmMain::Form_Load() {
     cmdStart->setFocus();
     // Paint the window before the word list is read.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    repaint();
     if (rirekiModel_->topRow() > 0)
         msgRireki->scrollTo(rirekiModel_->index(rirekiModel_->topRow(), 0),
                             QAbstractItemView::PositionAtTop);
