@@ -21,6 +21,10 @@ QStringList ReadWordList(const QString& path) {
         InitWordsResource();
         records::ReadWholeFile(QStringLiteral(":/game/words.txt"), bytes);
     }
+    return ParseWordList(bytes);
+}
+
+QStringList ParseWordList(const QByteArray& bytes) {
     QStringList words;
     records::ItemReader reader(records::DecodeWordList(bytes));
     while (!reader.atEnd() && words.size() < kMaxWords) {

@@ -11,6 +11,7 @@ constexpr int kMaxWords = 32767;
 // The words of the list in file order: blank items skipped, at most kMaxWords.
 // A missing or unreadable file gives the built-in sample list.
 QStringList ReadWordList(const QString& path);
+QStringList ParseWordList(const QByteArray& bytes);
 
 struct JisyoPanel {
     QStringList words; // in Japanese collation order

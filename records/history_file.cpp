@@ -22,6 +22,13 @@ std::optional<int16_t> ParseInt16(const QString& text) {
     return int16_t(v);
 }
 
+// Counts stand bare; anything else is quoted so that it cannot split the line.
+QString NumberItem(const QString& text) {
+    bool ok = false;
+    text.toLongLong(&ok);
+    return ok && !text.contains(u' ') ? text : QuoteItem(text);
+}
+
 } // namespace
 
 QStringList HistoryRecord::fields() const {
@@ -44,17 +51,23 @@ HistoryRecord MakeHistoryRecord(int16_t ok, int16_t ng, int16_t moji, int16_t ji
 }
 
 QByteArray HistoryLine(const HistoryRecord& r) {
-    const QString line = QuoteItem(r.date) + u',' + QuoteItem(r.time) + u',' + r.questions + u',' +
-                         r.ok + u',' + r.ng + u',' + r.moji + u',' + QuoteItem(r.rate) + u',' +
-                         QuoteItem(r.speed) + u',' + QuoteItem(r.jikan) + QStringLiteral("\r\n");
+    const QString line = QuoteItem(r.date) + u',' + QuoteItem(r.time) + u',' +
+                         NumberItem(r.questions) + u',' + NumberItem(r.ok) + u',' +
+                         NumberItem(r.ng) + u',' + NumberItem(r.moji) + u',' + QuoteItem(r.rate) +
+                         u',' + QuoteItem(r.speed) + u',' + QuoteItem(r.jikan) +
+                         QStringLiteral("\r\n");
     return EncodeCp932(line);
 }
 
 HistoryLoad LoadHistory(const QString& path) {
-    HistoryLoad load;
     QByteArray bytes;
     if (ReadWholeFile(path, bytes) != ReadStatus::Ok)
-        return load;
+        return {};
+    return ParseHistory(bytes);
+}
+
+HistoryLoad ParseHistory(const QByteArray& bytes) {
+    HistoryLoad load;
     ItemReader reader(DecodeCp932(bytes));
     while (!reader.atEnd()) {
         const QStringList items = ReadLine(reader);

@@ -42,6 +42,7 @@ struct HistoryLoad {
 // whose items 4 to 6 are not signed 16-bit integers, is skipped. A missing
 // or unreadable file is an empty history.
 HistoryLoad LoadHistory(const QString& path);
+HistoryLoad ParseHistory(const QByteArray& bytes);
 
 // Appends the record as one line. On failure the file is cut back to its
 // length before the write, so that no partial line remains.

@@ -20,11 +20,15 @@ bool ParseNumber(const Item& item, long long& value) {
 } // namespace
 
 Settings LoadSettings(const QString& path) {
-    Settings settings;
     QByteArray bytes;
     // The settings line is tiny; a huge file is not a settings file.
     if (ReadWholeFile(path, bytes, 4096) != ReadStatus::Ok)
-        return settings;
+        return {};
+    return ParseSettings(bytes);
+}
+
+Settings ParseSettings(const QByteArray& bytes) {
+    Settings settings;
     ItemReader reader(DecodeCp932(bytes));
     long long jikan = 0, autoSave = 0;
     if (reader.atEnd() || !ParseNumber(reader.next(), jikan) || reader.atEnd() ||

@@ -14,6 +14,7 @@ struct Settings {
 // Missing, unreadable or malformed files give the defaults; a limit outside
 // 1..32767 becomes 60 and an auto-save value other than 0 or 1 becomes 1.
 Settings LoadSettings(const QString& path);
+Settings ParseSettings(const QByteArray& bytes);
 
 // Replaces the file atomically; on failure the old file stays as it was.
 bool SaveSettings(const QString& path, const Settings& settings);

@@ -12,7 +12,8 @@ ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap) {
     QFileInfo info(path);
     if (!info.exists())
         return ReadStatus::Missing;
-    if (info.isDir())
+    // Folders, pipes and devices are not files to read: a pipe would block forever.
+    if (!info.isFile())
         return ReadStatus::Unreadable;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

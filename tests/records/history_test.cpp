@@ -2,6 +2,8 @@
 #include "records/cp932.h"
 #include "records/history_file.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 using namespace records;
@@ -106,4 +108,18 @@ TEST(HistoryFile, ClearEmptiesOrCreatesTheFile) {
     EXPECT_EQ(f.read("h.txt").size(), 0);
     EXPECT_TRUE(ClearHistory(f.path("new.txt")));
     EXPECT_TRUE(f.exists("new.txt"));
+}
+
+TEST(HistoryFile, APipeInPlaceOfTheFileIsNotWaitedFor) {
+    Folder f;
+    ASSERT_EQ(mkfifo(f.path("h.txt").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_TRUE(LoadHistory(f.path("h.txt")).records.isEmpty());
+}
+
+TEST(HistoryFile, TextInACountFieldIsQuotedSoTheLineStaysOneRecord) {
+    const HistoryLoad load = ParseHistory("\"d\",\"t\",\"1,2\",1,0,0,\"r\",\"s\",\"j\"\r\n");
+    ASSERT_EQ(load.records.size(), 1);
+    const HistoryLoad back = ParseHistory(HistoryLine(load.records[0]));
+    ASSERT_EQ(back.records.size(), 1);
+    EXPECT_EQ(back.records[0], load.records[0]);
 }
