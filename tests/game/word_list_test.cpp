@@ -1,10 +1,13 @@
 #include "fakes.h"
 #include "game/round.h"
+#include "game/system_ports.h"
 #include "game/word_list.h"
 #include "records/cp932.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -24,75 +27,110 @@ struct WordFile {
     void write(const QString& text) { write(records::EncodeCp932(text)); }
 };
 
-} // namespace
-
-TEST(PlayWordList, ThreeLinesGiveThreeWordsInFileOrder) {
-    WordFile file;
-    file.write(QStringLiteral("あさ\r\nひる\r\nよる\r\n"));
+// MakeQuestion over the given words.
+struct Maker {
     RoundState s;
     FakeWindow w;
     FakeClock c;
-    FakeRandom r;
-    Round round(s, w, c, r, file.path);
-    round.LoadPlayWords();
-    EXPECT_EQ(s.intWordCount, 3);
-    ASSERT_EQ(s.strJisyo.size(), 4);
-    EXPECT_EQ(s.strJisyo[1], "あさ");
-    EXPECT_EQ(s.strJisyo[3], "よる");
-    EXPECT_EQ(FillJisyoPanel(file.path).caption, "登録ワード一覧 3個");
+    explicit Maker(const QStringList& words) {
+        s.strJisyo = QStringList{QString()} + words;
+        s.intWordCount = int16_t(words.size());
+    }
+};
 
-    // The next load reads the edited file afresh instead of adding to the old words.
+} // namespace
+
+TEST(PlayWordList, ReadsItemsInFileOrderAndAfreshOnEveryLoad) {
+    WordFile file;
+    file.write(QStringLiteral("あさ\r\nひる\r\nよる\r\n"));
+    Maker m({});
+    FakeRandom r;
+    Round round(m.s, m.w, m.c, r, file.path);
+    round.LoadPlayWords();
+    EXPECT_EQ(m.s.intWordCount, 3);
+    EXPECT_EQ(m.s.strJisyo, (QStringList{"", "あさ", "ひる", "よる"}));
+    EXPECT_EQ(FillJisyoPanel(file.path).caption, "登録ワード一覧 3個");
     file.write(QStringLiteral("いぬ,ねこ\r\n"));
     round.LoadPlayWords();
-    EXPECT_EQ(s.intWordCount, 2);
-    EXPECT_EQ(s.strJisyo, (QStringList{"", "いぬ", "ねこ"}));
-}
-
-TEST(PlayWordList, SkipsBlankItemsTrimsBareOnesAndKeepsQuotedOnes) {
-    WordFile file;
+    EXPECT_EQ(m.s.strJisyo, (QStringList{"", "いぬ", "ねこ"}));
+    // Blank items are skipped, bare ones trimmed, quoted ones kept as they are.
     file.write(QStringLiteral("\r\n  うみ \r\n\r\n\" やま \",,かわ\nそら"));
     EXPECT_EQ(ReadWordList(file.path), (QStringList{"うみ", " やま ", "かわ", "そら"}));
-}
-
-TEST(PlayWordList, ReadsUtf8Lists) {
-    WordFile file;
     file.write(QStringLiteral("\uFEFFりんご\r\n𠮷野家\r\n").toUtf8());
     EXPECT_EQ(ReadWordList(file.path), (QStringList{"りんご", "𠮷野家"}));
 }
 
-TEST(PlayWordList, MissingListFallsBackToTheBuiltInOneAndEmptyListHasNoWords) {
+TEST(PlayWordList, MissingListsUseTheBuiltInOneAndLongListsAreCut) {
     WordFile file;
     const QStringList builtIn = ReadWordList(file.path);
     EXPECT_EQ(builtIn.size(), 250);
-    EXPECT_EQ(FillJisyoPanel(file.path).caption, "登録ワード一覧 250個");
-    QDir().mkdir(file.path); // a folder in place of the file cannot be read either
+    QDir().mkdir(file.path);
     EXPECT_EQ(ReadWordList(file.path), builtIn);
     QDir().rmdir(file.path);
     file.write(QByteArray("\r\n\r\n"));
-    EXPECT_TRUE(ReadWordList(file.path).isEmpty());
     EXPECT_EQ(FillJisyoPanel(file.path).caption, "登録ワード一覧 0個");
-}
-
-TEST(PlayWordList, UsesAtMost32767Words) {
-    WordFile file;
     QByteArray bytes;
     for (int i = 0; i < 33000; ++i)
         bytes += "w" + QByteArray::number(i) + "\r\n";
     file.write(bytes);
-    const QStringList words = ReadWordList(file.path);
-    ASSERT_EQ(words.size(), kMaxWords);
-    EXPECT_EQ(words.last(), "w32766");
+    EXPECT_EQ(ReadWordList(file.path).size(), kMaxWords);
 }
 
-TEST(JisyoPanel, SortsInJapaneseOrder) {
+TEST(JisyoPanel, SortsKanaOfOneReadingTogether) {
     WordFile file;
     file.write(QStringLiteral("ねこ\r\nイヌ\r\nあめ\r\nうし\r\nアメ\r\nいか\r\n"));
-    const JisyoPanel panel = FillJisyoPanel(file.path);
-    ASSERT_EQ(panel.words.size(), 6);
-    // Kana of one reading stand together; katakana and hiragana interleave by reading.
-    EXPECT_EQ(panel.words.indexOf("ねこ"), 5);
-    EXPECT_EQ(panel.words.indexOf("うし"), 4);
-    EXPECT_LT(panel.words.indexOf("いか"), panel.words.indexOf("イヌ"));
-    EXPECT_LT(std::max(panel.words.indexOf("あめ"), panel.words.indexOf("アメ")), 2);
-    EXPECT_EQ(panel.caption, "登録ワード一覧 6個");
+    const QStringList words = FillJisyoPanel(file.path).words;
+    EXPECT_EQ(words.mid(2), (QStringList{"いか", "イヌ", "うし", "ねこ"}));
+    EXPECT_EQ(QSet<QString>(words.begin(), words.begin() + 2), (QSet<QString>{"あめ", "アメ"}));
+}
+
+TEST(MakeQuestion, DrawsAWordAndShufflesItThroughTheScratchList) {
+    Maker m({"あさ", "りんご"});
+    FakeRandom r;
+    r.draws = {0.5, 0.9, 0.0, 0.0}; // word 2, then pieces 3, 1, 1 of the shrinking list
+    Round round(m.s, m.w, m.c, r, {});
+    round.MakeQuestion();
+    EXPECT_EQ(m.s.strSeikai, "りんご");
+    EXPECT_EQ(m.s.strMondai, "ごりん");
+    EXPECT_EQ(m.w.caption["lblMondai"], "ごりん");
+    EXPECT_TRUE(round.lstMojiro().isEmpty());
+    EXPECT_EQ(r.reseeds, 1);
+    Maker empty({}); // no words: an empty question
+    Round none(empty.s, empty.w, empty.c, r, {});
+    empty.s.strSeikai = "old";
+    none.MakeQuestion();
+    EXPECT_EQ(empty.s.strSeikai + empty.s.strMondai + empty.w.caption["lblMondai"], "");
+}
+
+TEST(MakeQuestion, KeepsSurrogatePairsAndCombiningMarksWhole) {
+    EXPECT_EQ(SplitForShuffle(QStringLiteral("𠮷か\u3099")), (QStringList{"𠮷", "か\u3099"}));
+    Maker m({QStringLiteral("𠮷野家")});
+    SystemRandom r;
+    Round round(m.s, m.w, m.c, r, {});
+    for (int i = 0; i < 50; ++i) {
+        round.MakeQuestion();
+        ASSERT_TRUE(m.s.strMondai.contains(QStringLiteral("𠮷")));
+    }
+}
+
+TEST(MakeQuestion, AllSixArrangementsOfRingoAreEquallyLikely) {
+    Maker m({"りんご"});
+    SystemRandom r;
+    Round round(m.s, m.w, m.c, r, {});
+    QMap<QString, int> counts;
+    for (int i = 0; i < 60000; ++i) {
+        round.MakeQuestion();
+        ++counts[m.s.strMondai];
+    }
+    ASSERT_EQ(counts.size(), 6);
+    for (int n : counts) // a standard deviation is about 91
+        EXPECT_NEAR(n, 10000, 700);
+}
+
+TEST(SystemRandom, ReseedsWithinOneMillisecondStillDiffer) {
+    SystemRandom a;
+    a.Reseed();
+    const double first = a.Draw();
+    a.Reseed();
+    EXPECT_NE(first, a.Draw());
 }
