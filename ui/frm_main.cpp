@@ -90,7 +90,6 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
     setWindowTitle(QStringLiteral("モジロタイピング"));
     setWindowIcon(QIcon(QStringLiteral(":/pictures/start.ico")));
     setFixedSize(631, 452);
-    setAttribute(Qt::WA_DeleteOnClose, false);
     CreateControls();
     ArrangeOrder();
 
@@ -141,8 +140,7 @@ void frmMain::CreateControls() {
     Line1_0->setObjectName("Line1_0");
     Line1_0->setGeometry(Px(150), Px(1275), Px(9300) - Px(150), 1);
 
-    auto* frame1 = new QGroupBox(this);
-    Frame1 = frame1;
+    Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     Place(Frame1, 130, 1300, 9240, 5370);
 
