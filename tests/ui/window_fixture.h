@@ -36,11 +36,13 @@ struct Window {
         w = std::make_unique<ui::frmMain>(clock, random);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
-            boxes << QString("%1|%2|%3|%4|%5")
+            auto* cancel = box.button(QMessageBox::Cancel);
+            boxes << QString("%1|%2|%3|%4|%5%6")
                          .arg(int(box.icon()))
                          .arg(box.windowTitle(), box.text())
                          .arg(int(box.standardButtons()))
-                         .arg(def ? int(box.standardButton(def)) : 0);
+                         .arg(def ? int(box.standardButton(def)) : 0)
+                         .arg(cancel ? "|" + cancel->text() : QString());
             return answer;
         };
         return *w;

@@ -154,8 +154,10 @@ TEST(Window, ClearAsksFirstAndEmptiesFileAndTable) {
     ui::frmMain& w = fx.load();
     fx.answer = QMessageBox::Cancel;
     w.cmdClear->click();
-    EXPECT_EQ(fx.boxes,
-              QStringList{"2|クリア確認|履歴データをクリアします。よろしいですか？|4195328|1024"});
+    EXPECT_EQ(
+        fx.boxes,
+        QStringList{
+            "2|クリア確認|履歴データをクリアします。よろしいですか？|4195328|1024|キャンセル"});
     EXPECT_EQ(fx.read("履歴.txt"), kLine + kLine);
     EXPECT_EQ(w.rirekiModel().rowCount(), 2);
     fx.answer = QMessageBox::Ok;
