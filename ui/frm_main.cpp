@@ -451,26 +451,9 @@ void frmMain::frmRireki_Click() {
 }
 
 void frmMain::setCaption(game::Caption label, const QString& text) {
-    switch (label) {
-    case game::Caption::Mondai:
-        lblMondai->setText(text);
-        break;
-    case game::Caption::Ok:
-        lblOk->setText(text);
-        break;
-    case game::Caption::Ng:
-        lblNg->setText(text);
-        break;
-    case game::Caption::MojiT:
-        lblMoji_T->setText(text);
-        break;
-    case game::Caption::Byou:
-        lblByou->setText(text);
-        break;
-    case game::Caption::Ritu:
-        lblRitu->setText(text);
-        break;
-    }
+    // In the order of game::Caption.
+    QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
+    labels[int(label)]->setText(text);
 }
 
 QString frmMain::kaitouText() const {

@@ -7,6 +7,17 @@
 #include <QStyleOptionHeader>
 
 namespace ui {
+namespace {
+
+// A click is a left press and release, both on the widget.
+bool EndsClick(bool& pressed, const QWidget* widget, const QMouseEvent* release) {
+    const bool click = pressed && release->button() == Qt::LeftButton &&
+                       widget->rect().contains(release->position().toPoint());
+    pressed = false;
+    return click;
+}
+
+} // namespace
 
 void ClickFrame::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
@@ -14,9 +25,7 @@ void ClickFrame::mousePressEvent(QMouseEvent* event) {
 }
 
 void ClickFrame::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
+    const bool click = EndsClick(pressed_, this, event);
     QGroupBox::mouseReleaseEvent(event);
     if (click)
         emit surfaceClicked();
@@ -45,11 +54,8 @@ void TagLabel::mousePressEvent(QMouseEvent* event) {
 }
 
 void TagLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
     event->accept();
-    if (click)
+    if (EndsClick(pressed_, this, event))
         emit clicked();
 }
 

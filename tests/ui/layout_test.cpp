@@ -200,3 +200,21 @@ TEST(Layout, ScreenReadersHearTheLightAndTheTimeLeft) {
     EXPECT_EQ(w.imgStart[3]->accessibleDescription(), "青");
     EXPECT_EQ(w.shpJikanK->accessibleDescription(), "残り 30 秒");
 }
+
+TEST(Layout, TagLabelsReadDownwardsOneCharacterALine) {
+    Window fx;
+    ui::frmMain& w = fx.create();
+    const QImage image = w.lblHint->grab().toImage();
+    const int line = w.lblHint->fontMetrics().height();
+    // White text pixels in each line band: the first holds the blank, then 問, then 題.
+    auto whites = [&](int band) {
+        int n = 0;
+        for (int y = 1 + band * line; y < 1 + (band + 1) * line && y < image.height() - 1; ++y)
+            for (int x = 1; x < image.width() - 1; ++x)
+                n += image.pixelColor(x, y).lightness() > 200;
+        return n;
+    };
+    EXPECT_EQ(whites(0), 0);
+    EXPECT_GT(whites(1), 10);
+    EXPECT_GT(whites(2), 10);
+}
