@@ -76,6 +76,19 @@ void SetColours(QWidget* w, const QColor& text, const QColor& background, bool f
     w->setAutoFillBackground(fill);
 }
 
+// The white-on-colour tags at the left of the question and of the answer.
+TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& caption,
+                      const QColor& background, const QString& accessible) {
+    auto* l = new TagLabel(caption, parent);
+    l->setObjectName(name);
+    l->setFont(GothicFont(16));
+    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAccessibleName(accessible);
+    SetColours(l, Qt::white, background, true);
+    return l;
+}
+
 } // namespace
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
@@ -207,15 +220,9 @@ void frmMain::CreateControls() {
     shpJikanK->setAccessibleName("残り時間");
     Place(shpJikanK, 225, 945, kBarDesignWidth, 75);
 
-    lblHint = new TagLabel("　問題", Frame1);
-    lblHint->setObjectName("lblHint");
-    lblHint->setFont(GothicFont(16));
-    lblHint->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    lblHint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    lblHint = TagLabelFor(Frame1, "lblHint", "　問題", QColor(0, 192, 192), "問題");
     lblHint->setToolTip("クリックすると元の文字がわかります");
-    lblHint->setAccessibleName("問題");
     lblHint->setAccessibleDescription("クリックすると元の文字がわかります");
-    SetColours(lblHint, Qt::white, QColor(0, 192, 192), true);
     Place(lblHint, 225, 1080, 390, 975);
     connect(lblHint, &TagLabel::clicked, this, [this] { lblHint_Click(); });
 
@@ -227,12 +234,7 @@ void frmMain::CreateControls() {
     lblMondai->setAccessibleName("問題");
     Place(lblMondai, 600, 1080, 5805, 975);
 
-    Label2 = new TagLabel("　解答", Frame1);
-    Label2->setObjectName("Label2");
-    Label2->setFont(GothicFont(16));
-    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Label2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    SetColours(Label2, Qt::white, QColor(255, 128, 128), true);
+    Label2 = TagLabelFor(Frame1, "Label2", "　解答", QColor(255, 128, 128), "解答");
     Place(Label2, 225, 2100, 390, 1005);
 
     txtKaitou = new KaitouEdit("かぼちゃ", Frame1);
