@@ -87,7 +87,7 @@ void BM_LoadHistoryIntoTable(benchmark::State& state) {
     WriteHistory(path, int(state.range(0)));
     for (auto _ : state) {
         records::RirekiModel model;
-        model.AddRirekiRows(records::LoadHistory(path).records);
+        model.AddRirekiRows(records::LoadHistory(path).rows);
         model.ScrollRirekiToEnd();
         benchmark::DoNotOptimize(model.rowCount());
     }

@@ -24,9 +24,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (s.jikan < 1 || (s.autoSave != 0 && s.autoSave != 1))
         std::abort();
 
-    for (const records::HistoryRecord& r : records::ParseHistory(bytes).records) {
+    const records::HistoryRows rows = records::ParseHistory(bytes).rows;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        const records::HistoryRecord r = rows.at(i);
         const records::HistoryLoad back = records::ParseHistory(records::HistoryLine(r));
-        if (back.records.size() != 1)
+        if (back.rows.size() != 1 || back.rows.at(0) != r)
             std::abort(); // whatever was read is written back as one line
     }
 

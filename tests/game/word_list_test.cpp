@@ -60,6 +60,33 @@ TEST(PlayWordList, ReadsItemsInFileOrderAndAfreshOnEveryLoad) {
     EXPECT_EQ(ReadWordList(file.path), (QStringList{"りんご", "𠮷野家"}));
 }
 
+TEST(PlayWordList, ReadsCodePage932AndUtf8WithAnyLineEnd) {
+    const QStringList words{"abc", "りんご", "電車", "ｶﾀｶﾅ", "ａ"};
+    for (const char* end : {"\r\n", "\n", "\r", ","}) {
+        const QString text = words.join(QString::fromLatin1(end)) + QString::fromLatin1(end);
+        EXPECT_EQ(ParseWordList(records::EncodeCp932(text)), words) << end;
+        EXPECT_EQ(ParseWordList(text.toUtf8()), words) << end;
+    }
+    // Bytes that are not UTF-8 are code page 932, even where they look like it.
+    const QByteArray utf8A("\xE3\x81\x82");
+    EXPECT_EQ(ParseWordList("\x82\xA0\r\n" + utf8A),
+              (QStringList{"あ", records::DecodeCp932(utf8A)}));
+}
+
+TEST(PlayWordList, SkipsWordsNoPlayerCouldTypeAndStopsAtTheLast) {
+    const QByteArray longWord(kMaxWordLength + 1, 'x');
+    const QByteArray longest = records::EncodeCp932(QString(kMaxWordLength, u'あ'));
+    EXPECT_EQ(ParseWordList("a\r\n" + longWord + "\r\n" + longest + ",b").size(), 3);
+    EXPECT_EQ(ParseWordList(QByteArray(50 << 20, 'y') + "\r\nz"), QStringList{"z"});
+    // The reading stops once it has every word it may use.
+    QByteArray many;
+    for (int i = 0; i < kMaxWords + 5; ++i)
+        many += "w" + QByteArray::number(i) + ",";
+    const QStringList read = ParseWordList(many);
+    ASSERT_EQ(read.size(), kMaxWords);
+    EXPECT_EQ(read.last(), "w" + QString::number(kMaxWords - 1));
+}
+
 TEST(PlayWordList, MissingListsUseTheBuiltInOneAndLongListsAreCut) {
     WordFile file;
     const QStringList builtIn = ReadWordList(file.path);

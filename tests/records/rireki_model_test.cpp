@@ -55,12 +55,24 @@ TEST(RirekiModel, NumbersRowsScrollsPastSixAndClearsToTheHeader) {
     EXPECT_EQ(m.topRow(), 0);
 }
 
-TEST(RirekiModel, ABatchOfRowsIsOneInsertionAndNumbersPast16Bits) {
+TEST(RirekiModel, HoldsTheNewestRowsThatA16BitCounterCanNumber) {
     RirekiModel m;
-    QSignalSpy inserted(&m, &QAbstractItemModel::rowsInserted);
-    m.AddRirekiRows(QList<HistoryRecord>(40000, Rec(3)));
-    EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(m.data(m.index(39999, 0)).toString(), "40000");
+    QByteArray file;
+    for (int i = 0; i < kMaxHistoryRows + 5; ++i)
+        file += HistoryLine(Rec(i % 1000));
+    QSignalSpy reset(&m, &QAbstractItemModel::modelReset);
+    HistoryLoad load = ParseHistory(file);
+    EXPECT_EQ(load.dropped, 5);
+    m.AddRirekiRows(std::move(load.rows));
+    EXPECT_EQ(reset.count(), 1);
+    ASSERT_EQ(m.rowCount(), kMaxHistoryRows);
+    EXPECT_EQ(m.record(0), Rec(5));
+    // A save into a full table drops the oldest row and numbers the new one last.
+    m.AddRirekiRow(Rec(77));
+    EXPECT_EQ(m.rowCount(), kMaxHistoryRows);
+    EXPECT_EQ(m.record(0), Rec(6));
+    EXPECT_EQ(m.data(m.index(kMaxHistoryRows - 1, 0)).toString(), "32766");
+    EXPECT_EQ(m.record(kMaxHistoryRows - 1), Rec(77));
     m.RemoveLastRow();
-    EXPECT_EQ(m.rowCount(), 39999);
+    EXPECT_EQ(m.record(kMaxHistoryRows - 2), Rec((kMaxHistoryRows + 4) % 1000));
 }
