@@ -329,8 +329,7 @@ void frmMain::ArrangeOrder() {
 void frmMain::Form_Load() {
     state_.strHelpFile = QStringLiteral("ZkHelp.chm");
     rirekiModel_->InitRirekiGrid();
-    const records::HistoryLoad history = records::LoadHistory(kHistoryFile);
-    rirekiModel_->AddRirekiRows(history.records);
+    rirekiModel_->AddRirekiRows(records::LoadHistory(kHistoryFile).rows);
     rirekiModel_->ScrollRirekiToEnd();
 
     if (!isVisible()) {
@@ -341,9 +340,11 @@ void frmMain::Form_Load() {
         show();
     }
     cmdStart->setFocus();
-    // Paint the window before the word list is read.
+    // Paint the window, and see the frame reach the display, before the word
+    // list is read.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
+    QGuiApplication::sync();
     if (rirekiModel_->topRow() > 0)
         msgRireki->scrollTo(rirekiModel_->index(rirekiModel_->topRow(), 0),
                             QAbstractItemView::PositionAtTop);

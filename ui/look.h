@@ -8,7 +8,7 @@ namespace ui {
 QFont GothicFont(int pixelSize);
 // Maps the face's Windows name to the free faces that stand in for it.
 void InstallFontSubstitutes();
-// The classic three-dimensional look for the whole application.
+// The classic three-dimensional look and the Japanese face for the whole application.
 void UseClassicStyle();
 // Makes the embedded pictures available.
 void InitPictures();
