@@ -23,6 +23,39 @@ std::optional<int16_t> ParseInt16(const QString& text) {
     return int16_t(v);
 }
 
+bool IsAsciiSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A count item as QString::trimmed().toInt() reads it, without making strings
+// for the plain ASCII items that every saved line holds.
+std::optional<int16_t> ParseCount(QByteArrayView item) {
+    for (char c : item)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return ParseInt16(DecodeCp932(item));
+    while (!item.isEmpty() && IsAsciiSpace(item.front()))
+        item = item.sliced(1);
+    while (!item.isEmpty() && IsAsciiSpace(item.back()))
+        item.chop(1);
+    bool negative = false;
+    if (!item.isEmpty() && (item.front() == '-' || item.front() == '+')) {
+        negative = item.front() == '-';
+        item = item.sliced(1);
+    }
+    if (item.isEmpty())
+        return std::nullopt;
+    int64_t v = 0;
+    for (char c : item) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = std::min<int64_t>(v * 10 + (c - '0'), 1 << 20);
+    }
+    v = negative ? -v : v;
+    if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return int16_t(v);
+}
+
 // Counts stand bare; anything else is quoted so that it cannot split the line.
 QString NumberItem(const QString& text) {
     bool ok = false;
@@ -67,9 +100,10 @@ HistoryRecord HistoryRows::at(qsizetype row) const {
 
 QStringList HistoryRows::fields(qsizetype row) const {
     const qsizetype begin = starts_.at(row);
-    const qsizetype end = row + 1 < starts_.size() ? starts_[row + 1] : bytes_.size();
+    const qsizetype end = row + 1 < starts_.size() ? starts_[row + 1] : qsizetype(bytes_.size());
     // Items never hold a line end, so '\n' separates them unambiguously.
-    QStringList f = DecodeCp932(QByteArrayView(bytes_).sliced(begin, end - begin - 1)).split(u'\n');
+    QStringList f =
+        DecodeCp932(QByteArrayView(bytes_.data() + begin, end - begin - 1)).split(u'\n');
     f.resize(9);
     return f;
 }
@@ -79,24 +113,23 @@ void HistoryRows::append(const HistoryRecord& record) {
     for (const QString& field : record.fields()) {
         QString item = field;
         item.replace(u'\r', u' ').replace(u'\n', u' ');
-        bytes_ += EncodeCp932(item) + '\n';
+        const QByteArray encoded = EncodeCp932(item);
+        bytes_.append(encoded.constData(), size_t(encoded.size())).push_back('\n');
     }
 }
 
-void HistoryRows::appendItems(const QList<QByteArrayView>& items) {
+void HistoryRows::appendItems(const std::array<QByteArrayView, 9>& items) {
     starts_.append(bytes_.size());
-    for (QByteArrayView item : items) {
-        bytes_ += item;
-        bytes_ += '\n';
-    }
+    for (QByteArrayView item : items)
+        bytes_.append(item.data(), size_t(item.size())).push_back('\n');
 }
 
 void HistoryRows::removeFirst(qsizetype count) {
     count = std::min(count, size());
     if (count <= 0)
         return;
-    const qsizetype cut = count < size() ? starts_[count] : bytes_.size();
-    bytes_.remove(0, cut);
+    const qsizetype cut = count < size() ? starts_[count] : qsizetype(bytes_.size());
+    bytes_.erase(0, size_t(cut));
     starts_.remove(0, count);
     for (qsizetype& s : starts_)
         s -= cut;
@@ -105,7 +138,7 @@ void HistoryRows::removeFirst(qsizetype count) {
 void HistoryRows::removeLast() {
     if (isEmpty())
         return;
-    bytes_.truncate(starts_.takeLast());
+    bytes_.resize(size_t(starts_.takeLast()));
 }
 
 void HistoryRows::clear() {
@@ -137,9 +170,9 @@ public:
 private:
     void Item(QByteArrayView item, bool endsLine, bool tooLong) {
         if (items_ < 9 && !tooLong_) {
-            spans_[items_] = {line_.size(), item.size()};
-            line_ += item;
-            tooLong_ = tooLong || line_.size() > kMaxRecordBytes;
+            spans_[items_] = {qsizetype(line_.size()), item.size()};
+            line_.append(item.data(), size_t(item.size()));
+            tooLong_ = tooLong || qsizetype(line_.size()) > kMaxRecordBytes;
         }
         blank_ = items_ == 0 && item.isEmpty() && !tooLong;
         ++items_;
@@ -155,18 +188,13 @@ private:
         std::optional<int16_t> numbers[3];
         if (items_ == 9 && !tooLong_)
             for (int k = 0; k < 3; ++k)
-                numbers[k] = ParseInt16(DecodeCp932(Span(3 + k)));
+                numbers[k] = ParseCount(Span(3 + k));
         if (numbers[0] && numbers[1] && numbers[2]) {
-            QByteArray counts[3];
-            QList<QByteArrayView> items;
-            for (int k = 0; k < 9; ++k) {
-                if (k >= 3 && k <= 5) {
-                    counts[k - 3] = QByteArray::number(*numbers[k - 3]);
-                    items.append(counts[k - 3]);
-                } else {
-                    items.append(Span(k));
-                }
-            }
+            // The counts are shown again in plain decimal, "+07" as "7".
+            char counts[3][8];
+            std::array<QByteArrayView, 9> items;
+            for (int k = 0; k < 9; ++k)
+                items[k] = k >= 3 && k <= 5 ? Decimal(*numbers[k - 3], counts[k - 3]) : Span(k);
             load_.rows.appendItems(items);
             // Keep memory bounded: drop the oldest in batches.
             if (load_.rows.size() >= 2 * keep_ + 1024)
@@ -179,6 +207,19 @@ private:
         tooLong_ = false;
     }
 
+    static QByteArrayView Decimal(int16_t value, char (&buffer)[8]) {
+        char* end = buffer + sizeof buffer;
+        char* p = end;
+        int v = value < 0 ? -int(value) : int(value);
+        do {
+            *--p = char('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        if (value < 0)
+            *--p = '-';
+        return QByteArrayView(p, end - p);
+    }
+
     void DropOldest() {
         const qsizetype extra = load_.rows.size() - keep_;
         if (extra > 0) {
@@ -188,7 +229,7 @@ private:
     }
 
     QByteArrayView Span(int k) const {
-        return QByteArrayView(line_).sliced(spans_[k].first, spans_[k].second);
+        return QByteArrayView(line_.data() + spans_[k].first, spans_[k].second);
     }
 
     qsizetype keep_;
@@ -197,7 +238,7 @@ private:
     int items_ = 0;
     bool blank_ = false;
     bool tooLong_ = false;
-    QByteArray line_;
+    std::string line_;
     std::pair<qsizetype, qsizetype> spans_[9];
 };
 

@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace records {
 
@@ -50,13 +52,13 @@ public:
 
     void append(const HistoryRecord& record);
     // Items in code page 932, items 4 to 6 already plain decimal numbers.
-    void appendItems(const QList<QByteArrayView>& items);
+    void appendItems(const std::array<QByteArrayView, 9>& items);
     void removeFirst(qsizetype count);
     void removeLast();
     void clear();
 
 private:
-    QByteArray bytes_;        // the items of each row, each followed by '\n'
+    std::string bytes_;       // the items of each row, each followed by '\n'
     QList<qsizetype> starts_; // where each row begins in bytes_
 };
 

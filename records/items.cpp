@@ -105,7 +105,7 @@ ByteItemScanner::ByteItemScanner(qsizetype maxItemBytes, Sink sink)
 void ByteItemScanner::keep(const char* from, qsizetype n) {
     if (tooLong_)
         return;
-    if (item_.size() + n > max_) {
+    if (qsizetype(item_.size()) + n > max_) {
         tooLong_ = true;
         item_.clear();
         return;
@@ -115,12 +115,13 @@ void ByteItemScanner::keep(const char* from, qsizetype n) {
 
 bool ByteItemScanner::endItem(bool endsLine) {
     if (state_ == State::Bare) {
-        qsizetype end = item_.size();
+        size_t end = item_.size();
         while (end > 0 && IsBlankByte(item_[end - 1]))
             --end;
-        item_.truncate(end);
+        item_.resize(end);
     }
-    const bool more = sink_(QByteArrayView(item_), endsLine, tooLong_);
+    const bool more =
+        sink_(QByteArrayView(item_.data(), qsizetype(item_.size())), endsLine, tooLong_);
     item_.clear();
     tooLong_ = false;
     open_ = false;

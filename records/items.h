@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
 
 namespace records {
 
@@ -73,7 +74,7 @@ private:
     bool open_ = false; // bytes of an item have been seen since the last separator
     bool tooLong_ = false;
     bool stopped_ = false;
-    QByteArray item_;
+    std::string item_; // std::string: appends are cheaper than QByteArray's
 };
 
 } // namespace records

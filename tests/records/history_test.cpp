@@ -1,6 +1,7 @@
 #include "files.h"
 #include "records/cp932.h"
 #include "records/history_file.h"
+#include "records/items.h"
 
 #include <sys/stat.h>
 
@@ -59,6 +60,26 @@ TEST(HistoryFile, SkipsLinesThatAreNotRecords) {
     // Text in a count field is written back quoted, so the line stays one record.
     EXPECT_EQ(Records(ParseHistory(HistoryLine(load.rows.at(1)))), Records(load).mid(1));
     EXPECT_TRUE(ParseHistory("").rows.isEmpty());
+}
+
+TEST(HistoryFile, CountItemsReadAsTheDecimalNumbersTheyShow) {
+    // Each count item is accepted, and shown, exactly as QString::toInt reads it.
+    for (const QByteArray count : {"5", "-5", "+5", "007", " 7\t", "\"12\"", "\" 3 \"", "32767",
+                                   "-32768", "32768", "1e3", "0x10", "", "-", "1 2", "\xEF\xBC\x95",
+                                   "\x81\x40"
+                                   "4",
+                                   "\x82\x54"}) {
+        const QByteArray line = "\"d\",\"t\",1," + count + ",0,0,\"r\",\"s\",\"j\"\r\n";
+        ItemReader reader(DecodeCp932(line));
+        bool ok = false;
+        const int expected = ReadLine(reader).value(3).trimmed().toInt(&ok);
+        ok = ok && expected >= -32768 && expected <= 32767;
+        const HistoryLoad load = ParseHistory(line);
+        ASSERT_EQ(load.rows.size(), ok ? 1 : 0) << count.constData();
+        if (ok) {
+            EXPECT_EQ(load.rows.fields(0)[3], QString::number(expected)) << count.constData();
+        }
+    }
 }
 
 TEST(HistoryFile, MissingFoldersAndPipesAreEmptyHistories) {
