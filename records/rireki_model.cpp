@@ -68,7 +68,7 @@ void RirekiModel::AddRirekiRows(HistoryRows rows) {
 }
 
 void RirekiModel::ScrollRirekiToEnd() {
-    if (RowCountWithHeader() > kVisibleRows + 1) {
+    if (RowCountWithHeader() > visibleRows_ + 1) {
         topRow_ = int(rows_.size()) - 1;
         emit scrollRequested(topRow_);
     }

@@ -14,8 +14,6 @@ class RirekiModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kColumns = 10;
-    // Rows that fit below the header before the table has to scroll.
-    static constexpr int kVisibleRows = 6;
 
     explicit RirekiModel(QObject* parent = nullptr);
 
@@ -29,7 +27,10 @@ public:
     void AddRirekiRow(const HistoryRecord& record);
     // Appends a loaded history with one insertion, so a long one loads at once.
     void AddRirekiRows(HistoryRows rows);
+    // Scrolls only once there are more rows than the view shows whole.
     void ScrollRirekiToEnd();
+    // Data rows that fit below the header, as the view that shows the table has them.
+    void setVisibleRows(int rows) { visibleRows_ = rows; }
     void ClearRirekiGrid();
     // Takes back the newest row, when its record could not be stored.
     void RemoveLastRow();
@@ -52,6 +53,7 @@ signals:
 private:
     HistoryRows rows_;
     int topRow_ = 0;
+    int visibleRows_ = 6;
     // A view asks for a row's cells one after another; decode the row once.
     mutable int cachedRow_ = -1;
     mutable QStringList cachedFields_;

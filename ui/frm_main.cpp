@@ -279,11 +279,13 @@ void frmMain::CreateControls() {
     msgRireki->setItemDelegate(new RirekiDelegate(palette().color(QPalette::Base), msgRireki));
     msgRireki->verticalHeader()->hide();
     msgRireki->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    msgRireki->verticalHeader()->setDefaultSectionSize(msgRireki->fontMetrics().height() + 4);
+    // 240 twips a row and the same for the header, as the grid draws a 9 pt table.
+    msgRireki->verticalHeader()->setMinimumSectionSize(Px(240));
+    msgRireki->verticalHeader()->setDefaultSectionSize(Px(240));
     msgRireki->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     msgRireki->horizontalHeader()->setHighlightSections(false);
     msgRireki->horizontalHeader()->setSectionsClickable(false);
-    msgRireki->horizontalHeader()->setFixedHeight(msgRireki->fontMetrics().height() + 4);
+    msgRireki->horizontalHeader()->setFixedHeight(Px(240));
     for (int c = 0; c < records::RirekiModel::kColumns; ++c)
         msgRireki->setColumnWidth(c, Px(records::RirekiModel::ColumnWidthTwips(c)));
     msgRireki->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -298,7 +300,14 @@ void frmMain::CreateControls() {
     }
     msgRireki->setAccessibleName("履歴");
     Place(msgRireki, 225, 3225, 8790, 1965);
+    msgRireki->ensurePolished();
+    rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
+                                  msgRireki->horizontalHeader()->height()) /
+                                 Px(240));
     connect(rirekiModel_, &records::RirekiModel::scrollRequested, this, [this](int row) {
+        // The view lays out rows just added only later; a scroll before that
+        // stops one row short of the new one.
+        msgRireki->doItemsLayout();
         msgRireki->scrollTo(rirekiModel_->index(row, 0), QAbstractItemView::PositionAtTop);
     });
 }

@@ -137,6 +137,32 @@ TEST(Window, AWholeRoundThroughTheHandlers) {
     EXPECT_EQ(Row(w2, 3) + Row(w2, 4), Row(w, 3) + Row(w, 4));
 }
 
+// Whether the player sees the whole of the table's row (0-based).
+bool RowFullyShown(ui::frmMain& w, int row) {
+    const QRect cell = w.msgRireki->visualRect(w.rirekiModel().index(row, 0));
+    return cell.isValid() && w.msgRireki->viewport()->rect().contains(cell);
+}
+
+TEST(Window, TheNewestRowIsInViewAfterStartUpAndAfterEverySave) {
+    for (int records : {0, 5, 6, 7, 20}) {
+        Window fx;
+        fx.write("履歴.txt", kLine.repeated(records));
+        ui::frmMain& w = fx.load();
+        if (records > 0) {
+            EXPECT_TRUE(RowFullyShown(w, records - 1)) << records;
+        }
+        w.state().intOk = 1;
+        for (int save = 0; save < 3; ++save) {
+            w.cmdHozon_Click();
+            EXPECT_TRUE(RowFullyShown(w, records + save)) << records << " " << save;
+        }
+        // Rows that fit are never scrolled away.
+        if (records + 3 <= 6) {
+            EXPECT_TRUE(RowFullyShown(w, 0)) << records;
+        }
+    }
+}
+
 TEST(Window, AFailedSaveTakesItsRowBackAndSaysSo) {
     Window fx;
     ui::frmMain& w = fx.load();
