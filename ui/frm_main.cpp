@@ -393,10 +393,18 @@ QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& 
     return runBox(box);
 }
 
-void frmMain::SaveSettingsQuietly() {
-    // The new value is in effect already; a file that cannot be written is not
-    // worth interrupting the player for.
-    records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave});
+void frmMain::SaveSettings() {
+    // The new value is in effect already. A file that cannot be written is
+    // told once, not at every change, so that the player knows it will be gone
+    // at the next start.
+    if (records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave}) ||
+        settingsFailureTold_)
+        return;
+    settingsFailureTold_ = true;
+    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
+        QStringLiteral("設定を設定.txtに保存できませんでした。\n"
+                       "変更した設定は、ゲームを終えるまで使われます。"),
+        QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void frmMain::cboJikan_Click() {
@@ -405,12 +413,12 @@ void frmMain::cboJikan_Click() {
     if (!ok || value < 1 || value > 32767)
         return;
     state_.intJikan = int16_t(value);
-    SaveSettingsQuietly();
+    SaveSettings();
 }
 
 void frmMain::chkAs_Click() {
     state_.intAutoSave = chkAs->isChecked() ? 1 : 0;
-    SaveSettingsQuietly();
+    SaveSettings();
 }
 
 void frmMain::cmdHozon_Click() {

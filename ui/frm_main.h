@@ -122,13 +122,14 @@ private:
     QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton);
-    void SaveSettingsQuietly();
+    void SaveSettings();
 
     game::RoundState state_;
     game::Clock& clock_;
     records::RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;
+    bool settingsFailureTold_ = false;
 };
 
 } // namespace ui

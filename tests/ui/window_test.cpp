@@ -91,6 +91,20 @@ TEST(Window, SettingsChangeOnlyByChoosingOrClicking) {
     EXPECT_EQ(w.state().intJikan, 100);
 }
 
+TEST(Window, ASettingsFileThatCannotBeWrittenIsToldOnceAndTheValueKept) {
+    Window fx;
+    ui::frmMain& w = fx.load();
+    QDir(fx.dir.path()).mkdir("設定.txt");
+    w.cboJikan->setCurrentIndex(8);
+    emit w.cboJikan->activated(8);
+    w.chkAs->click();
+    ASSERT_EQ(fx.boxes.size(), 1);
+    EXPECT_TRUE(fx.boxes[0].startsWith("2|保存エラー|設定を設定.txtに"))
+        << fx.boxes[0].toStdString();
+    EXPECT_EQ(w.state().intJikan * 10 + w.state().intAutoSave, 900);
+    EXPECT_TRUE(QFileInfo(fx.dir.filePath("設定.txt")).isDir());
+}
+
 TEST(Window, AWholeRoundThroughTheHandlers) {
     Window fx;
     fx.write("辞書.txt", records::EncodeCp932(QStringLiteral("りんご\r\n")));
