@@ -34,7 +34,7 @@ void Place(QWidget* w, int left, int top, int width, int height) {
 
 QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
                            const QString& picture, const QString& tip) {
-    auto* b = new QToolButton(parent);
+    auto* b = new CommandButton(parent);
     b->setObjectName(name);
     b->setText(caption);
     b->setIcon(QIcon(picture));

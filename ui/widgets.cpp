@@ -84,6 +84,17 @@ void KaitouEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdint>
@@ -53,6 +54,17 @@ class KaitouEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void(int16_t&)> keyPress;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A push button with its picture above its caption, pressed by Enter as well
+// as by Space while it has the focus, as buttons of the desktop it was made for.
+class CommandButton : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -216,6 +216,18 @@ TEST(Window, ClearAsksFirstAndEmptiesFileAndTable) {
     EXPECT_TRUE(fx.boxes.last().startsWith("2|クリアエラー|"));
 }
 
+TEST(Window, EnterAndSpacePressTheFocusedButton) {
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        Window fx;
+        ui::frmMain& w = fx.load();
+        fx.answer = QMessageBox::Cancel;
+        QTest::keyClick(w.cmdClear, key);
+        EXPECT_EQ(fx.boxes.size(), 1) << key;
+        QTest::keyClick(w.cmdStart, key);
+        EXPECT_FALSE(w.cmdStart->isEnabled()) << key;
+    }
+}
+
 TEST(Window, FrameSurfacesSwitchThePanels) {
     Window fx;
     ui::frmMain& w = fx.load();
