@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 using namespace game;
@@ -127,6 +129,32 @@ TEST(MakeQuestion, DrawsAWordAndShufflesItThroughTheScratchList) {
     empty.s.strSeikai = "old";
     none.MakeQuestion();
     EXPECT_EQ(empty.s.strSeikai + empty.s.strMondai + empty.w.caption["lblMondai"], "");
+}
+
+TEST(MakeQuestion, EachDrawTakesThePthOfThePiecesStillIn) {
+    // Against taking the pieces out of a list one by one, for words of every
+    // length up to 70 and draws anywhere in [0, 1).
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int length = 1; length <= 70; ++length) {
+        QString word;
+        for (int i = 0; i < length; ++i)
+            word += QChar(u'ぁ' + i);
+        FakeRandom r;
+        r.draws = {0.0};
+        for (int i = 0; i < length; ++i)
+            r.draws.push_back(i % 7 == 0 ? 0.9999999 : unit(gen));
+        QStringList list = SplitForShuffle(word);
+        QString expected;
+        for (size_t i = 1; i < r.draws.size(); ++i) {
+            const int p = int(list.size() * r.draws[i]) + 1;
+            expected += list.takeAt(p - 1);
+        }
+        Maker m({word});
+        Round round(m.s, m.w, m.c, r, {});
+        round.MakeQuestion();
+        ASSERT_EQ(m.s.strMondai, expected) << length;
+    }
 }
 
 TEST(MakeQuestion, KeepsSurrogatePairsAndCombiningMarksWhole) {
