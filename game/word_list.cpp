@@ -70,7 +70,8 @@ private:
             word =
                 encoding_ == Encoding::Utf8 ? QString::fromUtf8(item) : records::DecodeCp932(item);
         }
-        if (word.size() <= kMaxWordLength)
+        // (A lone byte order mark decodes to nothing.)
+        if (!word.isEmpty() && word.size() <= kMaxWordLength)
             words_.append(std::move(word));
         return words_.size() < kMaxWords;
     }

@@ -30,6 +30,9 @@ bool IsAsciiSpace(char c) {
 // A count item as QString::trimmed().toInt() reads it, without making strings
 // for the plain ASCII items that every saved line holds.
 std::optional<int16_t> ParseCount(QByteArrayView item) {
+    // toInt would stop at a NUL and read "8\0junk" as 8: not a count.
+    if (item.contains('\0'))
+        return std::nullopt;
     for (char c : item)
         if (static_cast<unsigned char>(c) >= 0x80)
             return ParseInt16(DecodeCp932(item));

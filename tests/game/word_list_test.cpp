@@ -70,6 +70,7 @@ TEST(PlayWordList, ReadsCodePage932AndUtf8WithAnyLineEnd) {
         EXPECT_EQ(ParseWordList(text.toUtf8()), words) << end;
     }
     // Bytes that are not UTF-8 are code page 932, even where they look like it.
+    EXPECT_EQ(ParseWordList(",\xEF\xBB\xBF,x"), QStringList{"x"}); // a stray byte order mark
     const QByteArray utf8A("\xE3\x81\x82");
     EXPECT_EQ(ParseWordList("\x82\xA0\r\n" + utf8A),
               (QStringList{"あ", records::DecodeCp932(utf8A)}));
