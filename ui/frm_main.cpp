@@ -211,6 +211,8 @@ void frmMain::CreateControls() {
     Place(lblMoji_T, 1950, 180, 930, 465);
     Place(lblRitu, 3000, 180, 1455, 465);
     Place(lblByou, 4500, 180, 1680, 465);
+    for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblRitu, lblByou})
+        SetFittedText(l, l->text());
 
     shpJikanB = new ColourBox(QColor(255, 0, 0), Frame1);
     shpJikanB->setObjectName("shpJikanB");
@@ -274,6 +276,7 @@ void frmMain::CreateControls() {
 
     msgRireki = new QTableView(Frame1);
     msgRireki->setObjectName("msgRireki");
+    msgRireki->setHorizontalHeader(new RirekiHeader(msgRireki));
     msgRireki->setModel(rirekiModel_);
     msgRireki->setFont(GothicFont(12));
     msgRireki->setItemDelegate(new RirekiDelegate(palette().color(QPalette::Base), msgRireki));
@@ -473,7 +476,10 @@ void frmMain::frmRireki_Click() {
 void frmMain::setCaption(game::Caption label, const QString& text) {
     // In the order of game::Caption.
     QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
-    labels[int(label)]->setText(text);
+    if (label == game::Caption::Mondai)
+        lblMondai->setText(text); // the question neither grows nor shrinks
+    else
+        SetFittedText(labels[int(label)], text);
 }
 
 QString frmMain::kaitouText() const {

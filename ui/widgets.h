@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
@@ -70,6 +71,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// Sets a figure label's caption, narrowing the face just enough that the
+// whole figure shows: the stand-in face's digits are wider than the designed
+// face's, and "100.0%" must not lose its edges.
+void SetFittedText(QLabel* label, const QString& text);
+
 // A filled rectangle without outline.
 class ColourBox : public QWidget {
     Q_OBJECT
@@ -109,5 +115,21 @@ public:
 private:
     QColor cellColour_;
 };
+
+// The results table's header row. The face's line spacing is taller than the
+// 16-pixel rows leave room for between the style's margins, so the titles are
+// centred in the whole section instead of being clipped at the top.
+class RirekiHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit RirekiHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override;
+};
+
+// A header-like cell: the raised section, its text centred over all of it.
+void DrawHeaderCell(QPainter* painter, const QWidget* widget, const QRect& rect,
+                    const QString& text);
 
 } // namespace ui

@@ -15,28 +15,6 @@ HistoryRecord Rec(int n) {
 
 } // namespace
 
-TEST(RirekiModel, TitlesWidthsAndAlignmentsOfTheTenColumns) {
-    RirekiModel m;
-    QStringList titles;
-    int width = 0;
-    for (int c = 0; c < m.columnCount(); ++c) {
-        titles << m.headerData(c, Qt::Horizontal).toString();
-        width += RirekiModel::ColumnWidthTwips(c);
-        EXPECT_EQ(m.headerData(c, Qt::Horizontal, Qt::TextAlignmentRole).toInt(),
-                  int(Qt::AlignCenter));
-    }
-    EXPECT_EQ(titles, (QStringList{"回", "日付", "時間", "問数", "ＯＫ", "ＮＧ", "文字数", "正解率",
-                                   "秒当たり", "表示秒数"}));
-    EXPECT_EQ(width, 8440);
-    m.AddRirekiRow(Rec(1));
-    QList<int> aligns;
-    for (int c = 0; c < 10; ++c)
-        aligns << m.data(m.index(0, c), Qt::TextAlignmentRole).toInt();
-    const int centre = Qt::AlignCenter, right = Qt::AlignRight | Qt::AlignVCenter;
-    EXPECT_EQ(aligns, (QList<int>{centre, centre, centre, right, right, right, right, right, right,
-                                  right}));
-}
-
 TEST(RirekiModel, NumbersRowsScrollsPastSixAndClearsToTheHeader) {
     RirekiModel m;
     QSignalSpy scrolls(&m, &RirekiModel::scrollRequested);
