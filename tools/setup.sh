@@ -7,8 +7,9 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev googletest libbenchmark-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils
+    desktop-file-utils appstream dpkg-dev file
 )
 
 missing=()

@@ -390,8 +390,6 @@ QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& 
     QMessageBox box(icon, title, text, buttons, this);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(QStringLiteral("キャンセル")); // the toolkit's own text is English
 
     return runBox(box);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QFont>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
 
 namespace ui {
 
@@ -10,6 +14,9 @@ QFont GothicFont(int pixelSize);
 void InstallFontSubstitutes();
 // The classic three-dimensional look and the Japanese face for the whole application.
 void UseClassicStyle();
+// Qt's own translations of its standard texts (OK, キャンセル, the print and
+// file dialogs) for the locale, when it is Japanese; null otherwise.
+std::unique_ptr<QTranslator> InstallQtTranslations(const QLocale& locale);
 // Makes the embedded pictures available.
 void InitPictures();
 

@@ -1,4 +1,5 @@
 #include "records/cp932.h"
+#include "ui/look.h"
 #include "window_fixture.h"
 
 #include <QComboBox>
@@ -179,6 +180,9 @@ TEST(Window, AFailedSaveTakesItsRowBackAndSaysSo) {
 }
 
 TEST(Window, ClearAsksFirstAndEmptiesFileAndTable) {
+    // Qt's own Japanese for the standard buttons, as under a Japanese locale.
+    const auto japanese = ui::InstallQtTranslations(QLocale(QLocale::Japanese, QLocale::Japan));
+    ASSERT_TRUE(japanese) << "Qt's Japanese translation (qt6-translations-l10n) is missing";
     Window fx;
     fx.write("履歴.txt", kLine + kLine);
     ui::frmMain& w = fx.load();
