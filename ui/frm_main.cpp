@@ -91,10 +91,10 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
+frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), rirekiModel_(new records::RirekiModel(this)),
+      clock_(clock), ime_(ime), rirekiModel_(new records::RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
     InitPictures();
     InstallFontSubstitutes();
@@ -244,6 +244,7 @@ void frmMain::CreateControls() {
     SetColours(txtKaitou, {}, kIvory, false);
     txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
+    txtKaitou->focusChanged = [this](bool in) { in ? ime_.On() : ime_.Restore(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 
     fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
@@ -441,6 +442,7 @@ void frmMain::cmdHelp_Click() {
 
 void frmMain::cmdEnd_Click() {
     // Help windows would be closed here first, once there is a help viewer.
+    ime_.Restore();
     QCoreApplication::exit(0);
 }
 

@@ -84,6 +84,18 @@ void KaitouEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void KaitouEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (focusChanged)
+        focusChanged(true);
+}
+
+void KaitouEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (focusChanged)
+        focusChanged(false);
+}
+
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
