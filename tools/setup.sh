@@ -9,6 +9,8 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-ipafont-gothic
     xvfb xdotool imagemagick x11-utils
+    qt6-base-private-dev dbus xsel
+    fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
 )
 
 missing=()
