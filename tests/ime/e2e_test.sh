@@ -49,7 +49,7 @@ cleanup() {
     # Everything started here, the daemons' own children included, carries our home.
     ours | xargs -r kill 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
-    sleep 0.3
+    for _ in $(seq 30); do [ -z "$(ours)" ] && break; sleep 0.1; done
     ours | xargs -r kill -9 2>/dev/null
     rm -rf "$scratch"
 }
@@ -96,15 +96,23 @@ ibus)
     ibus_bus() { sed -n 's/^IBUS_ADDRESS=//p' "$scratch"/home/.config/ibus/bus/* 2>/dev/null | head -n 1; }
     ask() {
         run dbus-send --address="$(ibus_bus)" --print-reply --reply-timeout=1000 --dest=org.freedesktop.IBus \
-            /org/freedesktop/IBus "org.freedesktop.IBus.$1" 2>/dev/null
+            /org/freedesktop/IBus "org.freedesktop.IBus.$1" "${@:2}" 2>/dev/null
     }
     state() { ask GetGlobalEngine | awk '/string/ {n++} n==2 {print $2; exit}' | tr -d '"'; }
-    ready() { [ -n "$(ibus_bus)" ] && ask ListEngines | grep -q '"mozc-jp"'; }
+    ready() {
+        [ -n "$(ibus_bus)" ] && run dbus-send --address="$(ibus_bus)" --print-reply --dest=org.freedesktop.IBus \
+            /org/freedesktop/IBus org.freedesktop.DBus.Properties.Get string:org.freedesktop.IBus string:Engines \
+            2>/dev/null | grep '"mozc-jp"' >/dev/null # all of it: no broken pipe
+    }
     ;;
 esac
 for _ in $(seq 100); do ready && break; sleep 0.1; done
 ready || { cat "$scratch/framework.log"; skip "$framework did not start"; }
-[ "$framework" = ibus ] && monitor=(dbus-monitor --address "$(ibus_bus)")
+if [ "$framework" = ibus ]; then
+    # The player's own engine, English, as a desktop session would have chosen it.
+    ask SetGlobalEngine string:xkb:us::eng >/dev/null
+    monitor=(dbus-monitor --address "$(ibus_bus)")
+fi
 run "${monitor[@]}" >"$scratch/monitor.log" 2>&1 &
 log "$framework is running"
 
