@@ -65,9 +65,14 @@ void Fcitx5Switch::Start(int request) {
 }
 
 void Fcitx5Switch::CurrentIM(const QString&, const QString&, const QString&) {
+    // Sent to this program only: the focused window's context exists now. It may
+    // come before the answer about the service does.
     if (readyWait_.isActive()) {
         readyWait_.stop();
         WhenReady(waiting_);
+    } else if (QWindow* window = QGuiApplication::focusWindow();
+               window && !ready_.contains(window)) {
+        ready_ << window;
     }
 }
 

@@ -32,6 +32,7 @@ QString EngineName(const QDBusMessage& reply) {
     QVariantMap attachments;
     arg.beginStructure();
     arg >> type >> attachments >> name;
+    arg.endStructure(); // frees what beginStructure took, read to the end or not
     return type == QLatin1String("IBusEngineDesc") ? name : QString();
 }
 

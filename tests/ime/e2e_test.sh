@@ -46,6 +46,7 @@ ours() {
     done
 }
 cleanup() {
+    [ -n "${SHOTS:-}" ] && cp "$scratch/monitor.log" "$SHOTS/$framework-monitor.log" 2>/dev/null
     # Everything started here, the daemons' own children included, carries our home.
     ours | xargs -r kill 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
@@ -75,6 +76,9 @@ done
 
 environment=(env -i "HOME=$scratch/home" "PATH=/usr/bin:/bin" "DISPLAY=$DISPLAY" "LC_ALL=C.UTF-8"
     "XDG_RUNTIME_DIR=$scratch/run" "GSETTINGS_BACKEND=memory")
+for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do # a sanitizer build keeps its settings
+    [ -n "${!v:-}" ] && environment+=("$v=${!v}")
+done
 bus=$("${as[@]}" "${environment[@]}" dbus-daemon --session --fork --print-address=1 | head -n 1)
 [ -n "$bus" ] || skip "no private session bus"
 environment+=("DBUS_SESSION_BUS_ADDRESS=$bus")
@@ -118,9 +122,11 @@ log "$framework is running"
 
 # Two games: the one played (a) and another program's window (b).
 windows=()
+games=()
 for d in a b; do
     (cd "$scratch/$d" && exec "${as[@]}" "${environment[@]}" "QT_IM_MODULE=$module" "$program") \
         >"$scratch/$d.log" 2>&1 &
+    games+=($!)
     for _ in $(seq 100); do
         w=$(xdotool search --name "^モジロタイピング$" 2>/dev/null | grep -vxF "${windows[*]:-none}" | head -n 1)
         [ -n "$w" ] && break
@@ -226,8 +232,9 @@ awk -v framework="$framework" '
 ' "$scratch/monitor.log"
 
 xdotool mousemove --window "$a" 593 40 click 1 # End
-for _ in $(seq 30); do xdotool search --name "^モジロタイピング$" 2>/dev/null | grep -qx "$a" || break; sleep 0.1; done
-sleep 0.3
+for _ in $(seq 100); do kill -0 "${games[0]}" 2>/dev/null || break; sleep 0.1; done
+kill -0 "${games[0]}" 2>/dev/null && fail "still running after End"
 # IBus keeps one engine for everybody: ours must not outlive the game.
 [ "$framework" = ibus ] && expect "the engine after End" "$before" "$(state)"
+if grep -q "Sanitizer" "$scratch/a.log"; then cat "$scratch/a.log"; fail "the sanitizer found faults"; fi
 log "ok: $framework"
