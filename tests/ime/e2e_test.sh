@@ -3,7 +3,8 @@
 # virtual X server, a private session bus and a private home. Keys are typed as
 # real X key events and the answer box is read back through the clipboard.
 #   e2e_test.sh PROGRAM fcitx5|ibus
-# Exits 77 (skipped) when the framework cannot start here.
+# Exits 77 (skipped) when the framework cannot start here. SHOTS=FOLDER keeps
+# screenshots and the bus log there; the delay from the focus to the switch is printed.
 set -uo pipefail
 program=$(realpath "$1")
 framework=$2
