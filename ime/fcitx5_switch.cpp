@@ -8,17 +8,17 @@ namespace ime {
 namespace {
 
 const QString kService = QStringLiteral("org.fcitx.Fcitx5");
-constexpr int kReadyWaitMs = 1000;
 constexpr int kRetryMs = 50;
 constexpr int kTries = 10;
 enum { kNoContext = 0, kOff = 1, kActive = 2 };
 
 } // namespace
 
-Fcitx5Switch::Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana)
+Fcitx5Switch::Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana,
+                           int readyWaitMs)
     : connection_(connection), pressHiragana_(std::move(pressHiragana)) {
     readyWait_.setSingleShot(true);
-    readyWait_.setInterval(kReadyWaitMs);
+    readyWait_.setInterval(readyWaitMs);
     connect(&readyWait_, &QTimer::timeout, this, [this] { WhenReady(waiting_); });
 }
 

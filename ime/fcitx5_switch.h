@@ -20,8 +20,10 @@ class Fcitx5Switch : public QObject, public Switch {
 public:
     // `connection`: the name of the session-bus connection fcitx5's Qt plug-in
     // uses, so our calls travel behind its focus messages; `pressHiragana` hands
-    // the Hiragana key to the input method.
-    Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana);
+    // the Hiragana key to the input method; `readyWaitMs`: how long to wait for
+    // fcitx5 to focus a new window's input context.
+    Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana,
+                 int readyWaitMs = 1000);
 
     void On() override;
     void Restore() override;

@@ -91,7 +91,8 @@ struct FakeFcitx {
                           }};
     PrivateBus bus;
     ActiveWindow window;
-    ime::Fcitx5Switch s{"client", [this] { log << "key Hiragana"; }};
+    // Waiting out the time for our context would fail the test.
+    ime::Fcitx5Switch s{"client", [this] { log << "key Hiragana"; }, 60000};
     FakeFcitx() {
         QDBusConnection service = bus.service();
         EXPECT_TRUE(service.registerVirtualObject("/controller", &controller));
@@ -152,6 +153,11 @@ TEST(Fcitx5Switch, WaitsForOurInputContextBeforeAskingAnything) {
     ASSERT_TRUE(Settled(fx.s, [&] { fx.s.On(); }));
     EXPECT_EQ(fx.log.mid(4),
               (QStringList{"Deactivate", "State", "Activate", "State", "key Hiragana"}));
+    // Nor when the news came before the switch asked about the service.
+    ActiveWindow other;
+    fx.contextFocused();
+    QTest::qWait(100);
+    EXPECT_TRUE(Settled(fx.s, [&] { fx.s.On(); }));
 }
 
 TEST(Fcitx5Switch, AnotherWindowsContextIsNeverTurnedOff) {
