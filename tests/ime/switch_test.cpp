@@ -298,6 +298,25 @@ TEST(IBusSwitch, WithoutTheServiceNothingIsCalledAndNothingWaits) {
     EXPECT_TRUE(loopRan);
 }
 
+TEST(MakeSwitch, FollowsTheFrameworkQtsInputMethodPlugInTalksTo) {
+    const QByteArray saved = qgetenv("QT_IM_MODULE");
+    struct Case {
+        const char* module;
+        const char* kind;
+    } cases[] = {{"fcitx", "fcitx5"}, {"fcitx5", "fcitx5"}, {"ibus", "ibus"},
+                 {"", "null"},        {"xim", "null"},      {"compose", "null"}};
+    for (const Case& c : cases) {
+        qputenv("QT_IM_MODULE", c.module);
+        const std::unique_ptr<ime::Switch> s = ime::MakeSwitch();
+        const char* kind = dynamic_cast<ime::Fcitx5Switch*>(s.get()) ? "fcitx5"
+                           : dynamic_cast<ime::IBusSwitch*>(s.get()) ? "ibus"
+                           : dynamic_cast<ime::NullSwitch*>(s.get()) ? "null"
+                                                                     : "?";
+        EXPECT_STREQ(kind, c.kind) << c.module;
+    }
+    qputenv("QT_IM_MODULE", saved);
+}
+
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
