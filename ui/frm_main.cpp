@@ -116,7 +116,9 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, QWi
     tmrBp->start();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    txtKaitou->focusChanged = nullptr; // the box loses the focus as the window goes
+}
 
 void frmMain::CreateControls() {
     cmdStart = PictureButton(this, "cmdStart", "スタート", ":/pictures/start.ico",

@@ -248,5 +248,5 @@ for _ in $(seq 100); do kill -0 "${games[0]}" 2>/dev/null || break; sleep 0.1; d
 kill -0 "${games[0]}" 2>/dev/null && fail "still running after End"
 # IBus keeps one engine for everybody: ours must not outlive the game.
 [ "$framework" = ibus ] && expect "the engine after End" "$before" "$(state)"
-if grep -q "Sanitizer" "$scratch/a.log"; then cat "$scratch/a.log"; fail "the sanitizer found faults"; fi
+if grep -qE "Sanitizer|runtime error" "$scratch/a.log"; then cat "$scratch/a.log"; fail "the sanitizer found faults"; fi
 log "ok: $framework"
