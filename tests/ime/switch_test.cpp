@@ -15,6 +15,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/prctl.h>
+
+#include <csignal>
 #include <functional>
 #include <memory>
 
@@ -31,6 +34,8 @@ struct PrivateBus {
     QProcess daemon;
     QString address;
     PrivateBus() {
+        // Gone with the test, even when the test is killed.
+        daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
         daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
         if (daemon.waitForReadyRead(5000))
             address = QString::fromUtf8(daemon.readLine()).trimmed();
