@@ -119,7 +119,7 @@ void Fcitx5Switch::Restore() {
     QDBusConnection bus(connection_);
     // Another window has the focus now, whose context the controller would turn
     // off; ours stays on where nobody else sees it, until the box has the focus again.
-    if (!changed_ || !bus.isConnected() || QGuiApplication::focusWindow() != window_)
+    if (!changed_ || !bus.isConnected() || !window_ || QGuiApplication::focusWindow() != window_)
         return;
     changed_ = false;
     Send(bus, Controller(QStringLiteral("Deactivate")));
