@@ -1,5 +1,6 @@
 #include "app/play_folder.h"
 #include "game/system_ports.h"
+#include "ime/switch.h"
 #include "ui/frm_main.h"
 #include "ui/look.h"
 
@@ -72,7 +73,8 @@ int main(int argc, char** argv) {
 
     game::SystemClock clock;
     game::SystemRandom random;
-    ui::frmMain window(clock, random);
+    const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
+    ui::frmMain window(clock, random, *ime);
     window.Form_Load();
     return app.exec();
 }

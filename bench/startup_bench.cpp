@@ -2,6 +2,7 @@
 // and a long history take, with small and large files.
 #include "game/system_ports.h"
 #include "game/word_list.h"
+#include "ime/switch.h"
 #include "records/history_file.h"
 #include "records/rireki_model.h"
 #include "ui/frm_main.h"
@@ -58,8 +59,9 @@ void BM_WindowPainted(benchmark::State& state) {
     WriteWords("辞書.txt", int(state.range(0)));
     game::SystemClock clock;
     game::SystemRandom random;
+    const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     for (auto _ : state) {
-        ui::frmMain w(clock, random);
+        ui::frmMain w(clock, random, *ime);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -139,7 +141,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     WriteWords("辞書.txt", 32767);
     game::SystemClock clock;
     game::SystemRandom random;
-    ui::frmMain w(clock, random);
+    ime::NullSwitch ime;
+    ui::frmMain w(clock, random, ime);
     w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
     w.Form_Load();
     w.cmdStart_Click();

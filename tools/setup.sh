@@ -10,6 +10,8 @@ packages=(
     fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils
     desktop-file-utils appstream dpkg-dev file
+    qt6-base-private-dev dbus xsel
+    fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
 )
 
 missing=()

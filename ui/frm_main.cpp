@@ -91,10 +91,10 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
+frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), rirekiModel_(new records::RirekiModel(this)),
+      clock_(clock), ime_(ime), rirekiModel_(new records::RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
     InitPictures();
     InstallFontSubstitutes();
@@ -116,7 +116,9 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, QWidget* parent)
     tmrBp->start();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    txtKaitou->focusChanged = nullptr; // the box loses the focus as the window goes
+}
 
 void frmMain::CreateControls() {
     cmdStart = PictureButton(this, "cmdStart", "スタート", ":/pictures/start.ico",
@@ -246,6 +248,7 @@ void frmMain::CreateControls() {
     SetColours(txtKaitou, {}, kIvory, false);
     txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
+    txtKaitou->focusChanged = [this](bool in) { in ? ime_.On() : ime_.Restore(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 
     fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
@@ -460,6 +463,7 @@ void frmMain::cmdHelp_Click() {
 
 void frmMain::cmdEnd_Click() {
     // Help windows would be closed here first, once there is a help viewer.
+    ime_.Restore();
     QCoreApplication::exit(0);
 }
 

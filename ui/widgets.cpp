@@ -106,6 +106,18 @@ void SetFittedText(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
+void KaitouEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (focusChanged)
+        focusChanged(true);
+}
+
+void KaitouEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (focusChanged)
+        focusChanged(false);
+}
+
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

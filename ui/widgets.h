@@ -55,9 +55,13 @@ class KaitouEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void(int16_t&)> keyPress;
+    // Told true when the box gets the keyboard focus, false when it loses it.
+    std::function<void(bool)> focusChanged;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 };
 
 // A push button with its picture above its caption, pressed by Enter as well

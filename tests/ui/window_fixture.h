@@ -11,6 +11,13 @@
 
 #include <memory>
 
+// Notes each request as "on" or "restore".
+struct FakeSwitch : ime::Switch {
+    QStringList calls;
+    void On() override { calls << "on"; }
+    void Restore() override { calls << "restore"; }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window {
@@ -18,6 +25,7 @@ struct Window {
     QString oldDir = QDir::currentPath();
     FakeClock clock;
     FakeRandom random;
+    FakeSwitch ime;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -33,7 +41,7 @@ struct Window {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random);
+        w = std::make_unique<ui::frmMain>(clock, random, ime);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);
