@@ -9,6 +9,7 @@ id=org.mojiro.Typing
 expected=(
     usr/bin/mojiro
     usr/share/mojiro/辞書.txt
+    usr/share/mojiro/ZkHelp.chm
     usr/share/applications/$id.desktop
     usr/share/metainfo/$id.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/$id.svg
@@ -17,7 +18,6 @@ expected=(
 for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-[ ! -e "$(dirname "$0")/../../data/ZkHelp.chm" ] || expected+=(usr/share/mojiro/ZkHelp.chm)
 status=0
 for f in "${expected[@]}"; do
     [ -f "$dest/$f" ] || { echo "missing: $f"; status=1; }
