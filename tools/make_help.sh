@@ -10,24 +10,28 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Nothing half-built stays behind among the sources.
+scratch=
+trap 'rm -rf data/help/ZkHelp.chm ${scratch:+"$scratch"}' EXIT
+
 chmcmd=$(command -v chmcmd || command -v chmcmd-3.2.2 || true)
 [ -n "$chmcmd" ] || [ ! -x /opt/chmcmd/usr/bin/chmcmd-3.2.2 ] || chmcmd=/opt/chmcmd/usr/bin/chmcmd-3.2.2
 if [ -z "$chmcmd" ]; then
     scratch=$(mktemp -d)
-    trap 'rm -rf "$scratch"' EXIT
     (cd "$scratch" && apt-get download fp-utils-3.2.2 >/dev/null && dpkg-deb -x fp-utils-*.deb .)
     chmcmd=$scratch/usr/bin/chmcmd-3.2.2
 fi
 
 # "Compiled file=" is relative to the current folder, so build from the pages'.
-log=$(cd data/help && "$chmcmd" ZkHelp.hhp 2>&1)
+rm -f data/help/ZkHelp.chm
+status=0
+log=$(cd data/help && "$chmcmd" ZkHelp.hhp 2>&1) || status=$?
 echo "$log"
 # A link to a missing page is only a warning, and chmcmd still exits 0.
-if grep -qiE 'warning|error' <<<"$log"; then
+if [ "$status" -ne 0 ] || [ ! -s data/help/ZkHelp.chm ] || grep -qiE 'warning|error' <<<"$log"; then
     echo "make_help.sh: chmcmd complained; ZkHelp.chm not updated" >&2
-    rm -f data/help/ZkHelp.chm
     exit 1
 fi
+python3 tools/fix_chm.py data/help/ZkHelp.chm
 mv data/help/ZkHelp.chm data/ZkHelp.chm
-python3 tools/fix_chm.py data/ZkHelp.chm
 ls -l data/ZkHelp.chm
