@@ -7,6 +7,7 @@ cmake -S . -B build -G Ninja
 cmake --build build --target mojiro
 mkdir -p play
 [ -e "play/辞書.txt" ] || cp "data/辞書.txt" "play/辞書.txt"
-[ -e "play/ZkHelp.chm" ] || [ ! -e data/ZkHelp.chm ] || cp data/ZkHelp.chm play/ZkHelp.chm
+# The help follows the sources; the word list in play/ is the player's own.
+[ ! -e data/ZkHelp.chm ] || cp -u data/ZkHelp.chm play/ZkHelp.chm
 cd play
 exec ../build/app/mojiro
