@@ -1,5 +1,6 @@
 #include "game/system_ports.h"
 #include "ui/frm_main.h"
+#include "ui/help_window.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -9,7 +10,8 @@ int main(int argc, char** argv) {
     ui::UseClassicStyle();
     game::SystemClock clock;
     game::SystemRandom random;
-    ui::frmMain window(clock, random);
+    ui::WindowHelpService help;
+    ui::frmMain window(clock, random, help);
     window.Form_Load();
     return app.exec();
 }

@@ -5,6 +5,7 @@
 #include "records/history_file.h"
 #include "records/rireki_model.h"
 #include "ui/frm_main.h"
+#include "ui/help_window.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -58,8 +59,9 @@ void BM_WindowPainted(benchmark::State& state) {
     WriteWords("辞書.txt", int(state.range(0)));
     game::SystemClock clock;
     game::SystemRandom random;
+    ui::WindowHelpService help;
     for (auto _ : state) {
-        ui::frmMain w(clock, random);
+        ui::frmMain w(clock, random, help);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

@@ -4,6 +4,7 @@
 #include "game/round.h"
 #include "game/round_state.h"
 #include "records/rireki_model.h"
+#include "ui/help_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -39,7 +40,7 @@ class frmMain : public QWidget, public game::RoundWindow {
     Q_OBJECT
 public:
     // Files are looked for in the working directory.
-    frmMain(game::Clock& clock, game::Random& random, QWidget* parent = nullptr);
+    frmMain(game::Clock& clock, game::Random& random, HelpService& help, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -126,6 +127,7 @@ private:
 
     game::RoundState state_;
     game::Clock& clock_;
+    HelpService& help_;
     records::RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;

@@ -11,6 +11,15 @@
 
 #include <memory>
 
+// Notes the calls the main window makes of its help service.
+struct FakeHelp : ui::HelpService {
+    QStringList calls;
+    void ShowDefaultTopic(const QString& path, QWidget* owner) override {
+        calls << "show " + path + (owner ? "" : " unowned");
+    }
+    void CloseAll() override { calls << "close all"; }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window {
@@ -18,6 +27,7 @@ struct Window {
     QString oldDir = QDir::currentPath();
     FakeClock clock;
     FakeRandom random;
+    FakeHelp help;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -33,7 +43,7 @@ struct Window {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random);
+        w = std::make_unique<ui::frmMain>(clock, random, help);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);
