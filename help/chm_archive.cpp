@@ -183,7 +183,8 @@ ChmArchive::Result ChmArchive::Open(QByteArray bytes) {
     a->languageId_ = a->chm_->language;
     for (mschmd_file* f = a->chm_->files; f; f = f->next) {
         const QString path = QString::fromUtf8(f->filename);
-        if (path.isEmpty() || path.endsWith('/'))
+        // Folders, and names a damaged directory gives that no link can reach.
+        if (!path.startsWith('/') || path.endsWith('/'))
             continue;
         a->paths_ << path;
         a->files_.insert(path.toLower(), f);
@@ -269,7 +270,11 @@ QString ChmArchive::FindDefaultTopic() const {
     for (const QString& c : candidates)
         if (!c.trimmed().isEmpty() && files_.contains(Canonical(c.trimmed())))
             return c.trimmed().startsWith('/') ? c.trimmed() : '/' + c.trimmed();
-    return pages().value(0);
+    // A page whose name holds '#' or '?' cannot be linked to.
+    for (const QString& page : pages())
+        if (!page.contains('#') && !page.contains('?'))
+            return page;
+    return {};
 }
 
 } // namespace help

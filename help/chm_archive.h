@@ -54,7 +54,8 @@ public:
     QString title() const;
     QString contentsFile() const { return QString::fromUtf8(system_.contentsFile); }
     QString indexFile() const { return QString::fromUtf8(system_.indexFile); }
-    // The page to show first; see the fall-backs in the source.
+    // The page to show first (see the fall-backs in the source); empty when no page
+    // can be linked to.
     QString defaultTopic() const { return defaultTopic_; }
     // Every page (.htm, .html), in archive order.
     QStringList pages() const;
