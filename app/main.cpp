@@ -1,17 +1,82 @@
+#include "app/play_folder.h"
 #include "game/system_ports.h"
+#include "ime/switch.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <memory>
 
 int main(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("mojiro"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(MOJIRO_VERSION));
+
+    // Options are read before the window system is opened, so that --help and
+    // --version answer without a display.
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("モジロタイピング: a typing game for Japanese words.\n"
+                       "Keeps 辞書.txt, 設定.txt and 履歴.txt in the current folder."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption dataHome(
+        QStringLiteral("data-home"),
+        QStringLiteral("Keep the files in the game's own folder in the data home "
+                       "($XDG_DATA_HOME/mojiro, or ~/.local/share/mojiro) instead."));
+    parser.addOption(dataHome);
+    if (!parser.parse(args)) {
+        std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    if (parser.isSet(help)) {
+        // Without an application object Qt cannot name the program itself.
+        std::printf("%s", qPrintable(parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                               QStringLiteral("mojiro"))));
+        return 0;
+    }
+    if (parser.isSet(version)) {
+        std::printf("mojiro %s\n", MOJIRO_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.mojiro.Typing"));
     ui::UseClassicStyle();
+    const std::unique_ptr<QTranslator> translations = ui::InstallQtTranslations(QLocale());
+
+    std::unique_ptr<QTemporaryDir> scratch;
+    if (parser.isSet(dataHome)) {
+        const app::PlayFolder folder = app::PrepareOwnFolder(
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+            app::InstalledDataFolders());
+        if (!folder.problem.isEmpty())
+            QMessageBox::warning(nullptr, QStringLiteral("モジロタイピング"), folder.problem);
+        if (folder.path.isEmpty()) {
+            // Nowhere to keep files: play from the built-in list in an empty
+            // folder rather than litter the home folder.
+            scratch = std::make_unique<QTemporaryDir>();
+            QDir::setCurrent(scratch->path());
+        } else {
+            QDir::setCurrent(folder.path);
+        }
+    }
+
     game::SystemClock clock;
     game::SystemRandom random;
-    ui::WindowHelpService help;
-    ui::frmMain window(clock, random, help);
+    const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
+    ui::WindowHelpService helpWindows;
+    ui::frmMain window(clock, random, *ime, helpWindows);
     window.Form_Load();
     return app.exec();
 }

@@ -2,6 +2,7 @@
 // and a long history take, with small and large files.
 #include "game/system_ports.h"
 #include "game/word_list.h"
+#include "ime/switch.h"
 #include "records/history_file.h"
 #include "records/rireki_model.h"
 #include "ui/frm_main.h"
@@ -59,9 +60,10 @@ void BM_WindowPainted(benchmark::State& state) {
     WriteWords("辞書.txt", int(state.range(0)));
     game::SystemClock clock;
     game::SystemRandom random;
+    const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ui::WindowHelpService help;
     for (auto _ : state) {
-        ui::frmMain w(clock, random, help);
+        ui::frmMain w(clock, random, *ime, help);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -89,12 +91,74 @@ void BM_LoadHistoryIntoTable(benchmark::State& state) {
     WriteHistory(path, int(state.range(0)));
     for (auto _ : state) {
         records::RirekiModel model;
-        model.AddRirekiRows(records::LoadHistory(path).records);
+        model.AddRirekiRows(records::LoadHistory(path).rows);
         model.ScrollRirekiToEnd();
         benchmark::DoNotOptimize(model.rowCount());
     }
 }
 BENCHMARK(BM_LoadHistoryIntoTable)->Arg(20)->Arg(32766)->Unit(benchmark::kMillisecond);
+
+void BM_HistoryRowAccess(benchmark::State& state) {
+    // What a paint of the table asks for: every cell of a screenful of rows.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("履歴.txt");
+    WriteHistory(path, 32766);
+    records::RirekiModel model;
+    model.AddRirekiRows(records::LoadHistory(path).rows);
+    int top = 0;
+    for (auto _ : state) {
+        for (int r = top; r < top + 7; ++r)
+            for (int c = 0; c < records::RirekiModel::kColumns; ++c)
+                benchmark::DoNotOptimize(model.data(model.index(r, c)));
+        top = (top + 7) % 32700;
+    }
+}
+BENCHMARK(BM_HistoryRowAccess)->Unit(benchmark::kMicrosecond);
+
+void BM_ReadRandomWordList(benchmark::State& state) {
+    // Start reloads the list: with 50 MB of random bytes it stops at the last word it may use.
+    QTemporaryDir dir;
+    const QString path = dir.filePath("辞書.txt");
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        QByteArray block(1 << 20, Qt::Uninitialized);
+        uint32_t x = 1;
+        for (int i = 0; i < int(state.range(0)); ++i) {
+            for (char& c : block)
+                c = char((x = x * 1664525 + 1013904223) >> 24);
+            f.write(block);
+        }
+    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(game::ReadWordList(path));
+}
+BENCHMARK(BM_ReadRandomWordList)->Arg(50)->Unit(benchmark::kMillisecond);
+
+void BM_QuestionAndJudging(benchmark::State& state) {
+    // A correct answer with the largest list: judging, the next question and its shuffle.
+    QTemporaryDir dir;
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    WriteWords("辞書.txt", 32767);
+    game::SystemClock clock;
+    game::SystemRandom random;
+    ime::NullSwitch ime;
+    ui::WindowHelpService help;
+    ui::frmMain w(clock, random, ime, help);
+    w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
+    w.Form_Load();
+    w.cmdStart_Click();
+    for (int i = 0; i < 3; ++i)
+        w.tmrStart_Timer();
+    for (auto _ : state) {
+        w.setKaitouText(w.state().strSeikai);
+        int16_t key = game::kKeyEnter;
+        w.txtKaitou_KeyPress(key);
+    }
+    QDir::setCurrent(old);
+}
+BENCHMARK(BM_QuestionAndJudging)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <vector>
 
 namespace game {
 namespace {
@@ -26,6 +27,36 @@ bool IsMark(QChar c) {
     const auto cat = c.category();
     return cat == QChar::Mark_NonSpacing || cat == QChar::Mark_SpacingCombining ||
            cat == QChar::Mark_Enclosing;
+}
+
+// Takes every piece out of the list, each draw choosing the p-th of those
+// still in, as removing them one by one would; a Fenwick tree of the pieces
+// left finds the p-th in logarithmic time, so a long word costs n log n, not n².
+QString DrawOut(const QStringList& pieces, Random& random) {
+    const int n = int(pieces.size());
+    std::vector<int> tree(n + 1, 0);
+    for (int i = 1; i <= n; ++i) {
+        tree[i] += 1;
+        if (const int up = i + (i & -i); up <= n)
+            tree[up] += tree[i];
+    }
+    int top = 1;
+    while (top * 2 <= n)
+        top *= 2;
+    QString out;
+    for (int left = n; left > 0; --left) {
+        int k = DrawIndex(left, random.Draw());
+        int pos = 0; // the last position whose prefix holds fewer than k pieces
+        for (int step = top; step > 0; step /= 2)
+            if (pos + step <= n && tree[pos + step] < k) {
+                pos += step;
+                k -= tree[pos];
+            }
+        out += pieces[pos];
+        for (int i = pos + 1; i <= n; i += i & -i)
+            tree[i] -= 1;
+    }
+    return out;
 }
 
 } // namespace
@@ -77,11 +108,8 @@ void Round::MakeQuestion() {
     }
     s_.strSeikai = s_.strJisyo[DrawIndex(s_.intWordCount, random_.Draw())];
     lstMojiro_.append(SplitForShuffle(s_.strSeikai));
-    while (!lstMojiro_.isEmpty()) {
-        const int p = DrawIndex(int(lstMojiro_.size()), random_.Draw());
-        s_.strMondai += lstMojiro_[p - 1];
-        lstMojiro_.removeAt(p - 1);
-    }
+    s_.strMondai = DrawOut(lstMojiro_, random_);
+    lstMojiro_.clear();
     window_.setCaption(Caption::Mondai, s_.strMondai);
 }
 

@@ -1,5 +1,6 @@
 #include "game/word_list.h"
 
+#include "records/cp932.h"
 #include "records/items.h"
 #include "records/text_file.h"
 
@@ -15,24 +16,92 @@ static void InitWordsResource() {
 
 namespace game {
 
-QStringList ReadWordList(const QString& path) {
-    QByteArray bytes;
-    if (records::ReadWholeFile(path, bytes) != records::ReadStatus::Ok) {
-        InitWordsResource();
-        records::ReadWholeFile(QStringLiteral(":/game/words.txt"), bytes);
+namespace {
+
+bool IsAscii(QByteArrayView bytes) {
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+// Collects the words of a list as its bytes come, and stops as soon as it has
+// all it may use: a huge file costs no more than its first kMaxWords words.
+class WordCollector {
+public:
+    WordCollector()
+        : scanner_(kMaxWordBytes, [this](QByteArrayView item, bool, bool tooLong) {
+              return Take(item, tooLong);
+          }) {}
+
+    bool feed(QByteArrayView piece) {
+        if (first_) {
+            first_ = false;
+            if (piece.startsWith("\xEF\xBB\xBF")) {
+                piece = piece.sliced(3);
+                encoding_ = Encoding::Utf8;
+            }
+        }
+        piece_ = piece;
+        return scanner_.feed(piece);
     }
-    return ParseWordList(bytes);
+
+    QStringList finish() {
+        scanner_.finish();
+        return std::move(words_);
+    }
+
+private:
+    // Longer items cannot decode to kMaxWordLength characters in either encoding.
+    static constexpr qsizetype kMaxWordBytes = 3 * kMaxWordLength;
+    enum class Encoding { Unknown, Utf8, Cp932 };
+
+    bool Take(QByteArrayView item, bool tooLong) {
+        if (tooLong || item.isEmpty())
+            return true;
+        QString word;
+        if (IsAscii(item)) {
+            word = QString::fromLatin1(item);
+        } else {
+            // Today's editors write UTF-8; a list that is not valid UTF-8 is code
+            // page 932. The part of the file at hand decides, once.
+            if (encoding_ == Encoding::Unknown)
+                encoding_ = records::LooksLikeUtf8(piece_) ? Encoding::Utf8 : Encoding::Cp932;
+            word =
+                encoding_ == Encoding::Utf8 ? QString::fromUtf8(item) : records::DecodeCp932(item);
+        }
+        // (A lone byte order mark decodes to nothing.)
+        if (!word.isEmpty() && word.size() <= kMaxWordLength)
+            words_.append(std::move(word));
+        return words_.size() < kMaxWords;
+    }
+
+    records::ByteItemScanner scanner_;
+    bool first_ = true;
+    Encoding encoding_ = Encoding::Unknown;
+    QByteArrayView piece_;
+    QStringList words_;
+};
+
+} // namespace
+
+QStringList ReadWordList(const QString& path) {
+    WordCollector words;
+    const auto feed = [&](QByteArrayView piece) { return words.feed(piece); };
+    if (records::ReadFileInPieces(path, feed) != records::ReadStatus::Ok) {
+        InitWordsResource();
+        WordCollector builtIn;
+        records::ReadFileInPieces(QStringLiteral(":/game/words.txt"),
+                                  [&](QByteArrayView piece) { return builtIn.feed(piece); });
+        return builtIn.finish();
+    }
+    return words.finish();
 }
 
 QStringList ParseWordList(const QByteArray& bytes) {
-    QStringList words;
-    records::ItemReader reader(records::DecodeWordList(bytes));
-    while (!reader.atEnd() && words.size() < kMaxWords) {
-        records::Item item = reader.next();
-        if (!item.text.isEmpty())
-            words.append(std::move(item.text));
-    }
-    return words;
+    WordCollector words;
+    words.feed(bytes);
+    return words.finish();
 }
 
 void SortJapanese(QStringList& words) {

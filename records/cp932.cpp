@@ -18,15 +18,19 @@ bool IsSingleKana(unsigned char b) {
     return b >= 0xA1 && b <= 0xDF;
 }
 
-// The converter swaps the ASCII control bytes 0x1A, 0x1C and 0x7F the IBM way,
-// so text holding them takes the careful path.
-bool HasSwappedControl(QByteArrayView bytes) {
-    for (char c : bytes)
-        if (c == 0x1A || c == 0x1C || c == 0x7F)
-            return true;
-    return false;
+// The double-byte characters by lead and trail byte; 0 where a pair is not one.
+constexpr char16_t kDoubleBytes[] = {
+#include "records/cp932_table.inc"
+};
+constexpr int kTrails = 0xFC - 0x40 + 1;
+
+char16_t DoubleByte(unsigned char lead, unsigned char trail) {
+    const int row = lead <= 0x9F ? lead - 0x81 : lead - 0xE0 + (0x9F - 0x81 + 1);
+    return kDoubleBytes[row * kTrails + (trail - 0x40)];
 }
 
+// The encoder swaps the ASCII control bytes 0x1A, 0x1C and 0x7F the IBM way,
+// so text holding them takes the careful path.
 bool HasSwappedControl(QStringView text) {
     for (QChar c : text)
         if (c.unicode() == 0x1A || c.unicode() == 0x1C || c.unicode() == 0x7F)
@@ -37,45 +41,32 @@ bool HasSwappedControl(QStringView text) {
 } // namespace
 
 QString DecodeCp932(QByteArrayView bytes) {
-    // The converter maps ASCII control bytes the IBM way (0x1A becomes U+001C)
-    // and reports bad bytes as U+001A, so ASCII is copied directly and each
-    // multi-byte character is converted by itself.
-    if (!HasSwappedControl(bytes)) {
-        QStringDecoder whole(kCodec);
-        QString s = whole.decode(bytes);
-        if (!whole.hasError())
-            return s;
-    }
-    QString out;
-    out.reserve(bytes.size());
+    // A table walk: linear in the input whatever it holds, and no converter to
+    // load at start-up. Each byte that does not start a character becomes one
+    // U+FFFD, and the next byte is looked at afresh.
+    QString out(bytes.size(), Qt::Uninitialized);
+    char16_t* o = reinterpret_cast<char16_t*>(out.data());
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const qsizetype n = bytes.size();
-    qsizetype i = 0;
+    qsizetype i = 0, w = 0;
     while (i < n) {
         const unsigned char b = p[i];
         if (b < 0x80) {
-            out += QChar(b);
+            o[w++] = b;
             ++i;
-            continue;
-        }
-        qsizetype len = 0;
-        if (IsSingleKana(b))
-            len = 1;
-        else if (IsLead(b) && i + 1 < n && IsTrail(p[i + 1]))
-            len = 2;
-        if (len == 0) {
-            out += QChar::ReplacementCharacter;
+        } else if (IsSingleKana(b)) {
+            o[w++] = char16_t(0xFF61 + (b - 0xA1));
             ++i;
-            continue;
+        } else if (IsLead(b) && i + 1 < n && IsTrail(p[i + 1])) {
+            const char16_t c = DoubleByte(b, p[i + 1]);
+            o[w++] = c != 0 ? c : char16_t(QChar::ReplacementCharacter);
+            i += 2;
+        } else {
+            o[w++] = QChar::ReplacementCharacter;
+            ++i;
         }
-        QStringDecoder one(kCodec);
-        const QString s = one.decode(bytes.sliced(i, len));
-        if (one.hasError() || s.size() != 1 || s[0].unicode() == 0x1A)
-            out += QChar::ReplacementCharacter;
-        else
-            out += s;
-        i += len;
     }
+    out.truncate(w);
     return out;
 }
 

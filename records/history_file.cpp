@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -18,6 +19,42 @@ std::optional<int16_t> ParseInt16(const QString& text) {
     bool ok = false;
     const int v = text.trimmed().toInt(&ok);
     if (!ok || v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
+        return std::nullopt;
+    return int16_t(v);
+}
+
+bool IsAsciiSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// A count item as QString::trimmed().toInt() reads it, without making strings
+// for the plain ASCII items that every saved line holds.
+std::optional<int16_t> ParseCount(QByteArrayView item) {
+    // toInt would stop at a NUL and read "8\0junk" as 8: not a count.
+    if (item.contains('\0'))
+        return std::nullopt;
+    for (char c : item)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return ParseInt16(DecodeCp932(item));
+    while (!item.isEmpty() && IsAsciiSpace(item.front()))
+        item = item.sliced(1);
+    while (!item.isEmpty() && IsAsciiSpace(item.back()))
+        item.chop(1);
+    bool negative = false;
+    if (!item.isEmpty() && (item.front() == '-' || item.front() == '+')) {
+        negative = item.front() == '-';
+        item = item.sliced(1);
+    }
+    if (item.isEmpty())
+        return std::nullopt;
+    int64_t v = 0;
+    for (char c : item) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        v = std::min<int64_t>(v * 10 + (c - '0'), 1 << 20);
+    }
+    v = negative ? -v : v;
+    if (v < std::numeric_limits<int16_t>::min() || v > std::numeric_limits<int16_t>::max())
         return std::nullopt;
     return int16_t(v);
 }
@@ -59,40 +96,171 @@ QByteArray HistoryLine(const HistoryRecord& r) {
     return EncodeCp932(line);
 }
 
-HistoryLoad LoadHistory(const QString& path) {
-    QByteArray bytes;
-    if (ReadWholeFile(path, bytes) != ReadStatus::Ok)
-        return {};
-    return ParseHistory(bytes);
+HistoryRecord HistoryRows::at(qsizetype row) const {
+    const QStringList f = fields(row);
+    return {f[0], f[1], f[2], f[3], f[4], f[5], f[6], f[7], f[8]};
 }
 
-HistoryLoad ParseHistory(const QByteArray& bytes) {
-    HistoryLoad load;
-    ItemReader reader(DecodeCp932(bytes));
-    while (!reader.atEnd()) {
-        const QStringList items = ReadLine(reader);
-        if (items.size() == 1 && items[0].isEmpty())
-            continue; // a blank line
-        const auto ok = items.size() == 9 ? ParseInt16(items[3]) : std::nullopt;
-        const auto ng = items.size() == 9 ? ParseInt16(items[4]) : std::nullopt;
-        const auto moji = items.size() == 9 ? ParseInt16(items[5]) : std::nullopt;
-        if (!ok || !ng || !moji) {
-            ++load.skippedLines;
-            continue;
-        }
-        HistoryRecord r;
-        r.date = items[0];
-        r.time = items[1];
-        r.questions = items[2];
-        r.ok = QString::number(*ok);
-        r.ng = QString::number(*ng);
-        r.moji = QString::number(*moji);
-        r.rate = items[6];
-        r.speed = items[7];
-        r.jikan = items[8];
-        load.records.append(std::move(r));
+QStringList HistoryRows::fields(qsizetype row) const {
+    const qsizetype begin = starts_.at(row);
+    const qsizetype end = row + 1 < starts_.size() ? starts_[row + 1] : qsizetype(bytes_.size());
+    // Items never hold a line end, so '\n' separates them unambiguously.
+    QStringList f =
+        DecodeCp932(QByteArrayView(bytes_.data() + begin, end - begin - 1)).split(u'\n');
+    f.resize(9);
+    return f;
+}
+
+void HistoryRows::append(const HistoryRecord& record) {
+    starts_.append(bytes_.size());
+    for (const QString& field : record.fields()) {
+        QString item = field;
+        item.replace(u'\r', u' ').replace(u'\n', u' ');
+        const QByteArray encoded = EncodeCp932(item);
+        bytes_.append(encoded.constData(), size_t(encoded.size())).push_back('\n');
     }
-    return load;
+}
+
+void HistoryRows::appendItems(const std::array<QByteArrayView, 9>& items) {
+    starts_.append(bytes_.size());
+    for (QByteArrayView item : items)
+        bytes_.append(item.data(), size_t(item.size())).push_back('\n');
+}
+
+void HistoryRows::removeFirst(qsizetype count) {
+    count = std::min(count, size());
+    if (count <= 0)
+        return;
+    const qsizetype cut = count < size() ? starts_[count] : qsizetype(bytes_.size());
+    bytes_.erase(0, size_t(cut));
+    starts_.remove(0, count);
+    for (qsizetype& s : starts_)
+        s -= cut;
+}
+
+void HistoryRows::removeLast() {
+    if (isEmpty())
+        return;
+    bytes_.resize(size_t(starts_.takeLast()));
+}
+
+void HistoryRows::clear() {
+    bytes_.clear();
+    starts_.clear();
+}
+
+namespace {
+
+// Builds records from the items of a history file as they come.
+class HistoryParser {
+public:
+    explicit HistoryParser(qsizetype keep)
+        : keep_(keep),
+          scanner_(kMaxRecordBytes, [this](QByteArrayView item, bool endsLine, bool tooLong) {
+              Item(item, endsLine, tooLong);
+              return true;
+          }) {}
+
+    void feed(QByteArrayView piece) { scanner_.feed(piece); }
+    HistoryLoad finish() {
+        scanner_.finish();
+        if (items_ > 0) // a last line that ends in a comma and no line end
+            EndLine();
+        DropOldest();
+        return std::move(load_);
+    }
+
+private:
+    void Item(QByteArrayView item, bool endsLine, bool tooLong) {
+        if (items_ < 9 && !tooLong_) {
+            spans_[items_] = {qsizetype(line_.size()), item.size()};
+            line_.append(item.data(), size_t(item.size()));
+            tooLong_ = tooLong || qsizetype(line_.size()) > kMaxRecordBytes;
+        }
+        blank_ = items_ == 0 && item.isEmpty() && !tooLong;
+        ++items_;
+        if (endsLine)
+            EndLine();
+    }
+
+    void EndLine() {
+        if (items_ == 1 && blank_) {
+            items_ = 0;
+            return;
+        }
+        std::optional<int16_t> numbers[3];
+        if (items_ == 9 && !tooLong_)
+            for (int k = 0; k < 3; ++k)
+                numbers[k] = ParseCount(Span(3 + k));
+        if (numbers[0] && numbers[1] && numbers[2]) {
+            // The counts are shown again in plain decimal, "+07" as "7".
+            char counts[3][8];
+            std::array<QByteArrayView, 9> items;
+            for (int k = 0; k < 9; ++k)
+                items[k] = k >= 3 && k <= 5 ? Decimal(*numbers[k - 3], counts[k - 3]) : Span(k);
+            load_.rows.appendItems(items);
+            // Keep memory bounded: drop the oldest in batches.
+            if (load_.rows.size() >= 2 * keep_ + 1024)
+                DropOldest();
+        } else {
+            ++load_.skippedLines;
+        }
+        items_ = 0;
+        line_.clear();
+        tooLong_ = false;
+    }
+
+    static QByteArrayView Decimal(int16_t value, char (&buffer)[8]) {
+        char* end = buffer + sizeof buffer;
+        char* p = end;
+        int v = value < 0 ? -int(value) : int(value);
+        do {
+            *--p = char('0' + v % 10);
+            v /= 10;
+        } while (v != 0);
+        if (value < 0)
+            *--p = '-';
+        return QByteArrayView(p, end - p);
+    }
+
+    void DropOldest() {
+        const qsizetype extra = load_.rows.size() - keep_;
+        if (extra > 0) {
+            load_.rows.removeFirst(extra);
+            load_.dropped += extra;
+        }
+    }
+
+    QByteArrayView Span(int k) const {
+        return QByteArrayView(line_.data() + spans_[k].first, spans_[k].second);
+    }
+
+    qsizetype keep_;
+    ByteItemScanner scanner_;
+    HistoryLoad load_;
+    int items_ = 0;
+    bool blank_ = false;
+    bool tooLong_ = false;
+    std::string line_;
+    std::pair<qsizetype, qsizetype> spans_[9];
+};
+
+} // namespace
+
+HistoryLoad LoadHistory(const QString& path, qsizetype keep) {
+    HistoryParser parser(keep);
+    if (ReadFileInPieces(path, [&](QByteArrayView piece) {
+            parser.feed(piece);
+            return true;
+        }) != ReadStatus::Ok)
+        return {};
+    return parser.finish();
+}
+
+HistoryLoad ParseHistory(QByteArrayView bytes, qsizetype keep) {
+    HistoryParser parser(keep);
+    parser.feed(bytes);
+    return parser.finish();
 }
 
 bool AppendHistory(const QString& path, const HistoryRecord& record) {

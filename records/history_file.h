@@ -6,7 +6,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
+#include <string>
 
 namespace records {
 
@@ -33,16 +35,45 @@ HistoryRecord MakeHistoryRecord(int16_t ok, int16_t ng, int16_t moji, int16_t ji
 // The record as one line of the file, in code page 932, with CR LF.
 QByteArray HistoryLine(const HistoryRecord& record);
 
-struct HistoryLoad {
-    QList<HistoryRecord> records;
-    int skippedLines = 0; // lines that were not a record
+// Rows beyond this cannot be numbered by the table's 16-bit row counter.
+constexpr qsizetype kMaxHistoryRows = 32766;
+// A line longer than this was not written by a save and is not a record.
+constexpr qsizetype kMaxRecordBytes = 1024;
+
+// Records kept as their nine items in code page 932, oldest first, and decoded
+// only when asked for: a long history costs one pass over its bytes and no
+// strings until a row is shown.
+class HistoryRows {
+public:
+    qsizetype size() const { return starts_.size(); }
+    bool isEmpty() const { return starts_.isEmpty(); }
+    HistoryRecord at(qsizetype row) const;
+    QStringList fields(qsizetype row) const;
+
+    void append(const HistoryRecord& record);
+    // Items in code page 932, items 4 to 6 already plain decimal numbers.
+    void appendItems(const std::array<QByteArrayView, 9>& items);
+    void removeFirst(qsizetype count);
+    void removeLast();
+    void clear();
+
+private:
+    std::string bytes_;       // the items of each row, each followed by '\n'
+    QList<qsizetype> starts_; // where each row begins in bytes_
 };
 
-// Reads every record, oldest first. A line without exactly nine items, or
-// whose items 4 to 6 are not signed 16-bit integers, is skipped. A missing
-// or unreadable file is an empty history.
-HistoryLoad LoadHistory(const QString& path);
-HistoryLoad ParseHistory(const QByteArray& bytes);
+struct HistoryLoad {
+    HistoryRows rows;      // the newest records, at most the cap asked for
+    int skippedLines = 0;  // lines that were not a record
+    qsizetype dropped = 0; // older records beyond the cap, still in the file
+};
+
+// Reads the records, oldest first, keeping the newest `keep`. A line without
+// exactly nine items, whose items 4 to 6 are not signed 16-bit integers, or
+// longer than kMaxRecordBytes, is skipped. A missing or unreadable file is an
+// empty history. The file is read in pieces, so its size does not matter.
+HistoryLoad LoadHistory(const QString& path, qsizetype keep = kMaxHistoryRows);
+HistoryLoad ParseHistory(QByteArrayView bytes, qsizetype keep = kMaxHistoryRows);
 
 // Appends the record as one line. On failure the file is cut back to its
 // length before the write, so that no partial line remains.

@@ -75,3 +75,123 @@ QString QuoteItem(const QString& text) {
 }
 
 } // namespace records
+
+namespace records {
+namespace {
+
+// Bytes that end a run of item text: for bare items ',', CR and LF; quoted
+// items also stop at '"'.
+struct Stops {
+    bool bare[256] = {};
+    bool quoted[256] = {};
+    constexpr Stops() {
+        for (unsigned char c : {',', '\r', '\n'})
+            bare[c] = quoted[c] = true;
+        quoted[static_cast<unsigned char>('"')] = true;
+        quoted[static_cast<unsigned char>(',')] = false;
+    }
+};
+constexpr Stops kStops;
+
+bool IsBlankByte(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+ByteItemScanner::ByteItemScanner(qsizetype maxItemBytes, Sink sink)
+    : max_(maxItemBytes), sink_(std::move(sink)) {}
+
+void ByteItemScanner::keep(const char* from, qsizetype n) {
+    if (tooLong_)
+        return;
+    if (qsizetype(item_.size()) + n > max_) {
+        tooLong_ = true;
+        item_.clear();
+        return;
+    }
+    item_.append(from, n);
+}
+
+bool ByteItemScanner::endItem(bool endsLine) {
+    if (state_ == State::Bare) {
+        size_t end = item_.size();
+        while (end > 0 && IsBlankByte(item_[end - 1]))
+            --end;
+        item_.resize(end);
+    }
+    const bool more =
+        sink_(QByteArrayView(item_.data(), qsizetype(item_.size())), endsLine, tooLong_);
+    item_.clear();
+    tooLong_ = false;
+    open_ = false;
+    stopped_ = !more;
+    return more;
+}
+
+bool ByteItemScanner::feed(QByteArrayView piece) {
+    const char* p = piece.data();
+    const qsizetype n = piece.size();
+    qsizetype i = 0;
+    while (i < n && !stopped_) {
+        const char c = p[i];
+        switch (state_) {
+        case State::AfterCr:
+            state_ = State::Start;
+            if (c == '\n')
+                ++i;
+            break;
+        case State::Start:
+            if (IsBlankByte(c)) {
+                open_ = true;
+                ++i;
+            } else if (c == '"') {
+                state_ = State::Quoted;
+                open_ = true;
+                ++i;
+            } else {
+                state_ = State::Bare;
+                open_ = true;
+            }
+            break;
+        case State::Bare:
+        case State::Quoted: {
+            const bool* stops = state_ == State::Bare ? kStops.bare : kStops.quoted;
+            qsizetype j = i;
+            while (j < n && !stops[static_cast<unsigned char>(p[j])])
+                ++j;
+            keep(p + i, j - i);
+            i = j;
+            if (i == n)
+                break;
+            if (p[i] == '"') {
+                state_ = State::AfterQuote;
+                ++i;
+                break;
+            }
+            [[fallthrough]];
+        }
+        case State::AfterQuote:
+            if (p[i] == ',') {
+                endItem(false);
+                state_ = State::Start;
+            } else if (p[i] == '\r' || p[i] == '\n') {
+                const bool cr = p[i] == '\r';
+                endItem(true);
+                state_ = cr ? State::AfterCr : State::Start;
+            }
+            ++i;
+            break;
+        }
+    }
+    return !stopped_;
+}
+
+void ByteItemScanner::finish() {
+    if (!stopped_ &&
+        (open_ || state_ == State::Bare || state_ == State::Quoted || state_ == State::AfterQuote))
+        endItem(true);
+    state_ = State::Start;
+}
+
+} // namespace records

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <string>
+
 namespace records {
 
 // One item of the comma-and-line-end file format shared by the word list, the
@@ -38,5 +41,40 @@ QStringList ReadLine(ItemReader& reader);
 // Quotes a text item for writing. Quotes inside cannot be represented and are
 // replaced so that the line still reads back as the same number of items.
 QString QuoteItem(const QString& text);
+
+} // namespace records
+
+namespace records {
+
+// Splits raw bytes into items as ItemReader splits decoded text, a piece of
+// the file at a time. Commas, quotes, blanks and line ends are ASCII and are
+// never part of a multi-byte character in code page 932 or UTF-8, so the
+// items come out the same without decoding first. An item longer than the cap
+// is not kept: it comes out empty and marked too long.
+class ByteItemScanner {
+public:
+    // Gets each item as it ends; returns false to stop the scan.
+    using Sink = std::function<bool(QByteArrayView item, bool endsLine, bool tooLong)>;
+
+    ByteItemScanner(qsizetype maxItemBytes, Sink sink);
+
+    // False once the sink has asked to stop.
+    bool feed(QByteArrayView piece);
+    // Ends the text: an item still open comes out, ending its line.
+    void finish();
+
+private:
+    enum class State { Start, Bare, Quoted, AfterQuote, AfterCr };
+    bool endItem(bool endsLine);
+    void keep(const char* from, qsizetype n);
+
+    qsizetype max_;
+    Sink sink_;
+    State state_ = State::Start;
+    bool open_ = false; // bytes of an item have been seen since the last separator
+    bool tooLong_ = false;
+    bool stopped_ = false;
+    std::string item_; // std::string: appends are cheaper than QByteArray's
+};
 
 } // namespace records

@@ -40,20 +40,35 @@ void RirekiModel::InitRirekiGrid() {
 }
 
 void RirekiModel::AddRirekiRow(const HistoryRecord& record) {
-    AddRirekiRows({record});
-}
-
-void RirekiModel::AddRirekiRows(const QList<HistoryRecord>& records) {
-    if (records.isEmpty())
-        return;
-    const int first = int(rows_.size());
-    beginInsertRows({}, first, first + int(records.size()) - 1);
-    rows_.append(records);
+    if (rows_.size() >= kMaxHistoryRows) {
+        beginRemoveRows({}, 0, 0);
+        rows_.removeFirst(1);
+        cachedRow_ = -1;
+        topRow_ = qMax(0, topRow_ - 1);
+        endRemoveRows();
+    }
+    const int row = int(rows_.size());
+    beginInsertRows({}, row, row);
+    rows_.append(record);
     endInsertRows();
 }
 
+void RirekiModel::AddRirekiRows(HistoryRows rows) {
+    if (rows.isEmpty())
+        return;
+    beginResetModel();
+    if (!rows_.isEmpty())
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            rows_.append(rows.at(i));
+    else
+        rows_ = std::move(rows);
+    rows_.removeFirst(rows_.size() - kMaxHistoryRows);
+    cachedRow_ = -1;
+    endResetModel();
+}
+
 void RirekiModel::ScrollRirekiToEnd() {
-    if (RowCountWithHeader() > kVisibleRows + 1) {
+    if (RowCountWithHeader() > visibleRows_ + 1) {
         topRow_ = int(rows_.size()) - 1;
         emit scrollRequested(topRow_);
     }
@@ -63,6 +78,7 @@ void RirekiModel::ClearRirekiGrid() {
     beginResetModel();
     rows_.clear();
     topRow_ = 0;
+    cachedRow_ = -1;
     endResetModel();
 }
 
@@ -72,6 +88,7 @@ void RirekiModel::RemoveLastRow() {
     const int last = int(rows_.size()) - 1;
     beginRemoveRows({}, last, last);
     rows_.removeLast();
+    cachedRow_ = -1;
     endRemoveRows();
     if (topRow_ > last - 1)
         topRow_ = qMax(0, last - 1);
@@ -94,7 +111,11 @@ QVariant RirekiModel::data(const QModelIndex& index, int role) const {
         return {};
     if (index.column() == 0)
         return QString::number(index.row() + 1);
-    return rows_[index.row()].fields().value(index.column() - 1);
+    if (cachedRow_ != index.row()) {
+        cachedFields_ = rows_.fields(index.row());
+        cachedRow_ = index.row();
+    }
+    return cachedFields_.value(index.column() - 1);
 }
 
 QVariant RirekiModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -3,7 +3,6 @@
 #include "records/history_file.h"
 
 #include <QAbstractTableModel>
-#include <QList>
 #include <QStringList>
 
 namespace records {
@@ -15,8 +14,6 @@ class RirekiModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     static constexpr int kColumns = 10;
-    // Rows that fit below the header before the table has to scroll.
-    static constexpr int kVisibleRows = 6;
 
     explicit RirekiModel(QObject* parent = nullptr);
 
@@ -26,10 +23,14 @@ public:
     static Qt::Alignment DataAlignment(int column);
 
     void InitRirekiGrid();
+    // A table holding kMaxHistoryRows rows makes room by dropping its oldest.
     void AddRirekiRow(const HistoryRecord& record);
-    // Appends many rows with one insertion, so a long history loads at once.
-    void AddRirekiRows(const QList<HistoryRecord>& records);
+    // Appends a loaded history with one insertion, so a long one loads at once.
+    void AddRirekiRows(HistoryRows rows);
+    // Scrolls only once there are more rows than the view shows whole.
     void ScrollRirekiToEnd();
+    // Data rows that fit below the header, as the view that shows the table has them.
+    void setVisibleRows(int rows) { visibleRows_ = rows; }
     void ClearRirekiGrid();
     // Takes back the newest row, when its record could not be stored.
     void RemoveLastRow();
@@ -38,7 +39,7 @@ public:
     int RowCountWithHeader() const { return int(rows_.size()) + 1; }
     // First data row (0-based) asked to show right below the header.
     int topRow() const { return topRow_; }
-    const HistoryRecord& record(int row) const { return rows_.at(row); }
+    HistoryRecord record(int row) const { return rows_.at(row); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -50,8 +51,12 @@ signals:
     void scrollRequested(int row);
 
 private:
-    QList<HistoryRecord> rows_;
+    HistoryRows rows_;
     int topRow_ = 0;
+    int visibleRows_ = 6;
+    // A view asks for a row's cells one after another; decode the row once.
+    mutable int cachedRow_ = -1;
+    mutable QStringList cachedFields_;
 };
 
 } // namespace records

@@ -7,17 +7,26 @@
 
 namespace records {
 
-ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap) {
-    bytes.clear();
+namespace {
+
+ReadStatus OpenRegularFile(const QString& path, QFile& file) {
     QFileInfo info(path);
     if (!info.exists())
         return ReadStatus::Missing;
     // Folders, pipes and devices are not files to read: a pipe would block forever.
     if (!info.isFile())
         return ReadStatus::Unreadable;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return ReadStatus::Unreadable;
+    file.setFileName(path);
+    return file.open(QIODevice::ReadOnly) ? ReadStatus::Ok : ReadStatus::Unreadable;
+}
+
+} // namespace
+
+ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap) {
+    bytes.clear();
+    QFile file;
+    if (const ReadStatus status = OpenRegularFile(path, file); status != ReadStatus::Ok)
+        return status;
     bytes = file.read(cap);
     if (file.error() != QFileDevice::NoError) {
         bytes.clear();
@@ -26,19 +35,36 @@ ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap) {
     return ReadStatus::Ok;
 }
 
-QString DecodeWordList(const QByteArray& bytes) {
-    static const QByteArray bom("\xEF\xBB\xBF");
-    if (bytes.startsWith(bom))
-        return QString::fromUtf8(QByteArrayView(bytes).sliced(3));
-    bool ascii = true;
-    for (char c : bytes)
-        if (static_cast<unsigned char>(c) >= 0x80) {
-            ascii = false;
+ReadStatus ReadFileInPieces(const QString& path,
+                            const std::function<bool(QByteArrayView piece)>& consume) {
+    QFile file;
+    if (const ReadStatus status = OpenRegularFile(path, file); status != ReadStatus::Ok)
+        return status;
+    QByteArray piece(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(piece.data(), piece.size());
+        if (n < 0)
+            return ReadStatus::Unreadable;
+        if (n == 0 || !consume(QByteArrayView(piece.constData(), n)))
+            return ReadStatus::Ok;
+    }
+}
+
+bool LooksLikeUtf8(QByteArrayView piece) {
+    // Drop a sequence that the end of the piece cuts short.
+    qsizetype end = piece.size();
+    for (qsizetype back = 1; back <= 3 && back <= piece.size(); ++back) {
+        const auto c = static_cast<unsigned char>(piece[piece.size() - back]);
+        if ((c & 0xC0) == 0xC0) {
+            const qsizetype need = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+            if (back < need)
+                end = piece.size() - back;
             break;
         }
-    if (!ascii && IsValidUtf8(bytes))
-        return QString::fromUtf8(bytes);
-    return DecodeCp932(bytes);
+        if ((c & 0xC0) != 0x80)
+            break;
+    }
+    return IsValidUtf8(piece.first(end));
 }
 
 } // namespace records

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace records {
 
 enum class ReadStatus { Ok, Missing, Unreadable };
@@ -12,8 +14,13 @@ enum class ReadStatus { Ok, Missing, Unreadable };
 constexpr qint64 kMaxFileBytes = 256ll * 1024 * 1024;
 ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap = kMaxFileBytes);
 
-// Word lists may come from today's editors in UTF-8; anything that is not
-// UTF-8 with at least one non-ASCII character is code page 932.
-QString DecodeWordList(const QByteArray& bytes);
+// Reads a file piece by piece, so that memory stays bounded whatever its size;
+// `consume` gets each piece and returns false once it needs no more.
+ReadStatus ReadFileInPieces(const QString& path,
+                            const std::function<bool(QByteArrayView piece)>& consume);
+
+// True when the bytes hold non-ASCII text that is well-formed UTF-8, allowing
+// for a character cut off at the end of a piece of a file.
+bool LooksLikeUtf8(QByteArrayView piece);
 
 } // namespace records

@@ -7,8 +7,11 @@ packages=(
     g++ cmake ninja-build pkg-config libmspack-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev googletest libbenchmark-dev
-    fonts-ipafont-gothic
+    fonts-ipafont-gothic qt6-translations-l10n
     xvfb xdotool imagemagick x11-utils
+    desktop-file-utils appstream dpkg-dev file
+    qt6-base-private-dev dbus xsel
+    fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
 )
 
 missing=()

@@ -35,7 +35,7 @@ void Place(QWidget* w, int left, int top, int width, int height) {
 
 QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
                            const QString& picture, const QString& tip) {
-    auto* b = new QToolButton(parent);
+    auto* b = new CommandButton(parent);
     b->setObjectName(name);
     b->setText(caption);
     b->setIcon(QIcon(picture));
@@ -92,10 +92,11 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-frmMain::frmMain(game::Clock& clock, game::Random& random, HelpService& help, QWidget* parent)
+frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), help_(help), rirekiModel_(new records::RirekiModel(this)),
+      clock_(clock), ime_(ime), help_(help), rirekiModel_(new records::RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
     InitPictures();
     InstallFontSubstitutes();
@@ -117,7 +118,9 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, HelpService& help, QW
     tmrBp->start();
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    txtKaitou->focusChanged = nullptr; // the box loses the focus as the window goes
+}
 
 void frmMain::CreateControls() {
     cmdStart = PictureButton(this, "cmdStart", "スタート", ":/pictures/start.ico",
@@ -212,6 +215,8 @@ void frmMain::CreateControls() {
     Place(lblMoji_T, 1950, 180, 930, 465);
     Place(lblRitu, 3000, 180, 1455, 465);
     Place(lblByou, 4500, 180, 1680, 465);
+    for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblRitu, lblByou})
+        SetFittedText(l, l->text());
 
     shpJikanB = new ColourBox(QColor(255, 0, 0), Frame1);
     shpJikanB->setObjectName("shpJikanB");
@@ -245,6 +250,7 @@ void frmMain::CreateControls() {
     SetColours(txtKaitou, {}, kIvory, false);
     txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
+    txtKaitou->focusChanged = [this](bool in) { in ? ime_.On() : ime_.Restore(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 
     fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
@@ -275,16 +281,19 @@ void frmMain::CreateControls() {
 
     msgRireki = new QTableView(Frame1);
     msgRireki->setObjectName("msgRireki");
+    msgRireki->setHorizontalHeader(new RirekiHeader(msgRireki));
     msgRireki->setModel(rirekiModel_);
     msgRireki->setFont(GothicFont(12));
     msgRireki->setItemDelegate(new RirekiDelegate(palette().color(QPalette::Base), msgRireki));
     msgRireki->verticalHeader()->hide();
     msgRireki->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    msgRireki->verticalHeader()->setDefaultSectionSize(msgRireki->fontMetrics().height() + 4);
+    // 240 twips a row and the same for the header, as the grid draws a 9 pt table.
+    msgRireki->verticalHeader()->setMinimumSectionSize(Px(240));
+    msgRireki->verticalHeader()->setDefaultSectionSize(Px(240));
     msgRireki->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     msgRireki->horizontalHeader()->setHighlightSections(false);
     msgRireki->horizontalHeader()->setSectionsClickable(false);
-    msgRireki->horizontalHeader()->setFixedHeight(msgRireki->fontMetrics().height() + 4);
+    msgRireki->horizontalHeader()->setFixedHeight(Px(240));
     for (int c = 0; c < records::RirekiModel::kColumns; ++c)
         msgRireki->setColumnWidth(c, Px(records::RirekiModel::ColumnWidthTwips(c)));
     msgRireki->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -299,7 +308,14 @@ void frmMain::CreateControls() {
     }
     msgRireki->setAccessibleName("履歴");
     Place(msgRireki, 225, 3225, 8790, 1965);
+    msgRireki->ensurePolished();
+    rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
+                                  msgRireki->horizontalHeader()->height()) /
+                                 Px(240));
     connect(rirekiModel_, &records::RirekiModel::scrollRequested, this, [this](int row) {
+        // The view lays out rows just added only later; a scroll before that
+        // stops one row short of the new one.
+        msgRireki->doItemsLayout();
         msgRireki->scrollTo(rirekiModel_->index(row, 0), QAbstractItemView::PositionAtTop);
     });
 }
@@ -330,8 +346,7 @@ void frmMain::ArrangeOrder() {
 void frmMain::Form_Load() {
     state_.strHelpFile = QStringLiteral("ZkHelp.chm");
     rirekiModel_->InitRirekiGrid();
-    const records::HistoryLoad history = records::LoadHistory(kHistoryFile);
-    rirekiModel_->AddRirekiRows(history.records);
+    rirekiModel_->AddRirekiRows(records::LoadHistory(kHistoryFile).rows);
     rirekiModel_->ScrollRirekiToEnd();
 
     if (!isVisible()) {
@@ -342,9 +357,11 @@ void frmMain::Form_Load() {
         show();
     }
     cmdStart->setFocus();
-    // Paint the window before the word list is read.
+    // Paint the window, and see the frame reach the display, before the word
+    // list is read.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     repaint();
+    QGuiApplication::sync();
     if (rirekiModel_->topRow() > 0)
         msgRireki->scrollTo(rirekiModel_->index(rirekiModel_->topRow(), 0),
                             QAbstractItemView::PositionAtTop);
@@ -378,16 +395,22 @@ QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& 
     QMessageBox box(icon, title, text, buttons, this);
     if (defaultButton != QMessageBox::NoButton)
         box.setDefaultButton(defaultButton);
-    if (QAbstractButton* cancel = box.button(QMessageBox::Cancel))
-        cancel->setText(QStringLiteral("キャンセル")); // the toolkit's own text is English
 
     return runBox(box);
 }
 
-void frmMain::SaveSettingsQuietly() {
-    // The new value is in effect already; a file that cannot be written is not
-    // worth interrupting the player for.
-    records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave});
+void frmMain::SaveSettings() {
+    // The new value is in effect already. A file that cannot be written is
+    // told once, not at every change, so that the player knows it will be gone
+    // at the next start.
+    if (records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave}) ||
+        settingsFailureTold_)
+        return;
+    settingsFailureTold_ = true;
+    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
+        QStringLiteral("設定を設定.txtに保存できませんでした。\n"
+                       "変更した設定は、ゲームを終えるまで使われます。"),
+        QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void frmMain::cboJikan_Click() {
@@ -396,12 +419,12 @@ void frmMain::cboJikan_Click() {
     if (!ok || value < 1 || value > 32767)
         return;
     state_.intJikan = int16_t(value);
-    SaveSettingsQuietly();
+    SaveSettings();
 }
 
 void frmMain::chkAs_Click() {
     state_.intAutoSave = chkAs->isChecked() ? 1 : 0;
-    SaveSettingsQuietly();
+    SaveSettings();
 }
 
 void frmMain::cmdHozon_Click() {
@@ -442,6 +465,7 @@ void frmMain::cmdHelp_Click() {
 
 void frmMain::cmdEnd_Click() {
     help_.CloseAll();
+    ime_.Restore();
     QCoreApplication::exit(0);
 }
 
@@ -456,7 +480,10 @@ void frmMain::frmRireki_Click() {
 void frmMain::setCaption(game::Caption label, const QString& text) {
     // In the order of game::Caption.
     QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
-    labels[int(label)]->setText(text);
+    if (label == game::Caption::Mondai)
+        lblMondai->setText(text); // the question neither grows nor shrinks
+    else
+        SetFittedText(labels[int(label)], text);
 }
 
 QString frmMain::kaitouText() const {

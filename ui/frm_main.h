@@ -3,6 +3,7 @@
 #include "game/ports.h"
 #include "game/round.h"
 #include "game/round_state.h"
+#include "ime/switch.h"
 #include "records/rireki_model.h"
 #include "ui/help_service.h"
 
@@ -40,7 +41,8 @@ class frmMain : public QWidget, public game::RoundWindow {
     Q_OBJECT
 public:
     // Files are looked for in the working directory.
-    frmMain(game::Clock& clock, game::Random& random, HelpService& help, QWidget* parent = nullptr);
+    frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -123,14 +125,16 @@ private:
     QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& title,
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton);
-    void SaveSettingsQuietly();
+    void SaveSettings();
 
     game::RoundState state_;
     game::Clock& clock_;
+    ime::Switch& ime_;
     HelpService& help_;
     records::RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;
+    bool settingsFailureTold_ = false;
 };
 
 } // namespace ui

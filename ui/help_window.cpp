@@ -70,7 +70,7 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
         light.setColor(group, QPalette::HighlightedText, Qt::black);
     }
     browser->setPalette(light);
-    basePoints_ = browser->font().pointSizeF();
+    baseFont_ = browser->font();
     connect(browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser, &QTextBrowser::sourceChanged, this, &HelpWindow::FollowPage);
 
@@ -255,8 +255,12 @@ void HelpWindow::zoom(int steps) {
 }
 
 void HelpWindow::ApplyZoom() {
-    QFont f = browser->font();
-    f.setPointSizeF(qMax(4.0, basePoints_ + zoom_));
+    // One point, or 4/3 pixel, a step; the style may have sized the font in either.
+    QFont f = baseFont_;
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(qMax(4.0, f.pointSizeF() + zoom_));
+    else
+        f.setPixelSize(qMax(5, f.pixelSize() + (zoom_ * 4 + (zoom_ < 0 ? -1 : 1)) / 3));
     browser->setFont(f);
 }
 

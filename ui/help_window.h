@@ -73,7 +73,7 @@ private:
     std::vector<Page> pages_; // read on the first search
     QString searched_;
     int zoom_ = 0;
-    qreal basePoints_ = 0;
+    QFont baseFont_;
 };
 
 // Opens help windows; a file that cannot be shown gives a message box naming it.

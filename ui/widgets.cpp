@@ -84,6 +84,40 @@ void KaitouEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
+void CommandButton::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier) {
+        if (!event->isAutoRepeat())
+            click();
+        event->accept();
+        return;
+    }
+    QToolButton::keyPressEvent(event);
+}
+
+void SetFittedText(QLabel* label, const QString& text) {
+    QFont font = label->font();
+    font.setStretch(QFont::Unstretched);
+    const int need = QFontMetrics(font).horizontalAdvance(text);
+    const int room = label->contentsRect().width() - 2;
+    if (need > room && need > 0)
+        font.setStretch(std::max(50, 100 * room / need));
+    label->setFont(font);
+    label->setText(text);
+}
+
+void KaitouEdit::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (focusChanged)
+        focusChanged(true);
+}
+
+void KaitouEdit::focusOutEvent(QFocusEvent* event) {
+    QLineEdit::focusOutEvent(event);
+    if (focusChanged)
+        focusChanged(false);
+}
+
 ColourBox::ColourBox(const QColor& colour, QWidget* parent) : QWidget(parent), colour_(colour) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -120,23 +154,32 @@ void JikanCombo::keyPressEvent(QKeyEvent* event) {
 void RirekiDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
     if (index.column() == 0) {
-        QStyleOptionHeader header;
-        header.rect = option.rect;
-        header.palette = option.palette;
-        header.fontMetrics = option.fontMetrics;
-        header.state = QStyle::State_Enabled | QStyle::State_Raised;
-        header.orientation = Qt::Vertical;
-        header.text = index.data().toString();
-        header.textAlignment = Qt::AlignCenter;
-        QStyle* style = option.widget ? option.widget->style() : QApplication::style();
-        painter->save();
-        painter->setFont(option.font);
-        style->drawControl(QStyle::CE_Header, &header, painter, option.widget);
-        painter->restore();
+        DrawHeaderCell(painter, option.widget, option.rect, index.data().toString());
         return;
     }
     painter->fillRect(option.rect, cellColour_);
     QStyledItemDelegate::paint(painter, option, index);
+}
+
+void DrawHeaderCell(QPainter* painter, const QWidget* widget, const QRect& rect,
+                    const QString& text) {
+    QStyleOptionHeader header;
+    header.initFrom(widget);
+    header.rect = rect;
+    header.state = QStyle::State_Enabled | QStyle::State_Raised;
+    QStyle* style = widget ? widget->style() : QApplication::style();
+    style->drawControl(QStyle::CE_HeaderSection, &header, painter, widget);
+    painter->save();
+    painter->setPen(header.palette.color(QPalette::ButtonText));
+    painter->drawText(rect, Qt::AlignCenter, text);
+    painter->restore();
+}
+
+void RirekiHeader::paintSection(QPainter* painter, const QRect& rect, int section) const {
+    if (!rect.isValid())
+        return;
+    DrawHeaderCell(painter, this, rect,
+                   model() ? model()->headerData(section, orientation()).toString() : QString());
 }
 
 } // namespace ui

@@ -2,9 +2,11 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
+#include <QToolButton>
 #include <QWidget>
 
 #include <cstdint>
@@ -53,10 +55,30 @@ class KaitouEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     std::function<void(int16_t&)> keyPress;
+    // Told true when the box gets the keyboard focus, false when it loses it.
+    std::function<void(bool)> focusChanged;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+// A push button with its picture above its caption, pressed by Enter as well
+// as by Space while it has the focus, as buttons of the desktop it was made for.
+class CommandButton : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Sets a figure label's caption, narrowing the face just enough that the
+// whole figure shows: the stand-in face's digits are wider than the designed
+// face's, and "100.0%" must not lose its edges.
+void SetFittedText(QLabel* label, const QString& text);
 
 // A filled rectangle without outline.
 class ColourBox : public QWidget {
@@ -97,5 +119,21 @@ public:
 private:
     QColor cellColour_;
 };
+
+// The results table's header row. The face's line spacing is taller than the
+// 16-pixel rows leave room for between the style's margins, so the titles are
+// centred in the whole section instead of being clipped at the top.
+class RirekiHeader : public QHeaderView {
+    Q_OBJECT
+public:
+    explicit RirekiHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+protected:
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override;
+};
+
+// A header-like cell: the raised section, its text centred over all of it.
+void DrawHeaderCell(QPainter* painter, const QWidget* widget, const QRect& rect,
+                    const QString& text);
 
 } // namespace ui

@@ -46,39 +46,32 @@ struct Game {
     }
 };
 
-const QStringList kHideAll = {"hide imgStart1", "hide imgStart2", "hide imgStart3"};
-
 } // namespace
 
-TEST(Round, StartThenCountdownInTheirOrder) {
+TEST(Round, StartClearsTheRoundAndTheCountdownShowsRedAmberGreenThenTheQuestion) {
     Game g;
     g.s.intMoji = 5;
-    g.s.strSeikai = "いぬ";   // the previous answer stays until the first question
-    g.round.tmrStart_Timer(); // an idle tick only resets the step
-    EXPECT_TRUE(g.w.log.isEmpty());
+    g.s.strSeikai = "いぬ"; // the previous answer stays until the first question
     g.round.cmdStart_Click();
-    EXPECT_EQ(g.w.log, (QStringList{"txtKaitou=", "lblMondai=", "bar=8745", "clear lstRireki",
-                                    "show frmRireki", "lblOk=", "lblNg=", "lblMoji_T=", "lblByou=",
-                                    "lblRitu=", "lblOk=0", "lblNg=0", "disable cmdStart"}));
-    EXPECT_TRUE(g.s.blnStartWait && !g.s.blnPlaying && g.s.intMoji == 0);
-    g.s.intNg = 1;
-    EXPECT_FALSE(SaveAllowed(g.s)); // no saving during the countdown
+    EXPECT_TRUE(g.s.blnStartWait && !g.s.blnPlaying && g.s.intMoji == 0 && !g.w.startEnabled);
+    EXPECT_EQ(g.w.caption["lblOk"] + g.w.caption["lblNg"] + g.w.caption["lblRitu"], "00");
     EXPECT_EQ(g.s.strSeikai, "いぬ");
-    g.w.log.clear();
     g.clock.seconds = 1000;
-    g.round.tmrStart_Timer();
-    g.round.tmrBp_Timer(); // the clock does not run during the countdown
-    g.round.tmrStart_Timer();
-    g.round.tmrStart_Timer();
-    const QStringList steps = kHideAll + QStringList{"show imgStart1"} + kHideAll +
-                              QStringList{"show imgStart2"} + kHideAll +
-                              QStringList{"show imgStart3", "lblMondai=こね", "focus txtKaitou"};
-    EXPECT_EQ(g.w.log, steps);
-    EXPECT_TRUE(!g.s.blnStartWait && g.s.blnPlaying && !SaveAllowed(g.s));
+    QStringList lit;
+    for (int tick = 0; tick < 3; ++tick) {
+        g.round.tmrStart_Timer();
+        g.round.tmrBp_Timer(); // the clock does not run during the countdown
+        for (int i = 1; i <= 3; ++i)
+            if (g.w.lamp[i])
+                lit << QString::number(i);
+        EXPECT_EQ(g.s.blnPlaying, tick == 2);
+    }
+    EXPECT_EQ(lit, (QStringList{"1", "2", "3"})); // one light at a time
+    EXPECT_EQ(g.w.caption["lblMondai"], "こね");
+    EXPECT_TRUE(g.w.log.contains("focus txtKaitou"));
     EXPECT_EQ(g.s.lngEndTime, 1060);
     g.round.tmrStart_Timer(); // the green light stays
-    EXPECT_EQ(g.s.intStartStep, 0);
-    EXPECT_TRUE(g.w.lamp[3] && !g.w.startEnabled);
+    EXPECT_TRUE(g.w.lamp[3] && !g.w.lamp[1]);
 }
 
 TEST(Round, JudgesCorrectAndWrongAnswersAndShowsTheAnswerForFree) {

@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include <random>
+
 #include <gtest/gtest.h>
 
 using namespace game;
@@ -60,7 +62,35 @@ TEST(PlayWordList, ReadsItemsInFileOrderAndAfreshOnEveryLoad) {
     EXPECT_EQ(ReadWordList(file.path), (QStringList{"りんご", "𠮷野家"}));
 }
 
-TEST(PlayWordList, MissingListsUseTheBuiltInOneAndLongListsAreCut) {
+TEST(PlayWordList, ReadsCodePage932AndUtf8WithAnyLineEnd) {
+    const QStringList words{"abc", "りんご", "電車", "ｶﾀｶﾅ", "ａ"};
+    for (const char* end : {"\r\n", "\n", "\r", ","}) {
+        const QString text = words.join(QString::fromLatin1(end)) + QString::fromLatin1(end);
+        EXPECT_EQ(ParseWordList(records::EncodeCp932(text)), words) << end;
+        EXPECT_EQ(ParseWordList(text.toUtf8()), words) << end;
+    }
+    // Bytes that are not UTF-8 are code page 932, even where they look like it.
+    EXPECT_EQ(ParseWordList(",\xEF\xBB\xBF,x"), QStringList{"x"}); // a stray byte order mark
+    const QByteArray utf8A("\xE3\x81\x82");
+    EXPECT_EQ(ParseWordList("\x82\xA0\r\n" + utf8A),
+              (QStringList{"あ", records::DecodeCp932(utf8A)}));
+}
+
+TEST(PlayWordList, SkipsWordsNoPlayerCouldTypeAndStopsAtTheLast) {
+    const QByteArray longWord(kMaxWordLength + 1, 'x');
+    const QByteArray longest = records::EncodeCp932(QString(kMaxWordLength, u'あ'));
+    EXPECT_EQ(ParseWordList("a\r\n" + longWord + "\r\n" + longest + ",b").size(), 3);
+    EXPECT_EQ(ParseWordList(QByteArray(50 << 20, 'y') + "\r\nz"), QStringList{"z"});
+    // The reading stops once it has every word it may use.
+    QByteArray many;
+    for (int i = 0; i < kMaxWords + 5; ++i)
+        many += "w" + QByteArray::number(i) + ",";
+    const QStringList read = ParseWordList(many);
+    ASSERT_EQ(read.size(), kMaxWords);
+    EXPECT_EQ(read.last(), "w" + QString::number(kMaxWords - 1));
+}
+
+TEST(PlayWordList, MissingListsUseTheBuiltInOneAndEmptyOnesNone) {
     WordFile file;
     const QStringList builtIn = ReadWordList(file.path);
     EXPECT_EQ(builtIn.size(), 250);
@@ -69,11 +99,6 @@ TEST(PlayWordList, MissingListsUseTheBuiltInOneAndLongListsAreCut) {
     QDir().rmdir(file.path);
     file.write(QByteArray("\r\n\r\n"));
     EXPECT_EQ(FillJisyoPanel(file.path).caption, "登録ワード一覧 0個");
-    QByteArray bytes;
-    for (int i = 0; i < 33000; ++i)
-        bytes += "w" + QByteArray::number(i) + "\r\n";
-    file.write(bytes);
-    EXPECT_EQ(ReadWordList(file.path).size(), kMaxWords);
 }
 
 TEST(JisyoPanel, SortsKanaOfOneReadingTogether) {
@@ -100,6 +125,32 @@ TEST(MakeQuestion, DrawsAWordAndShufflesItThroughTheScratchList) {
     empty.s.strSeikai = "old";
     none.MakeQuestion();
     EXPECT_EQ(empty.s.strSeikai + empty.s.strMondai + empty.w.caption["lblMondai"], "");
+}
+
+TEST(MakeQuestion, EachDrawTakesThePthOfThePiecesStillIn) {
+    // Against taking the pieces out of a list one by one, for words of every
+    // length up to 70 and draws anywhere in [0, 1).
+    std::mt19937 gen(7);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int length = 1; length <= 70; ++length) {
+        QString word;
+        for (int i = 0; i < length; ++i)
+            word += QChar(u'ぁ' + i);
+        FakeRandom r;
+        r.draws = {0.0};
+        for (int i = 0; i < length; ++i)
+            r.draws.push_back(i % 7 == 0 ? 0.9999999 : unit(gen));
+        QStringList list = SplitForShuffle(word);
+        QString expected;
+        for (size_t i = 1; i < r.draws.size(); ++i) {
+            const int p = int(list.size() * r.draws[i]) + 1;
+            expected += list.takeAt(p - 1);
+        }
+        Maker m({word});
+        Round round(m.s, m.w, m.c, r, {});
+        round.MakeQuestion();
+        ASSERT_EQ(m.s.strMondai, expected) << length;
+    }
 }
 
 TEST(MakeQuestion, KeepsSurrogatePairsAndCombiningMarksWhole) {

@@ -1,6 +1,13 @@
 #include "files.h"
 #include "records/settings_file.h"
 
+#include <QFileInfo>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 using namespace records;
@@ -40,4 +47,59 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFile) {
     EXPECT_EQ(f.read("s.txt"), QByteArray("30,1\r\n"));
     QDir(f.dir.path()).mkdir("d.txt");
     EXPECT_FALSE(SaveSettings(f.path("d.txt"), {90, 0}));
+}
+
+TEST(SettingsFile, FollowsLinksToFilesAndNeverReplacesAnythingElse) {
+    Folder f;
+    f.write("kept.txt", "30,1\r\n");
+    QFile::link(f.path("kept.txt"), f.path("s.txt"));
+    ASSERT_TRUE(SaveSettings(f.path("s.txt"), {90, 0}));
+    EXPECT_TRUE(QFileInfo(f.path("s.txt")).isSymLink());
+    EXPECT_EQ(f.read("kept.txt"), QByteArray("90,0\r\n"));
+    // A link to a pipe (as to a device) is refused and the pipe stays one.
+    ASSERT_EQ(mkfifo(f.path("pipe").toLocal8Bit().constData(), 0600), 0);
+    QFile::link(f.path("pipe"), f.path("p.txt"));
+    QFile::link(f.path("nowhere"), f.path("n.txt"));
+    EXPECT_FALSE(SaveSettings(f.path("p.txt"), {90, 0}));
+    EXPECT_FALSE(SaveSettings(f.path("n.txt"), {90, 0}));
+    EXPECT_FALSE(SaveSettings(f.path("pipe"), {90, 0}));
+    struct stat st {};
+    ASSERT_EQ(stat(f.path("pipe").toLocal8Bit().constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_FALSE(f.exists("nowhere"));
+}
+
+TEST(SettingsFile, IsRewrittenInPlaceInAFolderThatRefusesNewFiles) {
+    // The folder belongs to someone else and is read-only; the file itself is
+    // the player's. Root may write anywhere, so as root the save runs in a
+    // child process as the unprivileged user "nobody".
+    Folder f;
+    const QString path = f.path("locked/s.txt");
+    QDir().mkdir(f.path("locked"));
+    f.write("locked/s.txt", "30,1\r\n");
+    const QByteArray folder = f.path("locked").toLocal8Bit(), file = path.toLocal8Bit();
+    bool saved = false;
+    if (geteuid() == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody)
+            GTEST_SKIP() << "no user nobody to run the save as";
+        chmod(f.dir.path().toLocal8Bit().constData(), 0755);
+        chmod(folder.constData(), 0755);
+        ASSERT_EQ(chown(file.constData(), nobody->pw_uid, nobody->pw_gid), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool ok = setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 &&
+                            SaveSettings(path, {120, 0});
+            _exit(ok ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    } else {
+        chmod(folder.constData(), 0555);
+        saved = SaveSettings(path, {120, 0});
+        chmod(folder.constData(), 0755);
+    }
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(f.read("locked/s.txt"), QByteArray("120,0\r\n"));
 }

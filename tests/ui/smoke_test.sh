@@ -11,6 +11,11 @@ printf '30,0\r\n' > "$folder/設定.txt"
 printf '"2024/05/01","21:03:45",25,20,5,90,"80.0%%","1.50/\x95\x62","60\x95\x62"\r\n' > "$folder/履歴.txt"
 cp "$folder/履歴.txt" "$folder/before.txt"
 
+# A display of our own, whatever the caller's environment says.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_IM_MODULE
+export QT_QPA_PLATFORM=xcb
+wait_s=${MOJIRO_WINDOW_WAIT:-10}
+
 n=90
 while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
 Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -20,7 +25,7 @@ sleep 1
 (cd "$folder" && exec "$program") &
 game=$!
 window=""
-for _ in $(seq 100); do
+for _ in $(seq $((wait_s * 10))); do
     window=$(xdotool search --name "^モジロタイピング$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
     sleep 0.1
 done
@@ -30,7 +35,7 @@ size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print
 
 sleep 0.5
 xdotool mousemove --window "$window" 593 40 click 1 # the End button
-for _ in $(seq 50); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq $((wait_s * 5))); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game" 2>/dev/null; then echo "still running after End"; exit 1; fi
 wait "$game"
 cmp "$folder/履歴.txt" "$folder/before.txt" # nothing is saved at exit

@@ -11,6 +11,13 @@
 
 #include <memory>
 
+// Notes each request as "on" or "restore".
+struct FakeSwitch : ime::Switch {
+    QStringList calls;
+    void On() override { calls << "on"; }
+    void Restore() override { calls << "restore"; }
+};
+
 // Notes the calls the main window makes of its help service.
 struct FakeHelp : ui::HelpService {
     QStringList calls;
@@ -27,6 +34,7 @@ struct Window {
     QString oldDir = QDir::currentPath();
     FakeClock clock;
     FakeRandom random;
+    FakeSwitch ime;
     FakeHelp help;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
@@ -43,7 +51,7 @@ struct Window {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, help);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

@@ -1,0 +1,59 @@
+#include "app/play_folder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace app {
+
+PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installed) {
+    PlayFolder folder;
+    folder.path = QDir(dataHome).filePath(QStringLiteral("mojiro"));
+    if (!QDir().mkpath(folder.path) || !QFileInfo(folder.path).isWritable()) {
+        folder.problem =
+            QStringLiteral("ゲームのフォルダー %1 を作れませんでした。\n"
+                           "組み込みの単語リストで始めます。結果と設定は保存されません。")
+                .arg(QDir::toNativeSeparators(folder.path));
+        folder.path.clear();
+        return folder;
+    }
+    for (const QString& name : {QStringLiteral("辞書.txt"), QStringLiteral("ZkHelp.chm")}) {
+        const QString target = QDir(folder.path).filePath(name);
+        if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
+            continue; // the player's own
+        QString source;
+        for (const QString& dir : installed)
+            if (QFileInfo(QDir(dir).filePath(name)).isFile()) {
+                source = QDir(dir).filePath(name);
+                break;
+            }
+        if (source.isEmpty())
+            continue; // a list is built in; the help says it is missing when asked
+        if (!QFile::copy(source, target)) {
+            folder.problem = QStringLiteral("%1 を %2 に置けませんでした。")
+                                 .arg(name, QDir::toNativeSeparators(folder.path));
+            continue;
+        }
+        // Installed files are read-only; the player's copy is theirs to edit.
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                          QFile::ReadOther);
+    }
+    return folder;
+}
+
+QStringList InstalledDataFolders() {
+    QStringList folders;
+    const QStringList system =
+        QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString& dir : system)
+        if (dir != own)
+            folders << QDir(dir).filePath(QStringLiteral("mojiro"));
+    folders
+        << QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/mojiro"));
+    return folders;
+}
+
+} // namespace app
