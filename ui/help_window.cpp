@@ -15,6 +15,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -73,6 +74,7 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
     baseFont_ = browser->font();
     connect(browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
     connect(browser, &QTextBrowser::sourceChanged, this, &HelpWindow::FollowPage);
+    connect(browser, &QTextBrowser::sourceChanged, this, &HelpWindow::ScalePage);
 
     tabs = new QTabWidget;
     contents = new QTreeWidget;
@@ -162,7 +164,7 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
         browser->find(searched_);
     });
 
-    zoom_ = qBound(-8, QSettings("mojiro", "mojiro").value(kZoomKey, 0).toInt(), 16);
+    zoom_ = qBound(kMinZoom, QSettings("mojiro", "mojiro").value(kZoomKey, 0).toInt(), kMaxZoom);
     ApplyZoom();
 }
 
@@ -249,19 +251,59 @@ void HelpWindow::search(const QString& words) {
 }
 
 void HelpWindow::zoom(int steps) {
-    zoom_ = qBound(-8, zoom_ + steps, 16);
+    zoom_ = qBound(kMinZoom, zoom_ + steps, kMaxZoom);
     QSettings("mojiro", "mojiro").setValue(kZoomKey, zoom_);
     ApplyZoom();
+    browser->reload(); // the page's own sizes are scaled as it loads
+}
+
+qreal HelpWindow::zoomFactor() const {
+    return 1 + 0.1 * zoom_;
 }
 
 void HelpWindow::ApplyZoom() {
-    // One point, or 4/3 pixel, a step; the style may have sized the font in either.
+    // Text the page gives no size follows the widget's font.
     QFont f = baseFont_;
     if (f.pointSizeF() > 0)
-        f.setPointSizeF(qMax(4.0, f.pointSizeF() + zoom_));
+        f.setPointSizeF(f.pointSizeF() * zoomFactor());
     else
-        f.setPixelSize(qMax(5, f.pixelSize() + (zoom_ * 4 + (zoom_ < 0 ? -1 : 1)) / 3));
+        f.setPixelSize(qMax(4, qRound(f.pixelSize() * zoomFactor())));
     browser->setFont(f);
+}
+
+// Sizes the page sets itself (style sheets in px or pt) are scaled by hand, once
+// per loaded page: a page scaled already is marked modified.
+void HelpWindow::ScalePage() {
+    QTextDocument* doc = browser->document();
+    if (doc->isModified() || zoom_ == 0)
+        return;
+    struct Range {
+        int from, to;
+        QTextCharFormat size;
+    };
+    std::vector<Range> ranges;
+    for (QTextBlock b = doc->begin(); b.isValid(); b = b.next())
+        for (auto it = b.begin(); !it.atEnd(); ++it) {
+            const QTextFragment f = it.fragment();
+            const QTextCharFormat format = f.charFormat();
+            QTextCharFormat size;
+            if (format.hasProperty(QTextFormat::FontPixelSize))
+                size.setProperty(
+                    QTextFormat::FontPixelSize,
+                    qMax(4, qRound(format.intProperty(QTextFormat::FontPixelSize) * zoomFactor())));
+            else if (format.hasProperty(QTextFormat::FontPointSize))
+                size.setFontPointSize(qMax(3.0, format.fontPointSize() * zoomFactor()));
+            else
+                continue;
+            ranges.push_back({f.position(), f.position() + f.length(), size});
+        }
+    QTextCursor c(doc);
+    for (const Range& r : ranges) {
+        c.setPosition(r.from);
+        c.setPosition(r.to, QTextCursor::KeepAnchor);
+        c.mergeCharFormat(r.size);
+    }
+    doc->setModified(true);
 }
 
 void HelpWindow::Print() {

@@ -41,9 +41,11 @@ public:
     void showHome();
     void followLink(const QUrl& url);
     void search(const QString& words);
-    // Steps of one point each, kept in the game's settings store.
+    // Steps of a tenth of the normal size, kept in the game's settings store.
     void zoom(int steps);
     int zoomSteps() const { return zoom_; }
+    qreal zoomFactor() const;
+    static constexpr int kMinZoom = -5, kMaxZoom = 10;
 
     // Asked before a link leaves for the desktop's browser; tests answer it.
     std::function<bool(const QUrl&)> confirmExternal;
@@ -64,6 +66,7 @@ private:
     void BuildIndex();
     void FollowPage(const QUrl& url);
     void ApplyZoom();
+    void ScalePage();
     void Print();
 
     std::unique_ptr<help::ChmArchive> archive_;

@@ -40,6 +40,14 @@ struct Help : testing::Test {
             n += qobject_cast<ui::HelpWindow*>(w) != nullptr;
         return n;
     }
+    // The pixel size the page gives the text that starts with these words.
+    static int TextPixels(ui::HelpWindow& w, const QString& words) {
+        for (QTextBlock b = w.browser->document()->begin(); b.isValid(); b = b.next())
+            for (auto it = b.begin(); !it.atEnd(); ++it)
+                if (it.fragment().text().startsWith(words))
+                    return it.fragment().charFormat().intProperty(QTextFormat::FontPixelSize);
+        return -1;
+    }
     static QString Page(ui::HelpWindow& w) { return w.browser->source().path(); }
     // Clicks the link with this href on the page shown, as the player would.
     static void ClickLink(ui::HelpWindow& w, const QString& href) {
@@ -131,19 +139,31 @@ TEST_F(Help, SearchFindsAJapaneseWordOfOneInnerPageAndMarksIt) {
     EXPECT_EQ(w.results->item(0)->data(Qt::UserRole), QVariant());
 }
 
-TEST_F(Help, ZoomSurvivesNavigationAndTheNextWindow) {
+TEST_F(Help, ZoomScalesTheStyleSheetsSizesAndSurvivesNavigationAndTheNextWindow) {
     ui::HelpWindow& w = open(file);
-    const int normal = QFontInfo(w.browser->font()).pixelSize();
+    w.followLink(QUrl("start.htm"));
+    const int normal = TextPixels(w, "見本の最初");
+    const QFont normalFont = w.browser->font();
+    EXPECT_GT(normal, 0); // the sample's style sheet sizes paragraphs in px
     w.zoomIn->trigger();
     w.zoomIn->trigger();
-    const QFont zoomed = w.browser->font();
-    EXPECT_GT(QFontInfo(zoomed).pixelSize(), normal);
+    const int zoomed = TextPixels(w, "見本の最初");
+    EXPECT_GT(zoomed, normal);
+    EXPECT_GT(QFontInfo(w.browser->font()).pixelSize(), QFontInfo(normalFont).pixelSize());
     w.followLink(QUrl("sub/third.htm"));
-    EXPECT_EQ(w.browser->font(), zoomed);
+    w.followLink(QUrl("#pic")); // the same page: scaled once only
+    EXPECT_EQ(TextPixels(w, "最初へ"), zoomed);
+    w.back->trigger();
+    w.back->trigger();
+    EXPECT_EQ(TextPixels(w, "見本の最初"), zoomed);
     service.CloseAll();
-    EXPECT_EQ(open(file).browser->font(), zoomed);
-    service.window(file)->zoomOut->trigger();
-    EXPECT_EQ(QSettings("mojiro", "mojiro").value("help/zoom").toInt(), 1);
+    ui::HelpWindow& next = open(file);
+    next.followLink(QUrl("start.htm"));
+    EXPECT_EQ(TextPixels(next, "見本の最初"), zoomed);
+    next.zoomOut->trigger();
+    next.zoomOut->trigger();
+    EXPECT_EQ(TextPixels(next, "見本の最初"), normal);
+    EXPECT_EQ(next.browser->font(), normalFont);
 }
 
 TEST_F(Help, CloseAllClosesEveryHelpWindow) {
