@@ -2,6 +2,7 @@
 #include "game/system_ports.h"
 #include "ime/switch.h"
 #include "ui/frm_main.h"
+#include "ui/help_window.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -74,7 +75,8 @@ int main(int argc, char** argv) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
-    ui::frmMain window(clock, random, *ime);
+    ui::WindowHelpService helpWindows;
+    ui::frmMain window(clock, random, *ime, helpWindows);
     window.Form_Load();
     return app.exec();
 }

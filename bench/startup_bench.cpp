@@ -6,6 +6,7 @@
 #include "records/history_file.h"
 #include "records/rireki_model.h"
 #include "ui/frm_main.h"
+#include "ui/help_window.h"
 #include "ui/look.h"
 
 #include <QApplication>
@@ -60,8 +61,9 @@ void BM_WindowPainted(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
+    ui::WindowHelpService help;
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime);
+        ui::frmMain w(clock, random, *ime, help);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -142,7 +144,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     ime::NullSwitch ime;
-    ui::frmMain w(clock, random, ime);
+    ui::WindowHelpService help;
+    ui::frmMain w(clock, random, ime, help);
     w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
     w.Form_Load();
     w.cmdStart_Click();

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -91,10 +92,11 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 } // namespace
 
-frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, QWidget* parent)
+frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), ime_(ime), rirekiModel_(new records::RirekiModel(this)),
+      clock_(clock), ime_(ime), help_(help), rirekiModel_(new records::RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
     InitPictures();
     InstallFontSubstitutes();
@@ -458,11 +460,11 @@ void frmMain::cmdClear_Click() {
 }
 
 void frmMain::cmdHelp_Click() {
-    // The help viewer for strHelpFile is not built yet; the button stays quiet.
+    help_.ShowDefaultTopic(QDir::current().absoluteFilePath(state_.strHelpFile), this);
 }
 
 void frmMain::cmdEnd_Click() {
-    // Help windows would be closed here first, once there is a help viewer.
+    help_.CloseAll();
     ime_.Restore();
     QCoreApplication::exit(0);
 }

@@ -5,6 +5,7 @@
 #include "game/round_state.h"
 #include "ime/switch.h"
 #include "records/rireki_model.h"
+#include "ui/help_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -40,7 +41,8 @@ class frmMain : public QWidget, public game::RoundWindow {
     Q_OBJECT
 public:
     // Files are looked for in the working directory.
-    frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, QWidget* parent = nullptr);
+    frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -128,6 +130,7 @@ private:
     game::RoundState state_;
     game::Clock& clock_;
     ime::Switch& ime_;
+    HelpService& help_;
     records::RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;

@@ -18,6 +18,15 @@ struct FakeSwitch : ime::Switch {
     void Restore() override { calls << "restore"; }
 };
 
+// Notes the calls the main window makes of its help service.
+struct FakeHelp : ui::HelpService {
+    QStringList calls;
+    void ShowDefaultTopic(const QString& path, QWidget* owner) override {
+        calls << "show " + path + (owner ? "" : " unowned");
+    }
+    void CloseAll() override { calls << "close all"; }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window {
@@ -26,6 +35,7 @@ struct Window {
     FakeClock clock;
     FakeRandom random;
     FakeSwitch ime;
+    FakeHelp help;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -41,7 +51,7 @@ struct Window {
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

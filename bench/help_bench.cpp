@@ -1,0 +1,64 @@
+// How soon the help window shows its first page: from the Help command's call
+// of the service to the first paint of the page area, with the shipped file.
+#include "ui/help_window.h"
+#include "ui/look.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Notes the first paint of a help window's page.
+class PagePainted : public QObject {
+public:
+    QElapsedTimer clock;
+    qint64 paintedAt = -1;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint && paintedAt < 0 && o->parent() &&
+            dynamic_cast<ui::ChmBrowser*>(o->parent()))
+            paintedAt = clock.nsecsElapsed();
+        return false;
+    }
+};
+
+void BM_HelpWindowPainted(benchmark::State& state) {
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QWidget owner;
+    owner.show();
+    ui::WindowHelpService service;
+    const QString file = QStringLiteral(MOJIRO_DATA_DIR "/ZkHelp.chm");
+    for (auto _ : state) {
+        PagePainted probe;
+        qApp->installEventFilter(&probe);
+        probe.clock.start();
+        service.ShowDefaultTopic(file, &owner);
+        while (probe.paintedAt < 0 && probe.clock.elapsed() < 5000)
+            QCoreApplication::processEvents();
+        qApp->removeEventFilter(&probe);
+        if (probe.paintedAt < 0) {
+            state.SkipWithError("the help window was never painted");
+            break;
+        }
+        state.SetIterationTime(double(probe.paintedAt) / 1e9);
+        service.CloseAll();
+    }
+}
+BENCHMARK(BM_HelpWindowPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ui::UseClassicStyle();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
