@@ -103,7 +103,8 @@ QByteArray EncodeCp932(QStringView text) {
 }
 
 bool IsValidUtf8(QByteArrayView bytes) {
-    QStringDecoder dec(QStringDecoder::Utf8);
+    // Stateless: a sequence cut off at the end is an error, not bytes to wait for.
+    QStringDecoder dec(QStringDecoder::Utf8, QStringConverter::Flag::Stateless);
     (void)QString(dec.decode(bytes));
     return !dec.hasError();
 }

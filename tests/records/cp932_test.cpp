@@ -62,6 +62,12 @@ TEST(Cp932, InvalidBytesBecomeOneReplacementCharacterEach) {
     EXPECT_EQ(text.count(u'\n'), random.count('\n'));
 }
 
+TEST(Utf8, ASequenceCutOffAtTheEndIsNotValid) {
+    EXPECT_TRUE(IsValidUtf8("\xE3\x81\x82"));
+    EXPECT_FALSE(IsValidUtf8("\xE3\x81\x82\xE3\x81"));
+    EXPECT_FALSE(IsValidUtf8("\x82\xA0"));
+}
+
 TEST(ItemReader, SplitsAtCommasAndLineEndsAndStripsQuotes) {
     ItemReader reader(QStringLiteral("いぬ,ねこ\r\n\" a,b \" , 12 ,\"x\"junk\ry\n\"open\r\nz"));
     QStringList texts, kinds;
