@@ -5,6 +5,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <random>
+
 #include <gtest/gtest.h>
 
 using namespace records;
@@ -50,13 +53,9 @@ TEST(Cp932, InvalidBytesBecomeOneReplacementCharacterEach) {
               QStringLiteral("\uFFFDa\uFFFD b\uFFFD\uFFFD"));
     // An unassigned pair is one character wide, as a valid one.
     EXPECT_EQ(DecodeCp932(QByteArray("\x85\x40,", 3)), QStringLiteral("\uFFFD,"));
-    const QByteArray random = [] {
-        QByteArray b(1 << 16, 0);
-        uint32_t x = 12345;
-        for (char& c : b)
-            c = char((x = x * 1103515245 + 12345) >> 24);
-        return b;
-    }();
+    QByteArray random(1 << 16, 0);
+    std::mt19937 gen(1);
+    std::generate(random.begin(), random.end(), [&] { return char(gen()); });
     const QString text = DecodeCp932(random);
     EXPECT_EQ(text.count(u','), random.count(','));
     EXPECT_EQ(text.count(u'\n'), random.count('\n'));

@@ -1,7 +1,8 @@
-#include "files.h"
+#include "../files.h"
 #include "records/cp932.h"
 #include "records/history_file.h"
 #include "records/items.h"
+#include "records/rireki_model.h"
 
 #include <sys/stat.h>
 
@@ -12,8 +13,6 @@ using namespace records;
 namespace {
 
 const QDateTime kMay1(QDate(2024, 5, 1), QTime(21, 3, 45));
-const QByteArray kLine =
-    "\"2024/05/01\",\"21:03:45\",25,20,5,90,\"80.0%\",\"1.50/\x95\x62\",\"60\x95\x62\"\r\n";
 
 QList<HistoryRecord> Records(const HistoryLoad& load) {
     QList<HistoryRecord> list;
@@ -22,13 +21,17 @@ QList<HistoryRecord> Records(const HistoryLoad& load) {
     return list;
 }
 
+HistoryRecord Rec(int n) {
+    return MakeHistoryRecord(int16_t(n), 0, int16_t(2 * n), 60, kMay1);
+}
+
 } // namespace
 
 TEST(HistoryRecord, ExampleRoundGivesTheExampleLineByteForByte) {
     const HistoryRecord r = MakeHistoryRecord(20, 5, 90, 60, kMay1);
     EXPECT_EQ(r.fields(), (QStringList{"2024/05/01", "21:03:45", "25", "20", "5", "90", "80.0%",
                                        "1.50/秒", "60秒"}));
-    EXPECT_EQ(HistoryLine(r), kLine);
+    EXPECT_EQ(HistoryLine(r), kExampleLine);
     EXPECT_EQ(MakeHistoryRecord(0, 3, 0, 30, kMay1).fields().mid(2),
               (QStringList{"3", "0", "3", "0", "0.0%", "0.00/秒", "30秒"}));
     EXPECT_EQ(MakeHistoryRecord(1, 0, 2, 60, QDateTime(QDate(2025, 1, 2), QTime(3, 4, 5))).time,
@@ -41,50 +44,36 @@ TEST(HistoryFile, AppendsLinesAndReadsBackTheSameTexts) {
     const HistoryRecord b = MakeHistoryRecord(0, 3, 0, 30, kMay1.addSecs(1));
     ASSERT_TRUE(AppendHistory(f.path("h.txt"), a)); // creates the file
     ASSERT_TRUE(AppendHistory(f.path("h.txt"), b));
-    EXPECT_EQ(f.read("h.txt"), kLine + HistoryLine(b));
+    EXPECT_EQ(f.read("h.txt"), kExampleLine + HistoryLine(b));
     EXPECT_EQ(Records(LoadHistory(f.path("h.txt"))), (QList<HistoryRecord>{a, b}));
     // A last line without its line end does not swallow the next record.
-    f.write("h.txt", kLine.chopped(2));
+    f.write("h.txt", kExampleLine.chopped(2));
     ASSERT_TRUE(AppendHistory(f.path("h.txt"), a));
-    EXPECT_EQ(f.read("h.txt"), kLine + kLine);
+    EXPECT_EQ(f.read("h.txt"), kExampleLine + kExampleLine);
+    EXPECT_TRUE(ClearHistory(f.path("h.txt")));
+    EXPECT_TRUE(ClearHistory(f.path("new.txt")));
+    EXPECT_EQ(f.read("h.txt") + f.read("new.txt"), "");
+    EXPECT_TRUE(f.exists("new.txt"));
 }
 
 TEST(HistoryFile, SkipsLinesThatAreNotRecords) {
-    const HistoryLoad load =
-        ParseHistory(kLine + "\"a\",\"b\",1,2\r\n" + "\"x\",\"y\",1,99999,0,0,\"\",\"\",\"\"\r\n" +
-                     "\"x\",\"y\",1,abc,0,0,\"\",\"\",\"\"\r\n\r\n" +
-                     "\"d\",\"t\",\"1,2\",007,-2,0,\"r\",\"s\",\"j\"\r\n");
+    const HistoryLoad load = ParseHistory(
+        kExampleLine + "\"a\",\"b\",1,2\r\n" + "\"x\",\"y\",1,99999,0,0,\"\",\"\",\"\"\r\n" +
+        "\"x\",\"y\",1,abc,0,0,\"\",\"\",\"\"\r\n\r\n" + QByteArray(2000, 'x') + "\r\n" +
+        "\"d\",\"t\",\"1,2\",007,-2,0,\"r\",\"s\",\"j\"\r\n");
     ASSERT_EQ(load.rows.size(), 2);
-    EXPECT_EQ(load.skippedLines, 3);
+    EXPECT_EQ(load.skippedLines, 4);
     EXPECT_EQ(load.rows.fields(1), (QStringList{"d", "t", "1,2", "7", "-2", "0", "r", "s", "j"}));
     // Text in a count field is written back quoted, so the line stays one record.
     EXPECT_EQ(Records(ParseHistory(HistoryLine(load.rows.at(1)))), Records(load).mid(1));
-    EXPECT_TRUE(ParseHistory("").rows.isEmpty());
 }
 
 TEST(HistoryFile, CountItemsReadAsTheDecimalNumbersTheyShow) {
     // Each count item is accepted, and shown, exactly as QString::toInt reads it.
-    for (const QByteArray& count : std::initializer_list<QByteArray>{"5",
-                                                                     "-5",
-                                                                     "+5",
-                                                                     "007",
-                                                                     " 7\t",
-                                                                     "\"12\"",
-                                                                     "\" 3 \"",
-                                                                     "32767",
-                                                                     "-32768",
-                                                                     "32768",
-                                                                     "1e3",
-                                                                     "0x10",
-                                                                     "",
-                                                                     "-",
-                                                                     "1 2",
-                                                                     "\xEF\xBC\x95",
-                                                                     "\x81\x40"
-                                                                     "4",
-                                                                     "\x82\x54",
-                                                                     QByteArray("8\0", 2),
-                                                                     QByteArray("8\0\xFF", 3)}) {
+    static const char kCounts[] = "5|-5|+5|007| 7\t|\"12\"|\" 3 \"|32767|-32768|32768|1e3|0x10||-|"
+                                  "1 2|\xEF\xBC\x95|\x81\x40"
+                                  "4|\x82\x54|8\0|8\0\xFF";
+    for (const QByteArray& count : QByteArray(kCounts, sizeof kCounts - 1).split('|')) {
         const QByteArray line = "\"d\",\"t\",1," + count + ",0,0,\"r\",\"s\",\"j\"\r\n";
         ItemReader reader(DecodeCp932(line));
         bool ok = false;
@@ -92,43 +81,47 @@ TEST(HistoryFile, CountItemsReadAsTheDecimalNumbersTheyShow) {
         // A NUL ends toInt's reading early; such an item is no number.
         ok = ok && expected >= -32768 && expected <= 32767 && !count.contains('\0');
         const HistoryLoad load = ParseHistory(line);
-        ASSERT_EQ(load.rows.size(), ok ? 1 : 0) << count.constData();
-        if (ok) {
-            EXPECT_EQ(load.rows.fields(0)[3], QString::number(expected)) << count.constData();
-        }
+        ASSERT_EQ(load.rows.size(), ok ? 1 : 0) << line.constData();
+        EXPECT_TRUE(!ok || load.rows.fields(0)[3] == QString::number(expected)) << line.constData();
     }
 }
 
-TEST(HistoryFile, MissingFoldersAndPipesAreEmptyHistories) {
+TEST(HistoryFile, FailsWithoutTouchingTheOldBytesAndReadsOddFilesAsEmpty) {
     Folder f;
-    EXPECT_TRUE(LoadHistory(f.path("none.txt")).rows.isEmpty());
-    QDir(f.dir.path()).mkdir("dir.txt");
-    EXPECT_TRUE(LoadHistory(f.path("dir.txt")).rows.isEmpty());
-    ASSERT_EQ(mkfifo(f.path("pipe.txt").toLocal8Bit().constData(), 0600), 0);
-    EXPECT_TRUE(LoadHistory(f.path("pipe.txt")).rows.isEmpty()); // not waited for
-}
-
-TEST(HistoryFile, AFailedAppendLeavesTheOldBytes) {
-    Folder f;
-    f.write("h.txt", kLine);
-    const HistoryRecord r = MakeHistoryRecord(1, 0, 2, 60, kMay1);
+    f.write("h.txt", kExampleLine);
     {
-        FileSizeLimit full(kLine.size() + 10); // room for part of a line only
-        EXPECT_FALSE(AppendHistory(f.path("h.txt"), r));
+        FileSizeLimit full(kExampleLine.size() + 10); // room for part of a line only
+        EXPECT_FALSE(AppendHistory(f.path("h.txt"), Rec(1)));
     }
-    EXPECT_EQ(f.read("h.txt"), kLine);
+    EXPECT_EQ(f.read("h.txt"), kExampleLine);
     QDir(f.dir.path()).mkdir("dir.txt");
-    EXPECT_FALSE(AppendHistory(f.path("dir.txt"), r));
-    EXPECT_FALSE(ClearHistory(f.path("dir.txt")));
     QFile::link("/dev/full", f.path("full.txt"));
-    EXPECT_FALSE(AppendHistory(f.path("full.txt"), r));
+    ASSERT_EQ(mkfifo(f.path("pipe.txt").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(AppendHistory(f.path("dir.txt"), Rec(1)) || ClearHistory(f.path("dir.txt")) ||
+                 AppendHistory(f.path("full.txt"), Rec(1)));
+    for (const char* name : {"none.txt", "dir.txt", "pipe.txt"}) // a pipe is not waited for
+        EXPECT_TRUE(LoadHistory(f.path(name)).rows.isEmpty()) << name;
 }
 
-TEST(HistoryFile, ClearEmptiesOrCreatesTheFile) {
-    Folder f;
-    f.write("h.txt", kLine);
-    EXPECT_TRUE(ClearHistory(f.path("h.txt")));
-    EXPECT_TRUE(ClearHistory(f.path("new.txt")));
-    EXPECT_TRUE(f.exists("h.txt") && f.exists("new.txt"));
-    EXPECT_EQ(f.read("h.txt").size() + f.read("new.txt").size(), 0);
+TEST(RirekiModel, HoldsTheNewestRowsThatA16BitCounterCanNumber) {
+    RirekiModel m;
+    QByteArray file;
+    for (int i = 0; i < kMaxHistoryRows + 5; ++i)
+        file += HistoryLine(Rec(i % 1000));
+    HistoryLoad load = ParseHistory(file);
+    EXPECT_EQ(load.dropped, 5);
+    m.AddRirekiRows(std::move(load.rows));
+    ASSERT_EQ(m.rowCount(), kMaxHistoryRows);
+    EXPECT_EQ(m.record(0), Rec(5));
+    // A save into a full table drops the oldest row and numbers the new one last.
+    m.AddRirekiRow(Rec(77));
+    EXPECT_EQ(m.rowCount(), kMaxHistoryRows);
+    EXPECT_EQ(m.record(0), Rec(6));
+    EXPECT_EQ(m.data(m.index(kMaxHistoryRows - 1, 0)).toString(), "32766");
+    EXPECT_EQ(m.record(kMaxHistoryRows - 1), Rec(77));
+    m.RemoveLastRow();
+    EXPECT_EQ(m.record(kMaxHistoryRows - 2), Rec((kMaxHistoryRows + 4) % 1000));
+    m.ClearRirekiGrid();
+    m.AddRirekiRow(Rec(5));
+    EXPECT_EQ(m.data(m.index(0, 0)).toString() + m.data(m.index(0, 9)).toString(), "160秒");
 }

@@ -4,10 +4,7 @@
 #include "ui/frm_main.h"
 #include "ui/widgets.h"
 
-#include <QDir>
-#include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include <memory>
 
@@ -29,8 +26,7 @@ struct FakeHelp : ui::HelpService {
 
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
-struct Window {
-    QTemporaryDir dir;
+struct Window : Folder {
     QString oldDir = QDir::currentPath();
     FakeClock clock;
     FakeRandom random;
@@ -42,14 +38,6 @@ struct Window {
 
     Window() { QDir::setCurrent(dir.path()); }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
-    void write(const QString& name, const QByteArray& bytes) const {
-        QFile f(dir.filePath(name));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate), f.write(bytes);
-    }
-    QByteArray read(const QString& name) const {
-        QFile f(dir.filePath(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(clock, random, ime, help);
         w->runBox = [this](QMessageBox& box) {

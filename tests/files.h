@@ -6,7 +6,17 @@
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <ostream>
 #include <sys/resource.h>
+
+// Readable test failures.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+
+// The history line of a 60 s round with 20 right and 5 wrong answers.
+inline const QByteArray kExampleLine =
+    "\"2024/05/01\",\"21:03:45\",25,20,5,90,\"80.0%\",\"1.50/\x95\x62\",\"60\x95\x62\"\r\n";
 
 // A scratch folder with helpers to put exact bytes in files and read them back.
 struct Folder {
@@ -14,13 +24,11 @@ struct Folder {
     QString path(const QString& name) const { return dir.filePath(name); }
     void write(const QString& name, const QByteArray& bytes) const {
         QFile f(path(name));
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
+        f.open(QIODevice::WriteOnly | QIODevice::Truncate), f.write(bytes);
     }
     QByteArray read(const QString& name) const {
         QFile f(path(name));
-        f.open(QIODevice::ReadOnly);
-        return f.readAll();
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
     bool exists(const QString& name) const { return QFile::exists(path(name)); }
 };
