@@ -9,6 +9,8 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <limits>
 #include <optional>
 
@@ -30,6 +32,14 @@ bool IsAsciiSpace(char c) {
 // A count item as QString::trimmed().toInt() reads it, without making strings
 // for the plain ASCII items that every saved line holds.
 std::optional<int16_t> ParseCount(QByteArrayView item) {
+    // Plain digits, as every saved line holds, in one pass.
+    if (!item.isEmpty() && item.size() <= 5) {
+        int v = 0;
+        for (char c : item)
+            v = c >= '0' && c <= '9' && v >= 0 ? v * 10 + (c - '0') : -1;
+        if (v >= 0 && v <= std::numeric_limits<int16_t>::max())
+            return int16_t(v);
+    }
     // toInt would stop at a NUL and read "8\0junk" as 8: not a count.
     if (item.contains('\0'))
         return std::nullopt;
@@ -122,9 +132,17 @@ void HistoryRows::append(const HistoryRecord& record) {
 }
 
 void HistoryRows::appendItems(const std::array<QByteArrayView, 9>& items) {
-    starts_.append(bytes_.size());
+    const size_t start = bytes_.size();
+    size_t size = items.size();
     for (QByteArrayView item : items)
-        bytes_.append(item.data(), size_t(item.size())).push_back('\n');
+        size += size_t(item.size());
+    bytes_.resize(start + size);
+    char* out = bytes_.data() + start;
+    for (QByteArrayView item : items) {
+        out = std::copy(item.begin(), item.end(), out);
+        *out++ = '\n';
+    }
+    starts_.append(qsizetype(start));
 }
 
 void HistoryRows::removeFirst(qsizetype count) {
@@ -161,7 +179,20 @@ public:
               return true;
           }) {}
 
-    void feed(QByteArrayView piece) { scanner_.feed(piece); }
+    // A line as a save writes it is taken whole, without the item scanner;
+    // anything else, and a line cut at the end of a piece, goes through it.
+    void feed(QByteArrayView piece) {
+        while (!piece.isEmpty()) {
+            const char* nl = static_cast<const char*>(memchr(piece.data(), '\n', piece.size()));
+            const qsizetype end = nl ? nl - piece.data() + 1 : piece.size();
+            const QByteArrayView line = piece.first(end);
+            std::array<QByteArrayView, 9> items;
+            if (pending_ || !nl || !SplitPlainLine(line, items) || !AddRecord(items))
+                scanner_.feed(line);
+            pending_ = !nl;
+            piece = piece.sliced(end);
+        }
+    }
     HistoryLoad finish() {
         scanner_.finish();
         if (items_ > 0) // a last line that ends in a comma and no line end
@@ -188,27 +219,67 @@ private:
             items_ = 0;
             return;
         }
-        std::optional<int16_t> numbers[3];
-        if (items_ == 9 && !tooLong_)
-            for (int k = 0; k < 3; ++k)
-                numbers[k] = ParseCount(Span(3 + k));
-        if (numbers[0] && numbers[1] && numbers[2]) {
-            // The counts are shown again in plain decimal, "+07" as "7".
-            char counts[3][8];
-            std::array<QByteArrayView, 9> items;
-            for (int k = 0; k < 9; ++k)
-                items[k] = k >= 3 && k <= 5 ? Decimal(*numbers[k - 3], counts[k - 3]) : Span(k);
-            load_.rows.appendItems(items);
-            // Keep memory bounded: drop the oldest in batches.
-            if (load_.rows.size() >= 2 * keep_ + 1024)
-                DropOldest();
-        } else {
+        std::array<QByteArrayView, 9> items;
+        for (int k = 0; k < 9; ++k)
+            items[k] = Span(k);
+        if (items_ != 9 || tooLong_ || !AddRecord(items))
             ++load_.skippedLines;
-        }
         items_ = 0;
         line_.clear();
         tooLong_ = false;
     }
+
+    // Keeps the items as a record when their counts are numbers.
+    bool AddRecord(std::array<QByteArrayView, 9> items) {
+        std::optional<int16_t> numbers[3];
+        for (int k = 0; k < 3; ++k)
+            if (!(numbers[k] = ParseCount(items[3 + k])))
+                return false;
+        // The counts are shown again in plain decimal, "+07" as "7".
+        char counts[3][8];
+        for (int k = 0; k < 3; ++k)
+            items[3 + k] = Decimal(*numbers[k], counts[k]);
+        load_.rows.appendItems(items);
+        // Keep memory bounded: drop the oldest in batches.
+        if (load_.rows.size() >= 2 * keep_ + 1024)
+            DropOldest();
+        return true;
+    }
+
+    // Splits a whole line of nine items, each bare or quoted, with nothing
+    // the item scanner would have to read differently: no quote inside an
+    // item, no blank around a bare one, no other line end. False otherwise.
+    static bool SplitPlainLine(QByteArrayView line, std::array<QByteArrayView, 9>& items) {
+        if (line.size() > kMaxRecordBytes)
+            return false;
+        line.chop(line.size() > 1 && line[line.size() - 2] == '\r' ? 2 : 1);
+        const char* p = line.data();
+        const char* const end = p + line.size();
+        if (memchr(p, '\r', size_t(line.size())))
+            return false;
+        for (int k = 0; k < 9; ++k) {
+            const bool quoted = p < end && *p == '"';
+            const char* from = p + quoted;
+            const char* to = from;
+            if (quoted) {
+                to = static_cast<const char*>(memchr(from, '"', size_t(end - from)));
+                if (!to)
+                    return false;
+            } else {
+                while (to < end && *to != ',' && *to != '"')
+                    ++to;
+                if ((to < end && *to == '"') || (to > from && (IsBlank(*from) || IsBlank(to[-1]))))
+                    return false;
+            }
+            items[k] = QByteArrayView(from, to - from);
+            p = to + quoted;
+            if (k < 8 && (p == end || *p++ != ','))
+                return false;
+        }
+        return p == end;
+    }
+
+    static bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
     static QByteArrayView Decimal(int16_t value, char (&buffer)[8]) {
         char* end = buffer + sizeof buffer;
@@ -241,6 +312,7 @@ private:
     int items_ = 0;
     bool blank_ = false;
     bool tooLong_ = false;
+    bool pending_ = false; // the scanner holds part of a line
     std::string line_;
     std::pair<qsizetype, qsizetype> spans_[9];
 };

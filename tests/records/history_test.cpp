@@ -108,8 +108,12 @@ TEST(RirekiModel, HoldsTheNewestRowsThatA16BitCounterCanNumber) {
     QByteArray file;
     for (int i = 0; i < kMaxHistoryRows + 5; ++i)
         file += HistoryLine(Rec(i % 1000));
-    HistoryLoad load = ParseHistory(file);
-    EXPECT_EQ(load.dropped, 5);
+    file.insert(file.indexOf('\n', file.size() / 2) + 1, "\"odd\", \"line\"\r\n");
+    Folder f; // read in pieces, with lines cut between them
+    f.write("h.txt", file);
+    HistoryLoad load = LoadHistory(f.path("h.txt"));
+    EXPECT_EQ(Records(load), Records(ParseHistory(file)));
+    EXPECT_EQ(load.dropped + load.skippedLines, 6);
     m.AddRirekiRows(std::move(load.rows));
     ASSERT_EQ(m.rowCount(), kMaxHistoryRows);
     EXPECT_EQ(m.record(0), Rec(5));
