@@ -255,20 +255,19 @@ private:
         line.chop(line.size() > 1 && line[line.size() - 2] == '\r' ? 2 : 1);
         const char* p = line.data();
         const char* const end = p + line.size();
-        if (memchr(p, '\r', size_t(line.size())))
-            return false;
         for (int k = 0; k < 9; ++k) {
             const bool quoted = p < end && *p == '"';
             const char* from = p + quoted;
             const char* to = from;
             if (quoted) {
-                to = static_cast<const char*>(memchr(from, '"', size_t(end - from)));
-                if (!to)
+                while (to < end && *to != '"' && *to != '\r')
+                    ++to;
+                if (to == end || *to != '"')
                     return false;
             } else {
-                while (to < end && *to != ',' && *to != '"')
+                while (to < end && *to != ',' && *to != '"' && *to != '\r')
                     ++to;
-                if ((to < end && *to == '"') || (to > from && (IsBlank(*from) || IsBlank(to[-1]))))
+                if ((to < end && *to != ',') || (to > from && (IsBlank(*from) || IsBlank(to[-1]))))
                     return false;
             }
             items[k] = QByteArrayView(from, to - from);
