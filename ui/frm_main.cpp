@@ -4,6 +4,7 @@
 #include "records/history_file.h"
 #include "records/settings_file.h"
 #include "ui/look.h"
+#include "ui/pictures.h"
 #include "ui/widgets.h"
 
 #include <QAccessible>
@@ -34,11 +35,11 @@ void Place(QWidget* w, int left, int top, int width, int height) {
 }
 
 QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
-                           const QString& picture, const QString& tip) {
+                           std::string_view picture, const QString& tip) {
     auto* b = new CommandButton(parent);
     b->setObjectName(name);
     b->setText(caption);
-    b->setIcon(QIcon(picture));
+    b->setIcon(QIcon(Picture(picture)));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setFocusPolicy(Qt::StrongFocus);
@@ -98,12 +99,11 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, Hel
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), rirekiModel_(new records::RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
-    InitPictures();
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("モジロタイピング"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/start.ico")));
+    setWindowIcon(QIcon(Picture("start")));
     setFixedSize(631, 452);
     CreateControls();
     ArrangeOrder();
@@ -123,14 +123,11 @@ frmMain::~frmMain() {
 }
 
 void frmMain::CreateControls() {
-    cmdStart = PictureButton(this, "cmdStart", "スタート", ":/pictures/start.ico",
-                             "ゲームをスタートします");
-    cmdHozon = PictureButton(this, "cmdHozon", "保存", ":/pictures/save.ico", "データを保存します");
-    cmdClear = PictureButton(this, "cmdClear", "クリア", ":/pictures/clear.ico",
-                             "履歴データをクリアします");
-    cmdHelp =
-        PictureButton(this, "cmdHelp", "ヘルプ", ":/pictures/help.ico", "ヘルプファイルを開きます");
-    cmdEnd = PictureButton(this, "cmdEnd", "終了", ":/pictures/end.ico", "プログラムを終了します");
+    cmdStart = PictureButton(this, "cmdStart", "スタート", "start", "ゲームをスタートします");
+    cmdHozon = PictureButton(this, "cmdHozon", "保存", "save", "データを保存します");
+    cmdClear = PictureButton(this, "cmdClear", "クリア", "clear", "履歴データをクリアします");
+    cmdHelp = PictureButton(this, "cmdHelp", "ヘルプ", "help", "ヘルプファイルを開きます");
+    cmdEnd = PictureButton(this, "cmdEnd", "終了", "end", "プログラムを終了します");
     Place(cmdStart, 5175, 150, 840, 915);
     Place(cmdHozon, 6000, 150, 840, 915);
     Place(cmdClear, 6825, 150, 840, 915);
@@ -144,7 +141,7 @@ void frmMain::CreateControls() {
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/pictures/title.gif"));
+    Image1->setPixmap(Picture("title"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Image1->setAccessibleName("モジロタイピング");
     Place(Image1, 225, 150, 4770, 915);
@@ -162,13 +159,11 @@ void frmMain::CreateControls() {
     Place(Frame1, 130, 1300, 9240, 5370);
 
     for (int i = 1; i <= 3; ++i) {
-        static const char* pictures[] = {"", ":/pictures/light_red.ico",
-                                         ":/pictures/light_amber.ico",
-                                         ":/pictures/light_green.ico"};
+        static const char* pictures[] = {"", "light_red", "light_amber", "light_green"};
         static const char* names[] = {"", "赤", "黄", "青"};
         imgStart[i] = new QLabel(Frame1);
         imgStart[i]->setObjectName(QStringLiteral("imgStart_%1").arg(i));
-        imgStart[i]->setPixmap(QIcon(pictures[i]).pixmap(32, 32));
+        imgStart[i]->setPixmap(Picture(pictures[i]));
         imgStart[i]->setAccessibleName(QStringLiteral("カウントダウン"));
         imgStart[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
         Place(imgStart[i], 180, 270, 480, 480);
@@ -192,7 +187,7 @@ void frmMain::CreateControls() {
     chkAs = new QToolButton(Frame1);
     chkAs->setObjectName("chkAs");
     chkAs->setCheckable(true);
-    chkAs->setIcon(QIcon(QPixmap(":/pictures/autosave.bmp")));
+    chkAs->setIcon(QIcon(Picture("autosave")));
     chkAs->setIconSize(QSize(16, 16));
     chkAs->setToolButtonStyle(Qt::ToolButtonIconOnly);
     chkAs->setFocusPolicy(Qt::StrongFocus);

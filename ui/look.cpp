@@ -5,10 +5,6 @@
 #include <QStyle>
 #include <QStyleFactory>
 
-static void InitPicturesResource() {
-    Q_INIT_RESOURCE(pictures);
-}
-
 namespace ui {
 namespace {
 
@@ -56,10 +52,6 @@ std::unique_ptr<QTranslator> InstallQtTranslations(const QLocale& locale) {
         !QCoreApplication::installTranslator(translator.get()))
         return nullptr;
     return translator;
-}
-
-void InitPictures() {
-    InitPicturesResource();
 }
 
 } // namespace ui

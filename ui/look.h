@@ -17,7 +17,5 @@ void UseClassicStyle();
 // Qt's own translations of its standard texts (OK, キャンセル, the print and
 // file dialogs) for the locale, when it is Japanese; null otherwise.
 std::unique_ptr<QTranslator> InstallQtTranslations(const QLocale& locale);
-// Makes the embedded pictures available.
-void InitPictures();
 
 } // namespace ui
