@@ -59,11 +59,8 @@ TEST(Cp932, InvalidBytesBecomeOneReplacementCharacterEach) {
     const QString text = DecodeCp932(random);
     EXPECT_EQ(text.count(u','), random.count(','));
     EXPECT_EQ(text.count(u'\n'), random.count('\n'));
-}
-
-TEST(Utf8, ASequenceCutOffAtTheEndIsNotValid) {
-    EXPECT_TRUE(IsValidUtf8("\xE3\x81\x82"));
-    EXPECT_FALSE(IsValidUtf8("\xE3\x81\x82\xE3\x81"));
+    // A UTF-8 sequence cut off at the end is not UTF-8.
+    EXPECT_TRUE(IsValidUtf8("\xE3\x81\x82") && !IsValidUtf8("\xE3\x81\x82\xE3\x81"));
     EXPECT_FALSE(IsValidUtf8("\x82\xA0"));
 }
 
