@@ -1,10 +1,14 @@
-#include "chm_files.h"
+#include "help/chm_archive.h"
 #include "help/sitemap.h"
 #include "help/text.h"
 #include "records/cp932.h"
 
 #include <QDir>
-#include <QTemporaryDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryFile>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -12,10 +16,18 @@ using help::ChmArchive;
 
 namespace {
 
-const QString kSample = QStringLiteral(MOJIRO_SAMPLE_CHM);
+QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
 
-std::unique_ptr<ChmArchive> OpenBytes(const QByteArray& bytes) {
-    return ChmArchive::Open(bytes).archive;
+const QByteArray kSample = FileBytes(MOJIRO_SAMPLE_CHM);
+
+// The bytes with the first `from` replaced by `to`, of the same length so no offset moves.
+QByteArray Patched(QByteArray bytes, const QByteArray& from, const QByteArray& to) {
+    const qsizetype at = bytes.indexOf(from);
+    EXPECT_TRUE(at >= 0 && from.size() == to.size()) << "cannot patch " << from.toStdString();
+    return at < 0 ? bytes : bytes.replace(at, from.size(), to);
 }
 
 QStringList Names(const QList<help::SitemapEntry>& entries) {
@@ -27,150 +39,98 @@ QStringList Names(const QList<help::SitemapEntry>& entries) {
 
 } // namespace
 
-TEST(ChmReader, ReadsTitleLanguageDefaultTopicAndContentsInOrder) {
-    const auto opened = ChmArchive::OpenFile(kSample);
-    ASSERT_TRUE(opened.archive) << opened.error.toStdString();
-    const ChmArchive& chm = *opened.archive;
-    EXPECT_EQ(chm.title(), "見本のヘルプ");
-    EXPECT_EQ(chm.lcid(), 0x411u);
-    EXPECT_EQ(chm.defaultTopic(), "/second.htm");
-    EXPECT_EQ(
-        Names(help::ParseSitemap(*chm.read("/" + chm.contentsFile()), chm.lcid())),
-        QStringList({"はじめに=start.htm", ">二つ目=second.htm", "絵のページ=sub/third.htm"}));
-    EXPECT_TRUE(chm.read("/#SYSTEM").has_value()); // an object path keeps its '#'
-
-    EXPECT_TRUE(chm.contains("/SUB/Picture.PNG"));
-    EXPECT_EQ(chm.read("/sub/picture.png"),
-              FileBytes(QFileInfo(kSample).path() + "/sample/sub/picture.png"));
-    EXPECT_EQ(Unresolved(chm), QStringList());
-}
-
-TEST(ChmReader, DefaultTopicFallsBackToTheFirstContentsEntryThenTheFirstPage) {
-    const QByteArray bytes = FileBytes(kSample);
-    // Hide #SYSTEM's default topic entry (code 2) and then its contents file entry (code 0).
-    const QByteArray noTopic = Patched(bytes, QByteArray("\x02\x00\x0b\x00second.htm", 14),
+TEST(ChmReader, DefaultTopicIsTheSystemsThenTheFirstContentsEntryThenTheFirstPage) {
+    // Hiding #SYSTEM's default topic entry (code 2), then its contents file entry (code 0).
+    const QByteArray noTopic = Patched(kSample, QByteArray("\x02\x00\x0b\x00second.htm", 14),
                                        QByteArray("\x7f\x00\x0b\x00second.htm", 14));
-    auto chm = OpenBytes(noTopic);
-    ASSERT_TRUE(chm);
-    EXPECT_EQ(chm->defaultTopic(), "/start.htm");
-    chm = OpenBytes(Patched(noTopic, QByteArray("\x00\x00\x08\x00toc.hhc", 11),
-                            QByteArray("\x7f\x00\x08\x00toc.hhc", 11)));
-    ASSERT_TRUE(chm);
-    EXPECT_TRUE(chm->contentsFile().isEmpty());
-    EXPECT_EQ(chm->defaultTopic(), chm->pages().value(0));
-    EXPECT_TRUE(chm->defaultTopic().endsWith(".htm"));
+    const QByteArray noContents = Patched(noTopic, QByteArray("\x00\x00\x08\x00toc.hhc", 11),
+                                          QByteArray("\x7f\x00\x08\x00toc.hhc", 11));
+    const auto sample = ChmArchive::Open(kSample).archive,
+               first = ChmArchive::Open(noTopic).archive,
+               last = ChmArchive::Open(noContents).archive;
+    ASSERT_TRUE(sample && first && last);
+    EXPECT_EQ(sample->defaultTopic(), "/second.htm");
+    EXPECT_EQ(first->defaultTopic(), "/start.htm");
+    EXPECT_EQ(last->defaultTopic(), last->pages().value(0));
 }
 
+// Cut short, a wrong signature, huge lengths and offsets in the headers, and single
+// bytes flipped all through the header, the directory and the compressed data.
 class DamagedCopy : public testing::TestWithParam<const char*> {};
 INSTANTIATE_TEST_SUITE_P(SampleAndShipped, DamagedCopy,
                          testing::Values(MOJIRO_SAMPLE_CHM, MOJIRO_DATA_DIR "/ZkHelp.chm"));
 
-TEST_P(DamagedCopy, GivesAnErrorOrPartialContentNeverACrash) {
+TEST_P(DamagedCopy, GivesAReasonOrPartialContentWithinTheCapsNeverACrash) {
     const QByteArray bytes = FileBytes(GetParam());
-    ASSERT_GT(bytes.size(), 4096);
     const qsizetype itsp = bytes.indexOf("ITSP"), pmgl = bytes.indexOf("PMGL");
-    ASSERT_GT(itsp, 0);
-    ASSERT_GT(pmgl, 0);
-    QList<QByteArray> copies = {QByteArray(), bytes.left(3), bytes.left(0x60),
-                                bytes.left(pmgl + 40), bytes.left(bytes.size() - 100)};
-    auto set = [&](qsizetype at, QByteArray value) {
+    ASSERT_TRUE(bytes.size() > 4096 && itsp > 0 && pmgl > 0);
+    const auto set = [&](qsizetype at, const QByteArray& value) {
         return QByteArray(bytes).replace(at, value.size(), value);
     };
-    const QByteArray huge("\xf0\xff\xff\x7f", 4);
-    copies << set(0, "ITSX") << set(itsp + 0x10, huge) << set(itsp + 0x2c, huge) << set(0x48, huge)
-           << set(0x58, huge);
-    for (qsizetype at = 0; at < bytes.size();
-         at += 1 + bytes.size() / 300) // header, directory, compressed data
+    QList<QByteArray> copies = {"", "<html>not a help file</html>", set(0, "ITSX")};
+    for (qsizetype size : {qsizetype(3), pmgl + 40, bytes.size() - 100}) // cut short
+        copies << bytes.left(size);
+    // The chunk size, the chunk count, the directory's and the content's offsets.
+    for (qsizetype at : {itsp + 0x10, itsp + 0x2c, qsizetype(0x48), qsizetype(0x58)})
+        copies << set(at, QByteArray("\xf0\xff\xff\x7f", 4));
+    for (qsizetype at = 0; at < bytes.size(); at += 1 + bytes.size() / 300)
         copies << set(at, QByteArray(1, char(~bytes[at])));
-    int opened = 0;
     for (const QByteArray& copy : copies) {
         const auto result = ChmArchive::Open(copy);
         EXPECT_NE(!result.archive, result.error.isEmpty());
-        if (!result.archive)
-            continue;
-        ++opened;
-        for (const QString& path : result.archive->paths())
-            if (const auto object = result.archive->read(path)) {
-                EXPECT_LE(object->size(), help::kMaxObjectBytes);
-            }
+        for (const QString& path : result.archive ? result.archive->paths() : QStringList())
+            EXPECT_LE(result.archive->read(path).value_or("").size(), help::kMaxObjectBytes);
     }
-    EXPECT_LT(opened, copies.size()); // the clearly broken ones are refused
-    EXPECT_FALSE(OpenBytes(bytes.left(0x60)));
+    EXPECT_FALSE(ChmArchive::Open(bytes.left(0x60)).archive); // the header alone
 }
 
-TEST(ChmReader, MissingOversizedAndForeignFilesGiveAJapaneseReason) {
-    QTemporaryDir dir;
-    QFile big(dir.filePath("big.chm"));
-    ASSERT_TRUE(big.open(QIODevice::WriteOnly) && big.resize(help::kMaxArchiveBytes + 1));
+TEST(ChmReader, RefusesAFileAboveTheSizeCapWithAJapaneseReason) {
+    QTemporaryFile big;
+    ASSERT_TRUE(big.open() && big.resize(help::kMaxArchiveBytes + 1));
     big.close();
-    QFile text(dir.filePath("text.chm"));
-    ASSERT_TRUE(text.open(QIODevice::WriteOnly) && text.write("<html>not a help file</html>"));
-    text.close();
-    for (const auto& [name, reason] :
-         {std::pair{"none.chm", "見つかりません"}, std::pair{"big.chm", "大きすぎます"},
-          std::pair{"text.chm", "壊れています"}}) {
-        const auto result = ChmArchive::OpenFile(dir.filePath(name));
-        EXPECT_FALSE(result.archive) << name;
-        EXPECT_TRUE(result.error.contains(QString::fromUtf8(reason))) << result.error.toStdString();
-    }
+    EXPECT_TRUE(ChmArchive::OpenFile(big.fileName()).error.contains("大きすぎます"));
 }
 
 TEST(ChmReader, SystemEntriesStopCleanlyAtATruncatedEntry) {
-    const QByteArray system("\x03\x00\x00\x00" // version
-                            "\x03\x00\x04\x00"
-                            "abc\0" // title
-                            "\x04\x00\x02\x00"
-                            "\x11\x04" // too short for an LCID
-                            "\x02\x00\x40\x00"
-                            "x.htm", // runs past the end
-                            4 + 8 + 6 + 9);
-    const help::SystemInfo info = help::ParseSystem(system);
+    // Version 3; code 3 title "abc"; code 4 too short for an LCID; code 2 past the end.
+    const help::SystemInfo info = help::ParseSystem(
+        QByteArray::fromHex("03000000  0300 0400 61626300  0400 0200 1104  0200 4000 782e68746d"));
     EXPECT_EQ(info.title, "abc");
     EXPECT_EQ(info.lcid, 0u);
     EXPECT_TRUE(info.defaultTopic.isEmpty());
 }
 
-TEST(ChmReader, AShiftJisTitleIsReadInCodePage932) {
+TEST(ChmReader, AShiftJisTitleIsReadInTheJapaneseCodePage) {
     const QByteArray utf8 = QString("見本のヘルプ").toUtf8();
     QByteArray sjis = records::EncodeCp932(QString("見本のヘルプ"));
     sjis.append(QByteArray(utf8.size() - sjis.size(), '\0'));
-    const auto chm = OpenBytes(Patched(FileBytes(kSample), utf8, sjis));
+    const auto chm = ChmArchive::Open(Patched(kSample, utf8, sjis)).archive;
     ASSERT_TRUE(chm);
     EXPECT_EQ(chm->title(), "見本のヘルプ");
 }
 
 TEST(TextEncoding, PagesFollowTheirCharsetThenUtf8ThenTheLanguage) {
     const QByteArray sjis = records::EncodeCp932(QString("ヘルプ"));
-    const struct {
-        QByteArray bytes;
-        uint32_t lcid;
-        QString text;
-    } cases[] = {
-        {"<meta http-equiv=Content-Type content='text/html; charset=Shift_JIS'>" + sjis, 0x409,
+    const std::tuple<QByteArray, uint32_t, QString> cases[] = {
+        {"<META http-equiv=Content-Type content='text/html; charset=sjis'>" + sjis, 0x409,
          "ヘルプ"},
-        {"<META CHARSET=\"sjis\">" + sjis, 0x409, "ヘルプ"},
         {"<p>" + sjis, 0x411, "ヘルプ"},
         {"<p>" + QString("ヘルプ").toUtf8(), 0x409, "ヘルプ"},
         {"<meta charset=\"windows-1251\">\xcf", 0x411, "П"},
         {"<p>\xcf", 0x419, "П"},
         {"<p>\xe9", 0x409, "é"},
     };
-    for (const auto& c : cases)
-        EXPECT_TRUE(help::DecodePage(c.bytes, c.lcid).endsWith(c.text)) << c.bytes.toStdString();
-    EXPECT_EQ(help::DecodeText(sjis, 0x411), "ヘルプ");
-    EXPECT_EQ(help::DecodeText(QString("ヘルプ").toUtf8(), 0x411), "ヘルプ");
+    for (const auto& [bytes, lcid, text] : cases)
+        EXPECT_TRUE(help::DecodePage(bytes, lcid).endsWith(text)) << bytes.toStdString();
 }
 
-TEST(Links, LoseTheirPartAndQuery) {
+TEST(Links, LoseTheirPartAndQueryAndBecomeObjectPaths) {
     EXPECT_EQ(help::PathOfLink("sub/a.htm#part"), "/sub/a.htm");
     EXPECT_EQ(help::PathOfLink("/a.htm?x=1#y"), "/a.htm");
 }
 
 TEST(Sitemap, ToleratesMalformedListsWithFewerEntries) {
-    const struct {
-        QByteArray text;
-        QStringList entries;
-    } cases[] = {
+    const std::pair<QByteArray, QStringList> cases[] = {
         {"<ul><li><object type=text/sitemap><PARAM NAME=name VALUE='A &amp; B'>"
          "<param name=\"Local\" value=\"a.htm\"><ul><li><Object Type=\"text/sitemap\">"
          "<param name=\"Name\" value=\"C\"></ul></ul>",
@@ -181,9 +141,83 @@ TEST(Sitemap, ToleratesMalformedListsWithFewerEntries) {
          "<param name=\"Name\" value=\"E\"></object><object type=\"text/sitemap\"></object>",
          {"=x.htm"}},
         {"<<<>>><ul <li <object type=\"text/sitemap\" <param name=\"Name\" value=\"", {}},
+        {QByteArray(200000, '<') + QByteArray(100000, 'u'), {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(Names(help::ParseSitemap(c.text, 0x411)), c.entries) << c.text.toStdString();
-    EXPECT_EQ(help::ParseSitemap(QByteArray(200000, '<') + QByteArray(100000, 'u'), 0x411).size(),
-              0);
+    for (const auto& [text, entries] : cases)
+        EXPECT_EQ(Names(help::ParseSitemap(text, 0x411)), entries) << text.left(80).toStdString();
+}
+
+// The help file the game ships, checked against its sources, so a stale
+// data/ZkHelp.chm fails.
+namespace {
+
+const QString kSources = QStringLiteral(MOJIRO_DATA_DIR "/help/");
+QString Option(const QString& key) { // of the chmcmd project file
+    return QSettings(kSources + "ZkHelp.hhp", QSettings::IniFormat)
+        .value("OPTIONS/" + key)
+        .toString();
+}
+
+struct ShippedHelp : testing::Test {
+    void SetUp() override { ASSERT_TRUE(chm) << opened.error.toStdString(); }
+    ChmArchive::Result opened = ChmArchive::OpenFile(MOJIRO_DATA_DIR "/ZkHelp.chm");
+    const ChmArchive* chm = opened.archive.get();
+};
+
+} // namespace
+
+TEST_F(ShippedHelp, HasTheProjectsTitleJapaneseLanguageDefaultTopicAndIndex) {
+    EXPECT_EQ(chm->title(), Option("Title"));
+    EXPECT_EQ(chm->lcid(), 0x411u);
+    EXPECT_EQ(chm->defaultTopic(), "/" + Option("Default topic"));
+    EXPECT_EQ(chm->indexFile(), Option("Index file"));
+}
+
+TEST_F(ShippedHelp, ListsEveryPageUnderItsOwnTitleInTheProjectsOrder) {
+    QStringList expected, listed;
+    const QString project = QString::fromUtf8(FileBytes(kSources + "ZkHelp.hhp"));
+    for (const QString& line : project.mid(project.indexOf("[FILES]")).split('\n'))
+        if (const QString file = line.trimmed(); file.endsWith(".html"))
+            expected << help::PlainText(QString::fromUtf8(FileBytes(kSources + file))).title + "=" +
+                            file;
+    const auto hhc = chm->read("/" + chm->contentsFile());
+    for (const auto& e : help::ParseSitemap(hhc.value_or(""), chm->lcid()))
+        listed << e.name + "=" + e.local;
+    EXPECT_EQ(listed.join('\n').toStdString(), expected.join('\n').toStdString());
+}
+
+TEST_F(ShippedHelp, ResolvesEveryTargetAndLinkInsideTheArchive) {
+    QList<std::pair<QString, QString>> links; // from a page, or the top, to a target
+    for (const QString& sitemap : {chm->contentsFile(), chm->indexFile()})
+        for (const auto& e : help::ParseSitemap(chm->read("/" + sitemap).value_or(""), chm->lcid()))
+            links.append({"/", e.local});
+    static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
+                                         QRegularExpression::CaseInsensitiveOption);
+    for (const QString& page : chm->pages())
+        for (auto it = link.globalMatch(help::DecodePage(*chm->read(page), chm->lcid()));
+             it.hasNext();)
+            links.append({page, it.next().captured(1)});
+    QStringList missing;
+    for (const auto& [from, to] : links)
+        // Other schemes leave the archive.
+        if (const QUrl url = QUrl("chm:" + from).resolved(QUrl(to));
+            url.scheme() == "chm" && !chm->contains(url.path()))
+            missing << from + ": " + to;
+    EXPECT_EQ(missing.join('\n').toStdString(), "");
+}
+
+TEST_F(ShippedHelp, HoldsEverySourceFileByteForByteAndNothingElse) {
+    QStringList stored, sources = QDir(kSources).entryList(QDir::Files);
+    sources.removeOne("ZkHelp.hhp");
+    for (const QString& path : chm->paths())
+        // chmcmd's own objects.
+        if (!path.startsWith("/#") && !path.startsWith("/$") && path != "/_#_README_#_") {
+            stored << path.mid(1);
+            // Looked up in another letter case, as a link may name it.
+            EXPECT_EQ(chm->read(path.toUpper()), FileBytes(kSources + stored.last()))
+                << path.toStdString();
+        }
+    stored.sort();
+    sources.sort();
+    EXPECT_EQ(stored.join(' ').toStdString(), sources.join(' ').toStdString());
 }
