@@ -39,17 +39,16 @@ QStringList Names(const QList<help::SitemapEntry>& entries) {
 
 } // namespace
 
-TEST(ChmReader, DefaultTopicIsTheSystemsThenTheFirstContentsEntryThenTheFirstPage) {
+TEST(ChmReader, DefaultTopicFallsBackToTheFirstContentsEntryThenTheFirstPage) {
     // Hiding #SYSTEM's default topic entry (code 2), then its contents file entry (code 0).
     const QByteArray noTopic = Patched(kSample, QByteArray("\x02\x00\x0b\x00second.htm", 14),
                                        QByteArray("\x7f\x00\x0b\x00second.htm", 14));
     const QByteArray noContents = Patched(noTopic, QByteArray("\x00\x00\x08\x00toc.hhc", 11),
                                           QByteArray("\x7f\x00\x08\x00toc.hhc", 11));
-    const auto sample = ChmArchive::Open(kSample).archive,
-               first = ChmArchive::Open(noTopic).archive,
+    // The sample's own, from #SYSTEM, is the one the help window opens at.
+    const auto first = ChmArchive::Open(noTopic).archive,
                last = ChmArchive::Open(noContents).archive;
-    ASSERT_TRUE(sample && first && last);
-    EXPECT_EQ(sample->defaultTopic(), "/second.htm");
+    ASSERT_TRUE(first && last);
     EXPECT_EQ(first->defaultTopic(), "/start.htm");
     EXPECT_EQ(last->defaultTopic(), last->pages().value(0));
 }
@@ -130,21 +129,21 @@ TEST(Links, LoseTheirPartAndQueryAndBecomeObjectPaths) {
 }
 
 TEST(Sitemap, ToleratesMalformedListsWithFewerEntries) {
-    const std::pair<QByteArray, QStringList> cases[] = {
-        {"<ul><li><object type=text/sitemap><PARAM NAME=name VALUE='A &amp; B'>"
-         "<param name=\"Local\" value=\"a.htm\"><ul><li><Object Type=\"text/sitemap\">"
-         "<param name=\"Name\" value=\"C\"></ul></ul>",
-         {"A & B=a.htm", ">C="}},
-        {"</ul></ul><object type=\"text/sitemap\"><param name=\"Name\" value=\"D\"", {"D="}},
-        {"<ul><object type=\"text/sitemap\"><param name=Name value=>"
-         "<param value=\"x.htm\" name=\"Local\"></object><object type=\"other\">"
-         "<param name=\"Name\" value=\"E\"></object><object type=\"text/sitemap\"></object>",
-         {"=x.htm"}},
-        {"<<<>>><ul <li <object type=\"text/sitemap\" <param name=\"Name\" value=\"", {}},
-        {QByteArray(200000, '<') + QByteArray(100000, 'u'), {}},
-    };
-    for (const auto& [text, entries] : cases)
-        EXPECT_EQ(Names(help::ParseSitemap(text, 0x411)), entries) << text.left(80).toStdString();
+    // Any letter case, missing quotes and values, stray list ends, objects of another type
+    // or with nothing in them, and one cut off at the end.
+    const QByteArray list =
+        "<ul><li><object type=text/sitemap><PARAM NAME=name VALUE='A &amp; B'>"
+        "<param name=\"Local\" value=\"a.htm\"><ul><li><Object Type=\"text/sitemap\">"
+        "<param name=\"Name\" value=\"C\"></ul></ul></ul></ul><ul><object type=\"text/sitemap\">"
+        "<param name=Name value=><param value=\"x.htm\" name=\"Local\"></object><object "
+        "type=\"other\"><param name=\"Name\" value=\"E\"></object><object type=\"text/sitemap\">"
+        "</object><object type=\"text/sitemap\"><param name=\"Name\" value=\"D\"";
+    EXPECT_EQ(Names(help::ParseSitemap(list, 0x411)),
+              QStringList({"A & B=a.htm", ">C=", "=x.htm", "D="}));
+    for (const QByteArray& junk :
+         {QByteArray("<<<>>><ul <li <object type=\"text/sitemap\" <param name=\"Name\" value=\""),
+          QByteArray(200000, '<') + QByteArray(100000, 'u')})
+        EXPECT_TRUE(help::ParseSitemap(junk, 0x411).isEmpty());
 }
 
 // The help file the game ships, checked against its sources, so a stale
@@ -166,14 +165,12 @@ struct ShippedHelp : testing::Test {
 
 } // namespace
 
-TEST_F(ShippedHelp, HasTheProjectsTitleJapaneseLanguageDefaultTopicAndIndex) {
+TEST_F(ShippedHelp, HasTheProjectsTitleLanguageDefaultTopicIndexAndContents) {
     EXPECT_EQ(chm->title(), Option("Title"));
     EXPECT_EQ(chm->lcid(), 0x411u);
     EXPECT_EQ(chm->defaultTopic(), "/" + Option("Default topic"));
     EXPECT_EQ(chm->indexFile(), Option("Index file"));
-}
-
-TEST_F(ShippedHelp, ListsEveryPageUnderItsOwnTitleInTheProjectsOrder) {
+    // The contents list each page under its own title, in the project's order.
     QStringList expected, listed;
     const QString project = QString::fromUtf8(FileBytes(kSources + "ZkHelp.hhp"));
     for (const QString& line : project.mid(project.indexOf("[FILES]")).split('\n'))
@@ -187,22 +184,20 @@ TEST_F(ShippedHelp, ListsEveryPageUnderItsOwnTitleInTheProjectsOrder) {
 }
 
 TEST_F(ShippedHelp, ResolvesEveryTargetAndLinkInsideTheArchive) {
-    QList<std::pair<QString, QString>> links; // from a page, or the top, to a target
+    QStringList missing;
+    const auto check = [&](const QString& from, const QString& to) {
+        const QUrl url = QUrl("chm:" + from).resolved(QUrl(to));
+        if (url.scheme() == "chm" && !chm->contains(url.path())) // other schemes leave
+            missing << from + ": " + to;
+    };
     for (const QString& sitemap : {chm->contentsFile(), chm->indexFile()})
         for (const auto& e : help::ParseSitemap(chm->read("/" + sitemap).value_or(""), chm->lcid()))
-            links.append({"/", e.local});
-    static const QRegularExpression link(QStringLiteral("(?:href|src)\\s*=\\s*\"([^\"]*)\""),
-                                         QRegularExpression::CaseInsensitiveOption);
+            check("/", e.local);
+    static const QRegularExpression link(R"re((?:href|src)\s*=\s*"([^"]*)")re");
     for (const QString& page : chm->pages())
         for (auto it = link.globalMatch(help::DecodePage(*chm->read(page), chm->lcid()));
              it.hasNext();)
-            links.append({page, it.next().captured(1)});
-    QStringList missing;
-    for (const auto& [from, to] : links)
-        // Other schemes leave the archive.
-        if (const QUrl url = QUrl("chm:" + from).resolved(QUrl(to));
-            url.scheme() == "chm" && !chm->contains(url.path()))
-            missing << from + ": " + to;
+            check(page, it.next().captured(1));
     EXPECT_EQ(missing.join('\n').toStdString(), "");
 }
 
