@@ -1,15 +1,9 @@
 #include "window_fixture.h"
 
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListView>
-#include <QTableView>
-#include <QTest>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
@@ -35,7 +29,6 @@ TEST(ImeFocus, EveryWayIntoTheAnswerBoxAsksForOnAndEveryWayOutForRestore) {
         return QMessageBox::Ok;
     };
     const auto click = [](QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); };
-    const auto key = [](QWidget* widget, Qt::Key k) { QTest::keyClick(widget, k); };
     const struct {
         const char* step;
         std::function<void()> act;
@@ -43,24 +36,20 @@ TEST(ImeFocus, EveryWayIntoTheAnswerBoxAsksForOnAndEveryWayOutForRestore) {
     } steps[] = {
         {"the countdown's first ticks", [&] { w.tmrStart_Timer(), w.tmrStart_Timer(); }, {}},
         {"its third tick", [&] { w.tmrStart_Timer(); }, {"on"}},
-        {"Tab out", [&] { key(w.txtKaitou, Qt::Key_Tab); }, {"restore"}},
-        {"Shift+Tab in", [&] { key(w.lstJisyo, Qt::Key_Backtab); }, {"on"}},
+        {"Tab out", [&] { QTest::keyClick(w.txtKaitou, Qt::Key_Tab); }, {"restore"}},
+        {"Shift+Tab in", [&] { QTest::keyClick(w.lstJisyo, Qt::Key_Backtab); }, {"on"}},
         {"a click on the combo box", [&] { click(w.cboJikan->lineEdit()); }, {"restore"}},
         {"a click on the box", [&] { click(w.txtKaitou); }, {"on"}},
         {"a click inside the box", [&] { click(w.txtKaitou); }, {}},
-        {"Shift+Tab out", [&] { key(w.txtKaitou, Qt::Key_Backtab); }, {"restore"}},
-        {"Tab in", [&] { key(w.msgRireki, Qt::Key_Tab); }, {"on"}},
+        {"Shift+Tab out", [&] { QTest::keyClick(w.txtKaitou, Qt::Key_Backtab); }, {"restore"}},
+        {"Tab in", [&] { QTest::keyClick(w.msgRireki, Qt::Key_Tab); }, {"on"}},
         {"another window", [&] { other.show(), Activate(other); }, {"restore"}},
         {"back to ours", [&] { Activate(w); }, {"on"}},
         {"a wrong answer",
-         [&] {
-             w.state().strSeikai = "りんご";
-             w.txtKaitou->setText("ごりん");
-             key(w.txtKaitou, Qt::Key_Return);
-         },
+         [&] { w.state().strSeikai = "a", QTest::keyClick(w.txtKaitou, Qt::Key_Return); },
          {"restore", "(wrong-answer box)"}},
         {"the box gone", [&] { Activate(w); }, {"on"}},
-        {"End, with the focus still in the box", [&] { w.cmdEnd->click(); }, {"restore"}},
+        {"End, the focus still in the box", [&] { w.cmdEnd->click(); }, {"restore"}},
     };
     for (const auto& s : steps) {
         const qsizetype before = fx.ime.calls.size();
