@@ -1,7 +1,6 @@
 #include "../files.h"
 #include "records/cp932.h"
 #include "records/history_file.h"
-#include "records/items.h"
 #include "records/rireki_model.h"
 
 #include <sys/stat.h>
@@ -56,24 +55,6 @@ TEST(HistoryFile, SkipsLinesThatAreNotRecords) {
     EXPECT_EQ(load.rows.fields(1), (QStringList{"d", "t", "1,2", "7", "-2", "0", "r", "s", "j"}));
     // Text in a count field is written back quoted, so the line stays one record.
     EXPECT_EQ(Records(ParseHistory(HistoryLine(load.rows.at(1)))), Records(load).mid(1));
-}
-
-TEST(HistoryFile, CountItemsReadAsTheDecimalNumbersTheyShow) {
-    // Each count item is accepted, and shown, exactly as QString::toInt reads it.
-    static const char kCounts[] = "5|-5|+5|007| 7\t|\"12\"|\" 3 \"|32767|-32768|32768|1e3|0x10||-|"
-                                  "1 2|\xEF\xBC\x95|\x81\x40"
-                                  "4|\x82\x54|8\0|8\0\xFF";
-    for (const QByteArray& count : QByteArray(kCounts, sizeof kCounts - 1).split('|')) {
-        const QByteArray line = "\"d\",\"t\",1," + count + ",0,0,\"r\",\"s\",\"j\"\r\n";
-        ItemReader reader(DecodeCp932(line));
-        bool ok = false;
-        const int expected = ReadLine(reader).value(3).trimmed().toInt(&ok);
-        // A NUL ends toInt's reading early; such an item is no number.
-        ok = ok && expected >= -32768 && expected <= 32767 && !count.contains('\0');
-        const HistoryLoad load = ParseHistory(line);
-        ASSERT_EQ(load.rows.size(), ok ? 1 : 0) << line.constData();
-        EXPECT_TRUE(!ok || load.rows.fields(0)[3] == QString::number(expected)) << line.constData();
-    }
 }
 
 TEST(HistoryFile, FailsWithoutTouchingTheOldBytesAndReadsOddFilesAsEmpty) {
