@@ -1,6 +1,7 @@
 #include "app/play_folder.h"
 #include "game/system_ports.h"
 #include "ime/switch.h"
+#include "records/history_preload.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
@@ -14,6 +15,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("mojiro"));
@@ -50,6 +52,12 @@ int main(int argc, char** argv) {
         return 0;
     }
 
+    // The history is read on another core while Qt starts, once the folder
+    // it is in is known.
+    std::optional<records::HistoryPreload> history;
+    if (!parser.isSet(dataHome))
+        history.emplace(records::kHistoryFileName);
+
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mojiro.Typing"));
     ui::UseClassicStyle();
@@ -70,6 +78,7 @@ int main(int argc, char** argv) {
         } else {
             QDir::setCurrent(folder.path);
         }
+        history.emplace(records::kHistoryFileName);
     }
 
     game::SystemClock clock;
@@ -77,6 +86,6 @@ int main(int argc, char** argv) {
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ui::WindowHelpService helpWindows;
     ui::frmMain window(clock, random, *ime, helpWindows);
-    window.Form_Load();
+    window.Form_Load(&*history);
     return app.exec();
 }

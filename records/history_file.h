@@ -35,6 +35,9 @@ HistoryRecord MakeHistoryRecord(int16_t ok, int16_t ng, int16_t moji, int16_t ji
 // The record as one line of the file, in code page 932, with CR LF.
 QByteArray HistoryLine(const HistoryRecord& record);
 
+// The history file of the game, in its working folder.
+inline const QString kHistoryFileName = QStringLiteral("履歴.txt");
+
 // Rows beyond this cannot be numbered by the table's 16-bit row counter.
 constexpr qsizetype kMaxHistoryRows = 32766;
 // A line longer than this was not written by a save and is not a record.

@@ -27,7 +27,7 @@ namespace {
 
 const QString kJisyoFile = QStringLiteral("辞書.txt");
 const QString kSettingsFile = QStringLiteral("設定.txt");
-const QString kHistoryFile = QStringLiteral("履歴.txt");
+const QString& kHistoryFile = records::kHistoryFileName;
 const QColor kIvory(255, 255, 240);
 
 void Place(QWidget* w, int left, int top, int width, int height) {
@@ -338,10 +338,11 @@ void frmMain::ArrangeOrder() {
     }
 }
 
-void frmMain::Form_Load() {
+void frmMain::Form_Load(records::HistoryPreload* history) {
     state_.strHelpFile = QStringLiteral("ZkHelp.chm");
     rirekiModel_->InitRirekiGrid();
-    rirekiModel_->AddRirekiRows(records::LoadHistory(kHistoryFile).rows);
+    rirekiModel_->AddRirekiRows(
+        (history ? history->take() : records::LoadHistory(kHistoryFile)).rows);
     rirekiModel_->ScrollRirekiToEnd();
 
     if (!isVisible()) {

@@ -4,6 +4,7 @@
 #include "game/round.h"
 #include "game/round_state.h"
 #include "ime/switch.h"
+#include "records/history_preload.h"
 #include "records/rireki_model.h"
 #include "ui/help_service.h"
 
@@ -48,7 +49,9 @@ public:
     // Runs a modal box and returns the button pressed; tests answer it themselves.
     std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
 
-    void Form_Load();
+    // Fills the table from the history read ahead, or reads it here when
+    // there is none, and shows the window.
+    void Form_Load(records::HistoryPreload* history = nullptr);
 
     void cmdStart_Click() { round_.cmdStart_Click(); }
     void tmrStart_Timer() { round_.tmrStart_Timer(); }

@@ -1,9 +1,18 @@
 #include "../files.h"
 #include "records/cp932.h"
 #include "records/history_file.h"
+#include "records/history_preload.h"
 #include "records/rireki_model.h"
 
+#include <QCoreApplication>
+
 #include <sys/stat.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -70,8 +79,43 @@ TEST(HistoryFile, FailsWithoutTouchingTheOldBytesAndReadsOddFilesAsEmpty) {
     ASSERT_EQ(mkfifo(f.path("pipe.txt").toLocal8Bit().constData(), 0600), 0);
     EXPECT_FALSE(AppendHistory(f.path("dir.txt"), Rec(1)) || ClearHistory(f.path("dir.txt")) ||
                  AppendHistory(f.path("full.txt"), Rec(1)));
-    for (const char* name : {"none.txt", "dir.txt", "pipe.txt"}) // a pipe is not waited for
+    for (const char* name : {"none.txt", "dir.txt", "pipe.txt"}) { // a pipe is not waited for
         EXPECT_TRUE(LoadHistory(f.path(name)).rows.isEmpty()) << name;
+        EXPECT_TRUE(HistoryPreload(f.path(name)).take().rows.isEmpty()) << name;
+    }
+}
+
+// The game reads ahead before it makes its application object, and the
+// reading goes on while the object is made; Qt must still take the thread that
+// made it for its main thread, and so not warn. In a process of its own that
+// has not touched Qt before: a long file, written without Qt, keeps the
+// reading thread busy.
+[[noreturn]] void ReadAheadWhileTheApplicationIsMade() {
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& m) {
+        std::fprintf(stderr, "%s\n", qPrintable(m));
+        std::_Exit(1);
+    });
+    const std::string path = testing::TempDir() + "long_history.txt";
+    {
+        std::ofstream file(path, std::ios::binary);
+        const std::string line(HistoryLine(Rec(1)).toStdString());
+        for (int i = 0; i < 400000; ++i)
+            file << line;
+    }
+    HistoryPreload ahead(QString::fromStdString(path));
+    std::this_thread::sleep_for(std::chrono::milliseconds(5)); // it has begun
+    int argc = 1;
+    char name[] = "records_tests";
+    char* argv[] = {name, nullptr};
+    QCoreApplication app(argc, argv);
+    const bool read = ahead.take().rows.size() == kMaxHistoryRows;
+    std::remove(path.c_str());
+    std::exit(read ? 0 : 2);
+}
+
+TEST(HistoryPreloadDeathTest, LeavesQtItsMainThread) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(ReadAheadWhileTheApplicationIsMade(), testing::ExitedWithCode(0), "");
 }
 
 TEST(RirekiModel, HoldsTheNewestRowsThatA16BitCounterCanNumber) {
@@ -82,8 +126,11 @@ TEST(RirekiModel, HoldsTheNewestRowsThatA16BitCounterCanNumber) {
     file.insert(file.indexOf('\n', file.size() / 2) + 1, "\"odd\", \"line\"\r\n");
     Folder f; // read in pieces, with lines cut between them
     f.write("h.txt", file);
+    HistoryPreload ahead(f.path("h.txt")); // read on a thread of its own
     HistoryLoad load = LoadHistory(f.path("h.txt"));
     EXPECT_EQ(Records(load), Records(ParseHistory(file)));
+    EXPECT_EQ(Records(ahead.take()), Records(load));
+    EXPECT_TRUE(ahead.take().rows.isEmpty()); // handed over once
     EXPECT_EQ(load.dropped + load.skippedLines, 6);
     m.AddRirekiRows(std::move(load.rows));
     ASSERT_EQ(m.rowCount(), kMaxHistoryRows);
