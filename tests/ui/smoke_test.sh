@@ -1,6 +1,7 @@
 #!/bin/bash
 # Starts the real program under a virtual X server in a folder holding the three
 # files, finds its window by its caption, checks its size and ends it with End.
+# Whatever it writes to stderr (a Qt warning, a sanitizer report) fails the test.
 set -euo pipefail
 program=$1
 folder=$(mktemp -d)
@@ -14,6 +15,8 @@ cp "$folder/履歴.txt" "$folder/before.txt"
 # A display of our own, whatever the caller's environment says.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_IM_MODULE
 export QT_QPA_PLATFORM=xcb
+export XDG_RUNTIME_DIR="$folder/run"
+mkdir -m 0700 "$XDG_RUNTIME_DIR"
 wait_s=${MOJIRO_WINDOW_WAIT:-10}
 
 n=90
@@ -22,7 +25,7 @@ Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=":$n"
 sleep 1
 
-(cd "$folder" && exec "$program") &
+(cd "$folder" && exec "$program" 2>"$folder/run/stderr") &
 game=$!
 window=""
 for _ in $(seq $((wait_s * 10))); do
@@ -39,4 +42,5 @@ for _ in $(seq $((wait_s * 5))); do kill -0 "$game" 2>/dev/null || break; sleep 
 if kill -0 "$game" 2>/dev/null; then echo "still running after End"; exit 1; fi
 wait "$game"
 cmp "$folder/履歴.txt" "$folder/before.txt" # nothing is saved at exit
+if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
 echo "ok: window $size, ended by End"
