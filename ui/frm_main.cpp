@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -29,6 +30,8 @@ const QString kJisyoFile = QStringLiteral("辞書.txt");
 const QString kSettingsFile = QStringLiteral("設定.txt");
 const QString& kHistoryFile = records::kHistoryFileName;
 const QColor kIvory(255, 255, 240);
+// How long start-up waits for the first frame before reading on without it.
+constexpr int kFirstFrameWaitMs = 500;
 
 void Place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -344,6 +347,12 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     rirekiModel_->AddRirekiRows(
         (history ? history->take() : records::LoadHistory(kHistoryFile)).rows);
     rirekiModel_->ScrollRirekiToEnd();
+    // The design-time texts go before the first frame, which then shows the
+    // window as it stays.
+    txtKaitou->setText(QString());
+    for (game::Caption c : {game::Caption::Mondai, game::Caption::Ok, game::Caption::Ng,
+                            game::Caption::MojiT, game::Caption::Byou, game::Caption::Ritu})
+        setCaption(c, QString());
 
     if (!isVisible()) {
         if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -354,9 +363,15 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     }
     cmdStart->setFocus();
     // Paint the window, and see the frame reach the display, before the word
-    // list is read.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    repaint();
+    // list is read. It is painted once the display has mapped it, which a
+    // window manager may delay; the wait for that is short and bounded.
+    QElapsedTimer waited;
+    waited.start();
+    QTimer wakeUp; // ends the last wait
+    wakeUp.start(kFirstFrameWaitMs);
+    while (!framePainted_ && waited.elapsed() < kFirstFrameWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
     QGuiApplication::sync();
     if (rirekiModel_->topRow() > 0)
         msgRireki->scrollTo(rirekiModel_->index(rirekiModel_->topRow(), 0),
@@ -378,11 +393,11 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     fraJisyo->setTitle(panel.caption);
 
     state_.intBarFull = kBarDesignWidth;
+}
 
-    txtKaitou->setText(QString());
-    for (game::Caption c : {game::Caption::Mondai, game::Caption::Ok, game::Caption::Ng,
-                            game::Caption::MojiT, game::Caption::Byou, game::Caption::Ritu})
-        setCaption(c, QString());
+void frmMain::paintEvent(QPaintEvent* event) {
+    framePainted_ = true;
+    QWidget::paintEvent(event);
 }
 
 QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& title,

@@ -122,6 +122,9 @@ public:
 
     static constexpr int kBarDesignWidth = 8745; // twips
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void CreateControls();
     void ArrangeOrder();
@@ -138,6 +141,7 @@ private:
     QStringListModel* jisyoModel_;
     game::Round round_;
     bool settingsFailureTold_ = false;
+    bool framePainted_ = false;
 };
 
 } // namespace ui

@@ -27,6 +27,20 @@ bool RowFullyShown(ui::frmMain& w, int row) {
     return cell.isValid() && w.msgRireki->viewport()->rect().contains(cell);
 }
 
+// What the window holds when it is first painted.
+struct FirstFrame : QObject {
+    ui::frmMain* w;
+    QString seen;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint && seen.isEmpty())
+            seen = QString("%1 rows, %2 words, 問題 '%3', 正解数 '%4', 解答 '%5'")
+                       .arg(w->rirekiModel().rowCount())
+                       .arg(w->lstJisyo->model()->rowCount())
+                       .arg(w->lblMondai->text(), w->lblOk->text(), w->txtKaitou->text());
+        return false;
+    }
+};
+
 } // namespace
 
 TEST(Window, StartUpShowsTheThreeFilesOrTheDefaultsAndWritesNothing) {
@@ -34,7 +48,14 @@ TEST(Window, StartUpShowsTheThreeFilesOrTheDefaultsAndWritesNothing) {
     fx.write("設定.txt", "45,0\r\n");
     fx.write("辞書.txt", records::EncodeCp932(QStringLiteral("よる\r\nあさ\r\nひる\r\n")));
     fx.write("履歴.txt", kExampleLine.repeated(20));
-    ui::frmMain& w = fx.load();
+    ui::frmMain& w = fx.create();
+    FirstFrame first;
+    first.w = &w;
+    w.installEventFilter(&first);
+    w.Form_Load();
+    // The history is in the first frame, the word list not yet, and no
+    // design-time text.
+    EXPECT_EQ(first.seen, "20 rows, 0 words, 問題 '', 正解数 '', 解答 ''");
     EXPECT_EQ(w.state().intBarFull * 100 + w.state().intJikan, 874545);
     EXPECT_EQ(w.cboJikan->currentText(), "45"); // shown although not on the list
     EXPECT_FALSE(w.chkAs->isChecked());
