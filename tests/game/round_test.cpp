@@ -153,18 +153,13 @@ TEST(MakeQuestion, DrawsAWordThenThePthOfThePiecesStillIn) {
     }
 }
 
-TEST(MakeQuestion, EveryArrangementIsEquallyLikelyWithTheSystemGenerator) {
-    Game g;
-    g.s.strJisyo = {QString(), "𠮷野家"};
-    g.s.intWordCount = 1;
+TEST(SystemRandom, DrawsSpreadEvenlyOverZeroToBelowOne) {
     SystemRandom r;
-    Round round(g.s, g.w, g.clock, r, {});
-    QMap<QString, int> counts;
-    for (int i = 0; i < 60000; ++i) {
-        round.MakeQuestion();
-        ++counts[g.s.strMondai];
+    int low = 0;
+    for (int i = 0; i < 20000; ++i) {
+        const double d = r.Draw();
+        ASSERT_TRUE(d >= 0 && d < 1) << d;
+        low += d < 0.5;
     }
-    ASSERT_EQ(counts.size(), 6);
-    for (int n : counts) // a standard deviation is about 91
-        EXPECT_NEAR(n, 10000, 700);
+    EXPECT_NEAR(low, 10000, 500); // a standard deviation is about 71
 }

@@ -10,7 +10,6 @@
 
 #include <csignal>
 #include <map>
-#include <typeinfo>
 
 namespace {
 
@@ -168,20 +167,6 @@ TEST(Switches, MakeTheCallsOfEachScenarioInOrderAndNeverWaitLong) {
         }
         EXPECT_EQ(transcript.join('\n').toStdString(), expected.join('\n').toStdString());
     }
-}
-
-TEST(MakeSwitch, FollowsTheFrameworkQtsInputMethodPlugInTalksTo) {
-    const QByteArray saved = qgetenv("QT_IM_MODULE");
-    const std::pair<const char*, const std::type_info&> cases[] = {
-        {"fcitx", typeid(ime::Fcitx5Switch)}, {"fcitx5", typeid(ime::Fcitx5Switch)},
-        {"ibus", typeid(ime::IBusSwitch)},    {"", typeid(ime::NullSwitch)},
-        {"xim", typeid(ime::NullSwitch)},     {"compose", typeid(ime::NullSwitch)}};
-    for (const auto& [module, type] : cases) {
-        qputenv("QT_IM_MODULE", module);
-        const std::unique_ptr<ime::Switch> s = ime::MakeSwitch();
-        EXPECT_TRUE(typeid(*s) == type) << module;
-    }
-    qputenv("QT_IM_MODULE", saved);
 }
 
 int main(int argc, char** argv) {

@@ -96,12 +96,7 @@ TEST(HistoryFile, FailsWithoutTouchingTheOldBytesAndReadsOddFilesAsEmpty) {
         std::_Exit(1);
     });
     const std::string path = testing::TempDir() + "long_history.txt";
-    {
-        std::ofstream file(path, std::ios::binary);
-        const std::string line(HistoryLine(Rec(1)).toStdString());
-        for (int i = 0; i < 400000; ++i)
-            file << line;
-    }
+    std::ofstream(path, std::ios::binary) << HistoryLine(Rec(1)).repeated(400000).toStdString();
     HistoryPreload ahead(QString::fromStdString(path));
     std::this_thread::sleep_for(std::chrono::milliseconds(5)); // it has begun
     int argc = 1;
