@@ -213,8 +213,6 @@ void frmMain::CreateControls() {
     Place(lblMoji_T, 1950, 180, 930, 465);
     Place(lblRitu, 3000, 180, 1455, 465);
     Place(lblByou, 4500, 180, 1680, 465);
-    for (QLabel* l : {lblOk, lblNg, lblMoji_T, lblRitu, lblByou})
-        SetFittedText(l, l->text());
 
     shpJikanB = new ColourBox(QColor(255, 0, 0), Frame1);
     shpJikanB->setObjectName("shpJikanB");
@@ -348,7 +346,8 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
         (history ? history->take() : records::LoadHistory(kHistoryFile)).rows);
     rirekiModel_->ScrollRirekiToEnd();
     // The design-time texts go before the first frame, which then shows the
-    // window as it stays.
+    // window as it stays; the time limit follows once the settings are read.
+    cboJikan->setEditText(QString());
     txtKaitou->setText(QString());
     for (game::Caption c : {game::Caption::Mondai, game::Caption::Ok, game::Caption::Ng,
                             game::Caption::MojiT, game::Caption::Byou, game::Caption::Ritu})

@@ -69,7 +69,12 @@ TEST(Looks, TheWidestTextsEachControlIsDesignedToHoldFit) {
     w.show();
     // The widest texts each control is designed to hold, and the widest figures.
     w.fraJisyo->setTitle(QStringLiteral("登録ワード一覧 32767個"));
-    w.setCaption(game::Caption::Byou, QStringLiteral("12.34/秒"));
+    for (auto [label, text] : {std::pair{game::Caption::Ok, "32767"},
+                               {game::Caption::Ng, "32767"},
+                               {game::Caption::MojiT, "32767"},
+                               {game::Caption::Ritu, "100.0%"},
+                               {game::Caption::Byou, "12.34/秒"}})
+        w.setCaption(label, QString::fromUtf8(text));
     for (QLabel* label : w.findChildren<QLabel*>()) {
         if (label->text().isEmpty() || qobject_cast<ui::TagLabel*>(label))
             continue;

@@ -33,10 +33,11 @@ struct FirstFrame : QObject {
     QString seen;
     bool eventFilter(QObject*, QEvent* e) override {
         if (e->type() == QEvent::Paint && seen.isEmpty())
-            seen = QString("%1 rows, %2 words, 問題 '%3', 正解数 '%4', 解答 '%5'")
+            seen = QString("%1 rows, %2 words, 問題 '%3', 正解数 '%4', 解答 '%5', 秒数 '%6'")
                        .arg(w->rirekiModel().rowCount())
                        .arg(w->lstJisyo->model()->rowCount())
-                       .arg(w->lblMondai->text(), w->lblOk->text(), w->txtKaitou->text());
+                       .arg(w->lblMondai->text(), w->lblOk->text(), w->txtKaitou->text(),
+                            w->cboJikan->currentText());
         return false;
     }
 };
@@ -55,7 +56,7 @@ TEST(Window, StartUpShowsTheThreeFilesOrTheDefaultsAndWritesNothing) {
     w.Form_Load();
     // The history is in the first frame, the word list not yet, and no
     // design-time text.
-    EXPECT_EQ(first.seen, "20 rows, 0 words, 問題 '', 正解数 '', 解答 ''");
+    EXPECT_EQ(first.seen, "20 rows, 0 words, 問題 '', 正解数 '', 解答 '', 秒数 ''");
     EXPECT_EQ(w.state().intBarFull * 100 + w.state().intJikan, 874545);
     EXPECT_EQ(w.cboJikan->currentText(), "45"); // shown although not on the list
     EXPECT_FALSE(w.chkAs->isChecked());
