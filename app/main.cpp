@@ -2,6 +2,7 @@
 #include "game/system_ports.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
+#include "ui/font_preload.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
@@ -52,8 +53,9 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    // The history is read on another core while Qt starts, once the folder
-    // it is in is known.
+    // The fonts' configuration and the history are read on other cores while
+    // Qt starts, the history once the folder it is in is known.
+    ui::FontPreload fonts;
     std::optional<records::HistoryPreload> history;
     if (!parser.isSet(dataHome))
         history.emplace(records::kHistoryFileName);
@@ -85,6 +87,7 @@ int main(int argc, char** argv) {
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ui::WindowHelpService helpWindows;
+    fonts.wait();
     ui::frmMain window(clock, random, *ime, helpWindows);
     window.Form_Load(&*history);
     return app.exec();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config libmspack-dev
+    g++ cmake ninja-build pkg-config libmspack-dev libfontconfig-dev
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libgtest-dev googletest libbenchmark-dev
     fonts-ipafont-gothic qt6-translations-l10n
