@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
+#include <QTextLayout>
 
 namespace ui {
 namespace {
@@ -158,7 +159,45 @@ void RirekiDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option
         return;
     }
     painter->fillRect(option.rect, cellColour_);
-    QStyledItemDelegate::paint(painter, option, index);
+    if (option.state & (QStyle::State_Selected | QStyle::State_HasFocus)) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    // A plain cell, as nearly all are, is drawn directly: the style lays the
+    // text of an item out three times over, which the first frame's time
+    // shows. This lays it out once and places it as the style would.
+    const QString text = index.data().toString();
+    if (text.isEmpty())
+        return;
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    const QRect area = option.rect.adjusted(margin, 0, -margin, 0);
+    const auto alignment = Qt::Alignment(index.data(Qt::TextAlignmentRole).toInt());
+    QTextOption textOption(QStyle::visualAlignment(option.direction, alignment));
+    textOption.setWrapMode(QTextOption::ManualWrap);
+    textOption.setTextDirection(option.direction);
+    QTextLayout layout(text, option.font);
+    layout.setTextOption(textOption);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setLineWidth(area.width());
+    layout.endLayout();
+    if (line.naturalTextWidth() > area.width()) {
+        QStyledItemDelegate::paint(painter, option, index); // the style elides it
+        return;
+    }
+    QPalette::ColorGroup group = QPalette::Normal;
+    if (!(option.state & QStyle::State_Enabled))
+        group = QPalette::Disabled;
+    else if (!(option.state & QStyle::State_Active))
+        group = QPalette::Inactive;
+    painter->save();
+    painter->setClipRect(option.rect, Qt::IntersectClip);
+    painter->setPen(option.palette.color(group, QPalette::Text));
+    const QRect placed = QStyle::alignedRect(Qt::LayoutDirectionAuto, alignment,
+                                             layout.boundingRect().size().toSize(), area);
+    layout.draw(painter, QPointF(area.x(), placed.top()));
+    painter->restore();
 }
 
 void DrawHeaderCell(QPainter* painter, const QWidget* widget, const QRect& rect,

@@ -1,4 +1,6 @@
 #include "records/cp932.h"
+#include "ui/look.h"
+#include "ui/widgets.h"
 #include "window_fixture.h"
 
 #include <QAbstractButton>
@@ -6,6 +8,9 @@
 #include <QGroupBox>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
+#include <QStandardItemModel>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -61,6 +66,46 @@ TEST(Looks, TheWindowAtStartAndAfterARoundLooksAsDesigned) {
     fx.clock.seconds = 160;
     w.tmrBp_Timer();
     ExpectLooksLike(w, "after_round");
+}
+
+// The results table draws its plain cells itself, for speed; they must come
+// out exactly as the style's own drawing of them, in every state.
+TEST(Looks, PlainTableCellsComeOutAsTheStyleDrawsThem) {
+    QTableView view;
+    QStandardItemModel model(1, 2);
+    const QModelIndex cell = model.index(0, 1);
+    ui::RirekiDelegate direct(Qt::white, nullptr);
+    QStyledItemDelegate styled;
+    const std::pair<QString, Qt::Alignment> texts[] = {
+        {"2025/08/20", Qt::AlignCenter},
+        {"140", Qt::AlignRight | Qt::AlignVCenter},
+        {"77.8%", Qt::AlignLeft | Qt::AlignVCenter},
+        {"2025/08/21 長い長い日付の欄です", Qt::AlignCenter}, // elided
+        {"", Qt::AlignCenter}};
+    const QStyle::State states[] = {QStyle::State_Enabled | QStyle::State_Active,
+                                    QStyle::State_Enabled, QStyle::State_None};
+    for (const auto& [text, alignment] : texts)
+        for (const QStyle::State state : states) {
+            model.setData(cell, text);
+            model.setData(cell, int(alignment), Qt::TextAlignmentRole);
+            QStyleOptionViewItem option;
+            option.initFrom(&view);
+            option.widget = &view;
+            option.rect = QRect(0, 0, 93, 16);
+            option.font = ui::GothicFont(12);
+            option.fontMetrics = QFontMetrics(option.font);
+            option.state = state;
+            QImage ours(option.rect.size(), QImage::Format_RGB32), theirs = ours;
+            ours.fill(Qt::gray);
+            theirs.fill(Qt::white); // the cell colour, which the style leaves as it is
+            {
+                QPainter p(&ours);
+                direct.paint(&p, option, cell);
+                QPainter q(&theirs);
+                styled.paint(&q, option, cell);
+            }
+            EXPECT_EQ(ours, theirs) << text.toStdString() << " in state " << int(state);
+        }
 }
 
 TEST(Looks, TheWidestTextsEachControlIsDesignedToHoldFit) {
