@@ -29,9 +29,10 @@ bool IsMark(QChar c) {
            cat == QChar::Mark_Enclosing;
 }
 
-// Takes every piece out of the list, each draw choosing the p-th of those
-// still in, as removing them one by one would; a Fenwick tree of the pieces
-// left finds the p-th in logarithmic time, so a long word costs n log n, not n².
+} // namespace
+
+// A Fenwick tree of the pieces left finds the p-th in logarithmic time, so a
+// long word costs n log n, not n².
 QString DrawOut(const QStringList& pieces, Random& random) {
     const int n = int(pieces.size());
     std::vector<int> tree(n + 1, 0);
@@ -58,8 +59,6 @@ QString DrawOut(const QStringList& pieces, Random& random) {
     }
     return out;
 }
-
-} // namespace
 
 int16_t SaturatingAdd(int16_t value, qsizetype add) {
     return ClampToInt16(int64_t(value) + int64_t(add));

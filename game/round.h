@@ -19,6 +19,10 @@ int16_t SaturatingAdd(int16_t value, qsizetype add);
 // surrogate pair or a base with its combining marks stays one piece.
 QStringList SplitForShuffle(const QString& word);
 
+// The pieces in the order the draws take them out, each draw choosing the
+// p-th of those still in, as taking them out of a list one by one would.
+QString DrawOut(const QStringList& pieces, Random& random);
+
 // Save is accepted only in Idle and after at least one answer.
 bool SaveAllowed(const RoundState& state);
 

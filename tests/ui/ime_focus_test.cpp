@@ -1,10 +1,5 @@
 #include "window_fixture.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
-#include <gtest/gtest.h>
-
 namespace {
 
 // Not qWaitForWindowActive: for a message box it does not wait for the activation.

@@ -1,10 +1,14 @@
 #pragma once
 
 #include "../game/fakes.h"
+#include "records/cp932.h"
 #include "ui/frm_main.h"
 #include "ui/widgets.h"
 
-#include <QPushButton>
+#include <QtTest>
+#include <QtWidgets>
+
+#include <gtest/gtest.h>
 
 #include <memory>
 
@@ -54,4 +58,10 @@ struct Window : Folder {
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 0; c < 10; ++c)
+            cells << w->rirekiModel().index(r, c).data().toString();
+        return cells;
+    }
 };
