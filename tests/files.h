@@ -34,21 +34,14 @@ struct Folder {
 };
 
 // Makes writes past the given size fail as on a full disk, for this process.
-class FileSizeLimit {
-public:
+struct FileSizeLimit {
+    rlimit old{};
+    void (*oldHandler)(int) = std::signal(SIGXFSZ, SIG_IGN);
     explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
+        getrlimit(RLIMIT_FSIZE, &old);
+        rlimit limit = old;
         limit.rlim_cur = bytes;
         setrlimit(RLIMIT_FSIZE, &limit);
     }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, oldHandler_);
-    }
-
-private:
-    rlimit old_{};
-    void (*oldHandler_)(int) = nullptr;
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, oldHandler); }
 };

@@ -1,12 +1,7 @@
 #include "ui/help_window.h"
 
-#include <QApplication>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTreeWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <gtest/gtest.h>
 
