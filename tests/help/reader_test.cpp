@@ -137,14 +137,16 @@ TEST(Sitemap, ToleratesMalformedListsWithFewerEntries) {
 TEST(ShippedHelp, IsBuiltFromItsSourcesAsTheyStandAndEveryLinkStaysInside) {
     const QString sources = QStringLiteral(MOJIRO_DATA_DIR "/help/");
     const auto option = [&](const QString& key) { // of the chmcmd project file
-        return QSettings(sources + "ZkHelp.hhp", QSettings::IniFormat).value("OPTIONS/" + key);
+        return QSettings(sources + "ZkHelp.hhp", QSettings::IniFormat)
+            .value("OPTIONS/" + key)
+            .toString();
     };
     const ChmArchive::Result opened = ChmArchive::OpenFile(MOJIRO_DATA_DIR "/ZkHelp.chm");
     const ChmArchive* chm = opened.archive.get();
     ASSERT_TRUE(chm) << opened.error.toStdString();
     EXPECT_EQ(chm->title(), option("Title"));
     EXPECT_EQ(chm->lcid(), 0x411u);
-    EXPECT_EQ(chm->defaultTopic(), "/" + option("Default topic").toString());
+    EXPECT_EQ(chm->defaultTopic(), "/" + option("Default topic"));
     EXPECT_EQ(chm->indexFile(), option("Index file"));
 
     QStringList stored, names = QDir(sources).entryList(QDir::Files);

@@ -43,13 +43,9 @@ TEST(Looks, TheWindowAtStartAndAfterARoundLooksAsDesigned) {
 
     fx.random.draws = {0.0, 0.9, 0.0, 0.0}; // りんご as ごりん
     fx.clock.seconds = 100;
-    w.cmdStart->click();
-    for (int i = 0; i < 3; ++i)
-        w.tmrStart_Timer();
-    w.txtKaitou->setText("りんご");
-    QTest::keyClick(w.txtKaitou, Qt::Key_Return);
-    fx.clock.seconds = 160;
-    w.tmrBp_Timer();
+    fx.countdown();
+    fx.type("りんご");
+    fx.tickAt(160);
     ExpectLooksLike(w, "after_round");
 }
 

@@ -8,20 +8,6 @@ struct Play : Window {
     ui::frmMain& win =
         (write("辞書.txt", "ねこ\r\n"), write("履歴.txt", kExampleLine.repeated(3)), load());
     Play() { random.draws = {0.0, 0.9}; }
-    void countdown() {
-        win.cmdStart_Click();
-        for (int i = 0; i < 3; ++i)
-            win.tmrStart_Timer();
-    }
-    void type(const QString& answer) {
-        win.txtKaitou->setText(answer);
-        QTest::keyClick(win.txtKaitou, Qt::Key_Return);
-    }
-    void tickAt(int32_t seconds) { // both timers, as every second
-        clock.seconds = seconds;
-        win.tmrStart_Timer();
-        win.tmrBp_Timer();
-    }
     // 正解数, 不正解数, 文字数, 文字/秒 and 正解率 as shown.
     QString figures() const {
         return QStringList{win.lblOk->text(), win.lblNg->text(), win.lblMoji_T->text(),

@@ -58,6 +58,21 @@ struct Window : Folder {
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }
+    // Start and the countdown's three ticks: the question is up.
+    void countdown() {
+        w->cmdStart_Click();
+        for (int i = 0; i < 3; ++i)
+            w->tmrStart_Timer();
+    }
+    void type(const QString& answer) {
+        w->txtKaitou->setText(answer);
+        QTest::keyClick(w->txtKaitou, Qt::Key_Return);
+    }
+    void tickAt(int32_t seconds) { // both timers, as every second
+        clock.seconds = seconds;
+        w->tmrStart_Timer();
+        w->tmrBp_Timer();
+    }
     QStringList row(int r) const {
         QStringList cells;
         for (int c = 0; c < 10; ++c)
