@@ -121,6 +121,15 @@ QStringList HistoryRows::fields(qsizetype row) const {
     return f;
 }
 
+QByteArrayView HistoryRows::item(qsizetype row, int index) const {
+    // Every item of a row, the last too, is followed by '\n'.
+    const char* const end = bytes_.data() + bytes_.size();
+    const char* p = bytes_.data() + starts_.at(row);
+    for (int i = 0; i < index; ++i)
+        p = static_cast<const char*>(std::memchr(p, '\n', size_t(end - p))) + 1;
+    return QByteArrayView(p, static_cast<const char*>(std::memchr(p, '\n', size_t(end - p))));
+}
+
 void HistoryRows::append(const HistoryRecord& record) {
     starts_.append(bytes_.size());
     for (const QString& field : record.fields()) {

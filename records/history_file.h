@@ -52,6 +52,8 @@ public:
     bool isEmpty() const { return starts_.isEmpty(); }
     HistoryRecord at(qsizetype row) const;
     QStringList fields(qsizetype row) const;
+    // Item 0 to 8 of a row, in code page 932.
+    QByteArrayView item(qsizetype row, int index) const;
 
     void append(const HistoryRecord& record);
     // Items in code page 932, items 4 to 6 already plain decimal numbers.

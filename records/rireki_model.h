@@ -40,6 +40,7 @@ public:
     // First data row (0-based) asked to show right below the header.
     int topRow() const { return topRow_; }
     HistoryRecord record(int row) const { return rows_.at(row); }
+    const HistoryRows& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

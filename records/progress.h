@@ -1,0 +1,85 @@
+#pragma once
+
+#include "records/history_file.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+namespace records {
+
+class RirekiModel;
+
+// One saved round as the progress chart shows it, with its figures exactly
+// as saved: no rounding on the way from the file to the chart.
+struct ProgressPoint {
+    int row = 0;     // row of the results table, 0-based
+    qint64 when = 0; // the saved local date and time, in seconds from 1970-01-01 00:00
+    int speed = 0;   // hundredths of a character per second
+    int rate = 0;    // tenths of a percent
+    int jikan = 0;   // the time limit, seconds
+    bool operator==(const ProgressPoint&) const = default;
+};
+
+struct Progress {
+    QList<ProgressPoint> points; // by date and time; rounds of one second in row order
+    int unreadable = 0;          // records left out: an item the chart needs does not read
+    QList<int> limits;           // the time limits present, ascending
+};
+
+// The round as the chart reads it from the rate, speed, date, time and limit
+// items as a save writes them ("90.0%", "1.42/秒", "2025/01/31", "09:05:00",
+// "60秒"), or nothing when one of them does not read so.
+std::optional<ProgressPoint> ReadProgressPoint(const HistoryRows& rows, qsizetype row);
+Progress ReadProgress(const HistoryRows& rows);
+
+// Rounds this many make a point of the moving average; the trend looks back
+// over this many.
+constexpr int kAverageRounds = 10;
+constexpr int kTrendRounds = 30;
+
+// The rounds of one time limit (0 for all), with the moving average of their
+// speed and rate at each round: the mean of it and the rounds before it, up
+// to kAverageRounds in all.
+struct ProgressSeries {
+    QList<ProgressPoint> points;
+    QList<double> speedAverage; // characters per second
+    QList<double> rateAverage;  // percent
+};
+ProgressSeries ChooseRounds(const Progress& progress, int jikan);
+
+struct ProgressFigures {
+    int count = 0;
+    double bestSpeed = 0, meanSpeed = 0, meanRate = 0;
+    // The moving average's change over the last kTrendRounds rounds (or all,
+    // when there are fewer): newest minus the one that many rounds back.
+    double speedTrend = 0, rateTrend = 0;
+};
+ProgressFigures FiguresOf(const ProgressSeries& series);
+// The line under the chart.
+QString FiguresLine(const ProgressFigures& figures);
+// The note of records left out, empty when there are none.
+QString UnreadableNote(int unreadable);
+
+// The chart's rounds, kept in step with the results table: read anew at
+// every change of its rows (a save, a record taken back, the oldest dropped,
+// a clear or a load).
+class ProgressModel : public QObject {
+    Q_OBJECT
+public:
+    explicit ProgressModel(const RirekiModel& table, QObject* parent = nullptr);
+    const Progress& progress() const { return progress_; }
+    const RirekiModel& table() const { return table_; }
+
+signals:
+    void changed();
+
+private:
+    void Reread();
+    const RirekiModel& table_;
+    Progress progress_;
+};
+
+} // namespace records

@@ -1,0 +1,148 @@
+#include "../files.h"
+#include "records/cp932.h"
+#include "records/progress.h"
+#include "records/rireki_model.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace records;
+
+namespace {
+
+// A history line with the given date, time, rate, speed and limit items.
+QByteArray Line(const char* date, const char* time, const char* rate, const char* speed,
+                const char* jikan) {
+    return EncodeCp932(QStringLiteral("\"%1\",\"%2\",10,9,1,50,\"%3\",\"%4\",\"%5\"\r\n")
+                           .arg(date, time, rate, speed, jikan));
+}
+
+// Rounds of a 60 s limit a minute apart with the given speeds in hundredths.
+Progress Rounds(std::initializer_list<int> speeds) {
+    Progress p;
+    int i = 0;
+    for (int s : speeds)
+        p.points.append({i, 60 * i, s, 1000 - 10 * i, 60}), ++i;
+    p.limits = {60};
+    return p;
+}
+
+} // namespace
+
+TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
+    const QByteArray good = Line("2025/01/31", "09:05:00", "90.0%", "1.42/秒", "60秒") +
+                            Line("2025/01/31", "09:04:00", "100.0%", "12.05/秒", "30秒") +
+                            Line("2025/01/31", "09:04:00", "0.0%", "0.00/秒", "60秒");
+    QByteArray bad;
+    for (auto [rate, speed, jikan] : {std::tuple{"90%", "1.42/秒", "60秒"},
+                                      {"100.1%", "1.42/秒", "60秒"},
+                                      {"90.0%", "1.4/秒", "60秒"},
+                                      {"90.0%", "１.42/秒", "60秒"},
+                                      {"90.0%", "1.42", "60秒"},
+                                      {"90.0%", "-1.42/秒", "60秒"},
+                                      {"90.0%", "1.42/秒", "0秒"},
+                                      {"90.0%", "1.42/秒", "60"}})
+        bad += Line("2025/01/31", "09:05:00", rate, speed, jikan);
+    for (auto [date, time] : {std::pair{"2025/02/29", "09:05:00"},
+                              {"2025/1/31", "09:05:00"},
+                              {"2025/01/31", "24:00:00"},
+                              {"2025/01/31", "9:05:00"}})
+        bad += Line(date, time, "90.0%", "1.42/秒", "60秒");
+
+    const Progress p = ReadProgress(ParseHistory(bad + good).rows);
+    EXPECT_EQ(p.unreadable, 12);
+    EXPECT_EQ(p.limits, (QList<int>{30, 60}));
+    // By time, rounds of one second in row order, with their rows of the table.
+    const qint64 day = QDate(1970, 1, 1).daysTo(QDate(2025, 1, 31)) * 86400;
+    const QList<ProgressPoint> expected = {{13, day + 9 * 3600 + 240, 1205, 1000, 30},
+                                           {14, day + 9 * 3600 + 240, 0, 0, 60},
+                                           {12, day + 9 * 3600 + 300, 142, 900, 60}};
+    EXPECT_EQ(p.points, expected);
+    EXPECT_EQ(UnreadableNote(12), "読み取れない記録 12件はグラフに入れていません");
+    EXPECT_EQ(UnreadableNote(0), "");
+}
+
+TEST(Progress, AveragesTheLastTenRoundsOfTheChosenLimit) {
+    Progress p = Rounds({100, 200, 300, 400, 500, 600, 700, 800, 900, 1000, 1100, 1200});
+    p.points[1].jikan = 30;
+    p.limits = {30, 60};
+
+    const ProgressSeries all = ChooseRounds(p, 0);
+    ASSERT_EQ(all.points.size(), 12);
+    EXPECT_DOUBLE_EQ(all.speedAverage[0], 1.0);
+    EXPECT_DOUBLE_EQ(all.speedAverage[1], 1.5);
+    EXPECT_DOUBLE_EQ(all.speedAverage[9], 5.5);
+    EXPECT_DOUBLE_EQ(all.speedAverage[11], 7.5); // rounds 3 to 12
+    EXPECT_DOUBLE_EQ(all.rateAverage[11], 100 - (2 + 11) / 2.0);
+
+    const ProgressSeries sixty = ChooseRounds(p, 60);
+    ASSERT_EQ(sixty.points.size(), 11);
+    EXPECT_EQ(sixty.points[1].speed, 300);
+    EXPECT_DOUBLE_EQ(sixty.speedAverage[1], 2.0);
+    EXPECT_EQ(ChooseRounds(p, 30).points.size(), 1);
+    EXPECT_TRUE(ChooseRounds(p, 90).points.isEmpty());
+}
+
+TEST(Progress, FiguresGiveCountBestMeansAndTheChangeOfTheAverageOverThirtyRounds) {
+    QList<int> speeds;
+    for (int i = 0; i < 40; ++i)
+        speeds.append(100 + 5 * i);
+    Progress p;
+    for (int i = 0; i < 40; ++i)
+        p.points.append({i, 60 * i, speeds[i], 900, 60});
+    const ProgressFigures f = FiguresOf(ChooseRounds(p, 0));
+    EXPECT_EQ(f.count, 40);
+    EXPECT_DOUBLE_EQ(f.bestSpeed, 2.95);
+    EXPECT_DOUBLE_EQ(f.meanSpeed, 1.975);
+    EXPECT_DOUBLE_EQ(f.meanRate, 90.0);
+    EXPECT_NEAR(f.speedTrend, 29 * 0.05, 1e-9); // averages of rounds 31-40 and 2-11
+    EXPECT_NEAR(f.rateTrend, 0, 1e-9);
+    EXPECT_EQ(FiguresLine(f), "40回　最高 2.95文字/秒　平均 1.98文字/秒　平均正解率 90.0%"
+                              "　移動平均の変化（最近30回） +1.45文字/秒　±0.0%");
+
+    // Fewer rounds than thirty: the change since the first.
+    const ProgressFigures few = FiguresOf(ChooseRounds(Rounds({300, 100}), 0));
+    EXPECT_DOUBLE_EQ(few.speedTrend, -1.0);
+    EXPECT_EQ(FiguresLine(few), "2回　最高 3.00文字/秒　平均 2.00文字/秒　平均正解率 99.5%"
+                                "　移動平均の変化（最近2回） −1.00文字/秒　−0.5%");
+    EXPECT_EQ(FiguresLine(FiguresOf(ChooseRounds(Rounds({250}), 0))),
+              "1回　最高 2.50文字/秒　平均 2.50文字/秒　平均正解率 100.0%");
+    EXPECT_EQ(FiguresLine(FiguresOf({})), "記録がありません");
+}
+
+TEST(ProgressModel, FollowsTheTableThroughSavesAFullTableAndAClear) {
+    RirekiModel table;
+    table.AddRirekiRows(ParseHistory(Line("2025/01/01", "10:00:00", "50.0%", "1.00/秒", "60秒") +
+                                     Line("2025/01/01", "10:01:00", "5%", "1.00/秒", "60秒"))
+                            .rows);
+    ProgressModel model(table);
+    QSignalSpy changed(&model, &ProgressModel::changed);
+    EXPECT_EQ(model.progress().points.size(), 1);
+    EXPECT_EQ(model.progress().unreadable, 1);
+
+    const QDateTime at(QDate(2025, 1, 2), QTime(8, 0));
+    table.AddRirekiRow(MakeHistoryRecord(9, 1, 120, 30, at));
+    ASSERT_EQ(model.progress().points.size(), 2);
+    const qint64 wallClock = QDateTime(at.date(), at.time(), Qt::UTC).toSecsSinceEpoch();
+    EXPECT_EQ(model.progress().points[1], (ProgressPoint{2, wallClock, 400, 900, 30}));
+    EXPECT_EQ(model.progress().limits, (QList<int>{30, 60}));
+    table.RemoveLastRow(); // a save that could not be stored
+    EXPECT_EQ(model.progress().points.size(), 1);
+
+    // A full table drops its oldest row and the rows move up by one.
+    HistoryRows full;
+    for (int i = 0; i < kMaxHistoryRows - 1; ++i)
+        full.append(MakeHistoryRecord(1, 0, 60, 60, at.addSecs(-i)));
+    table.AddRirekiRows(std::move(full));
+    table.AddRirekiRow(MakeHistoryRecord(2, 0, 120, 60, at.addSecs(60)));
+    EXPECT_EQ(model.progress().unreadable, 0);
+    EXPECT_EQ(model.progress().points.size(), kMaxHistoryRows);
+    EXPECT_EQ(model.progress().points.last().row, kMaxHistoryRows - 1);
+    EXPECT_EQ(model.progress().points.last().speed, 200);
+
+    table.ClearRirekiGrid();
+    EXPECT_TRUE(model.progress().points.isEmpty());
+    EXPECT_TRUE(model.progress().limits.isEmpty());
+    EXPECT_GE(changed.count(), 5);
+}
