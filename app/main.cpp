@@ -6,6 +6,7 @@
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
+#include "ui/progress_window.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -87,8 +88,9 @@ int main(int argc, char** argv) {
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ui::WindowHelpService helpWindows;
+    ui::WindowProgressService progressWindow;
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows);
+    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow);
     window.Form_Load(&*history);
     return app.exec();
 }

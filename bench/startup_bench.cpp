@@ -8,6 +8,7 @@
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
+#include "ui/progress_window.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,8 +63,9 @@ void BM_WindowPainted(benchmark::State& state) {
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ui::WindowHelpService help;
+    ui::WindowProgressService progress;
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help);
+        ui::frmMain w(clock, random, *ime, help, progress);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -145,7 +147,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     game::SystemRandom random;
     ime::NullSwitch ime;
     ui::WindowHelpService help;
-    ui::frmMain w(clock, random, ime, help);
+    ui::WindowProgressService progress;
+    ui::frmMain w(clock, random, ime, help, progress);
     w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
     w.Form_Load();
     w.cmdStart_Click();

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QStringListModel>
 #include <QTableView>
@@ -97,11 +98,12 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 } // namespace
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-                 QWidget* parent)
+                 ProgressService& progress, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), ime_(ime), help_(help), rirekiModel_(new records::RirekiModel(this)),
-      jisyoModel_(new QStringListModel(this)), round_(state_, *this, clock, random, kJisyoFile) {
+      clock_(clock), ime_(ime), help_(help), progress_(progress),
+      rirekiModel_(new records::RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
+      round_(state_, *this, clock, random, kJisyoFile) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
     setObjectName(QStringLiteral("frmMain"));
@@ -308,6 +310,14 @@ void frmMain::CreateControls() {
     rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
                                   msgRireki->horizontalHeader()->height()) /
                                  Px(240));
+    mnuRireki = new QMenu(this);
+    mnuRireki->setObjectName("mnuRireki");
+    mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
+    mnuGraph->setObjectName("mnuGraph");
+    connect(mnuGraph, &QAction::triggered, this, [this] { mnuGraph_Click(); });
+    msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(msgRireki, &QWidget::customContextMenuRequested, this,
+            [this](QPoint pos) { msgRireki_ContextMenu(pos); });
     connect(rirekiModel_, &records::RirekiModel::scrollRequested, this, [this](int row) {
         // The view lays out rows just added only later; a scroll before that
         // stops one row short of the new one.
@@ -475,6 +485,7 @@ void frmMain::cmdHelp_Click() {
 
 void frmMain::cmdEnd_Click() {
     help_.CloseAll();
+    progress_.CloseAll();
     ime_.Restore();
     QCoreApplication::exit(0);
 }
@@ -485,6 +496,15 @@ void frmMain::fraJisyo_Click() {
 
 void frmMain::frmRireki_Click() {
     frmRireki->hide();
+}
+
+void frmMain::msgRireki_ContextMenu(QPoint pos) {
+    // A point of the cell area: the mouse's, or the current cell's for the menu key.
+    mnuRireki->popup(msgRireki->viewport()->mapToGlobal(pos));
+}
+
+void frmMain::mnuGraph_Click() {
+    progress_.Show(*rirekiModel_, this);
 }
 
 void frmMain::setCaption(game::Caption label, const QString& text) {

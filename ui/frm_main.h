@@ -7,6 +7,7 @@
 #include "records/history_preload.h"
 #include "records/rireki_model.h"
 #include "ui/help_service.h"
+#include "ui/progress_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -18,6 +19,7 @@
 class QLabel;
 class QListView;
 class QListWidget;
+class QMenu;
 class QStringListModel;
 class QTableView;
 class QTimer;
@@ -43,7 +45,7 @@ class frmMain : public QWidget, public game::RoundWindow {
 public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-            QWidget* parent = nullptr);
+            ProgressService& progress, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -66,6 +68,9 @@ public:
     void cmdEnd_Click();
     void fraJisyo_Click();
     void frmRireki_Click();
+    // The table's menu, at a point of the table (by the mouse or the menu key).
+    void msgRireki_ContextMenu(QPoint pos);
+    void mnuGraph_Click();
 
     game::RoundState& state() { return state_; }
     const game::Round& round() const { return round_; }
@@ -117,6 +122,8 @@ public:
     ClickFrame* frmRireki;
     QListWidget* lstRireki;
     QTableView* msgRireki;
+    QMenu* mnuRireki;
+    QAction* mnuGraph;
     QTimer* tmrStart;
     QTimer* tmrBp;
 
@@ -137,6 +144,7 @@ private:
     game::Clock& clock_;
     ime::Switch& ime_;
     HelpService& help_;
+    ProgressService& progress_;
     records::RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;

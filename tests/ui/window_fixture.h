@@ -3,6 +3,7 @@
 #include "../game/fakes.h"
 #include "records/cp932.h"
 #include "ui/frm_main.h"
+#include "ui/progress_window.h"
 #include "ui/widgets.h"
 
 #include <QtTest>
@@ -36,6 +37,7 @@ struct Window : Folder {
     FakeRandom random;
     FakeSwitch ime;
     FakeHelp help;
+    ui::WindowProgressService progress;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -43,7 +45,7 @@ struct Window : Folder {
     Window() { QDir::setCurrent(dir.path()); }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime, help);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "records/progress.h"
+#include "ui/progress_service.h"
+
+#include <QPointer>
+#include <QPolygonF>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+
+namespace ui {
+
+// Speed and correct rate of each round against its date and time, each with
+// its moving average: speed on the left axis, rate on the right.
+class ProgressChart : public QWidget {
+public:
+    explicit ProgressChart(const records::RirekiModel& table, QWidget* parent = nullptr);
+
+    void setSeries(records::ProgressSeries series);
+    const records::ProgressSeries& series() const { return series_; }
+    // Each round as (seconds, characters per second) and (seconds, percent).
+    const QList<QPointF>& speedPoints() const { return speed_; }
+    const QList<QPointF>& ratePoints() const { return rate_; }
+
+    // The round drawn nearest `pos`, within a few pixels, or -1.
+    int roundAt(QPoint pos) const;
+    // The round's row of the table, as the tip over its point shows it.
+    QString tipFor(int round) const;
+
+    QSize sizeHint() const override { return {760, 420}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    struct Axis {
+        double low = 0, high = 1, step = 1;
+    };
+    QRectF Plot() const { return plot_; }
+    void Layout();
+    QPointF ToPixel(const QPointF& value, const Axis& axis) const;
+
+    const records::RirekiModel& table_;
+    records::ProgressSeries series_;
+    QList<QPointF> speed_, rate_, speedAverage_, rateAverage_;
+    qint64 from_ = 0, to_ = 1;
+    Axis speedAxis_, rateAxis_;
+    QRectF plot_; // the area inside the axes
+    // In pixels, for the paint and the hover; the dots drawn once per pixel.
+    QList<QPointF> speedAt_, rateAt_;
+    QPolygonF speedDots_, rateDots_, speedLine_, rateLine_;
+    int hovered_ = -1;
+};
+
+// The chart's window: a choice of time limit above the chart, the figures of
+// the chosen rounds below it and a note of the records left out.
+class ProgressWindow : public QWidget {
+    Q_OBJECT
+public:
+    ProgressWindow(const records::RirekiModel& table, QWidget* owner);
+
+    // 0 for every time limit.
+    void chooseLimit(int jikan);
+    int chosenLimit() const;
+
+    QComboBox* cboLimit;
+    ProgressChart* chart;
+    QLabel* lblFigures;
+    QLabel* lblNote;
+
+private:
+    void Refresh();
+    records::ProgressModel model_;
+};
+
+class WindowProgressService : public ProgressService {
+public:
+    void Show(const records::RirekiModel& table, QWidget* owner) override;
+    void CloseAll() override;
+    ProgressWindow* window() const { return window_.data(); }
+
+private:
+    QPointer<ProgressWindow> window_;
+};
+
+} // namespace ui
