@@ -1,6 +1,7 @@
 #!/bin/bash
 # Starts the real program under a virtual X server in a folder holding the three
-# files, finds its window by its caption, checks its size and ends it with End.
+# files, finds its window by its caption, checks its size, opens the chart from
+# the results table with the menu key and ends it with End.
 # Whatever it writes to stderr (a Qt warning, a sanitizer report) fails the test.
 set -euo pipefail
 program=$1
@@ -37,10 +38,24 @@ size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print
 [ "$size" = "631x452" ] || { echo "window is $size"; exit 1; }
 
 sleep 0.5
-xdotool mousemove --window "$window" 593 40 click 1 # the End button
+# The menu key on the results table opens the chart of the history.
+xdotool mousemove --window "$window" 100 326 click 1 # a cell of the table
+xdotool key Menu
+sleep 0.5
+xdotool key g
+chart=""
+for _ in $(seq $((wait_s * 10))); do
+    chart=$(xdotool search --name "^成績グラフ$" 2>/dev/null | head -n 1) && [ -n "$chart" ] && break
+    sleep 0.1
+done
+[ -n "$chart" ] || { echo "the menu key did not open the chart"; exit 1; }
+
+xdotool windowraise "$window" # no window manager here to bring it to the front
+sleep 0.3
+xdotool mousemove --window "$window" 593 40 click 1 # the End button, which closes it too
 for _ in $(seq $((wait_s * 5))); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game" 2>/dev/null; then echo "still running after End"; exit 1; fi
 wait "$game"
 cmp "$folder/履歴.txt" "$folder/before.txt" # nothing is saved at exit
 if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
-echo "ok: window $size, ended by End"
+echo "ok: window $size, chart opened by the menu key, ended by End"
