@@ -19,9 +19,9 @@
 namespace ui {
 namespace {
 
-const QColor kSpeedDot(150, 160, 230);
+const QColor kSpeedDot(110, 125, 225);
 const QColor kSpeedLine(0, 0, 128); // the colour of the speed figure in the main window
-const QColor kRateDot(240, 170, 150);
+const QColor kRateDot(235, 140, 110);
 const QColor kRateLine(192, 48, 0);
 const QColor kGrid(224, 224, 224);
 constexpr int kHoverReach = 6; // pixels
@@ -58,22 +58,25 @@ QList<Tick> TimeTicks(qint64 from, qint64 to, int most) {
         const QString format =
             step < 86400 ? (span < 86400 ? QStringLiteral("hh:mm") : QStringLiteral("MM/dd hh:mm"))
                          : QStringLiteral("yyyy/MM/dd");
-        for (qint64 t = (from + step - 1) / step * step; t <= to; t += step)
+        const qint64 below = ((from % step) + step) % step; // also before 1970
+        for (qint64 t = below ? from - below + step : from; t <= to; t += step)
             ticks.append({t, AsDateTime(t).toString(format)});
         return ticks;
     }
-    const QDate first = AsDateTime(from).date();
-    for (int months : {1, 2, 3, 6, 12, 24, 60, 120, 600}) {
-        if (span / (months * 2629746) > most && months < 600)
-            continue;
-        QDate d(first.year(), first.month(), 1);
-        while ((d.year() * 12 + d.month() - 1) % months != 0 || d < first)
-            d = d.addMonths(1);
-        for (; d.startOfDay(Qt::UTC).toSecsSinceEpoch() <= to; d = d.addMonths(months))
-            ticks.append(
-                {d.startOfDay(Qt::UTC).toSecsSinceEpoch(), d.toString(QStringLiteral("yyyy/MM"))});
-        break;
+    constexpr qint64 kMonth = 2629746; // a mean Gregorian month, seconds
+    int months = 1;
+    for (int m : {1, 2, 3, 6, 12, 24, 60, 120, 600, 1200, 6000, 12000}) {
+        months = m;
+        if (span / (m * kMonth) <= most)
+            break;
     }
+    const QDate first = AsDateTime(from).date();
+    QDate d(first.year(), first.month(), 1);
+    while ((d.year() * 12 + d.month() - 1) % months != 0 || d < first)
+        d = d.addMonths(1);
+    for (; d.startOfDay(Qt::UTC).toSecsSinceEpoch() <= to; d = d.addMonths(months))
+        ticks.append(
+            {d.startOfDay(Qt::UTC).toSecsSinceEpoch(), d.toString(QStringLiteral("yyyy/MM"))});
     return ticks;
 }
 
@@ -278,10 +281,17 @@ void ProgressChart::paintEvent(QPaintEvent*) {
         return;
     }
     p.setClipRect(plot.adjusted(-3, -3, 3, 3));
-    p.setPen(QPen(kRateDot, 3, Qt::SolidLine, Qt::SquareCap));
-    p.drawPoints(rateDots_);
-    p.setPen(QPen(kSpeedDot, 3, Qt::SolidLine, Qt::SquareCap));
-    p.drawPoints(speedDots_);
+    // Few rounds get round dots that catch the eye; many get small squares
+    // that do not hide each other.
+    const bool few = series_.points.size() <= 1000;
+    const auto dots = [&](const QPolygonF& at, const QColor& colour) {
+        p.setPen(few ? QPen(colour, 6, Qt::SolidLine, Qt::RoundCap)
+                     : QPen(colour, 3, Qt::SolidLine, Qt::SquareCap));
+        p.drawPoints(at);
+    };
+    p.setRenderHint(QPainter::Antialiasing, few);
+    dots(rateDots_, kRateDot);
+    dots(speedDots_, kSpeedDot);
     p.setRenderHint(QPainter::Antialiasing);
     // Segment by segment: one stroke of a long line that crosses itself
     // costs the rasterizer far more.
