@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -395,6 +396,9 @@ ProgressWindow::ProgressWindow(const records::RirekiModel& table, QWidget* owner
     layout->addWidget(lblNote);
     resize(820, 560);
 
+    // A window beside the game: Esc puts it away, as it does a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(cboLimit, &QComboBox::activated, this, [this] { Refresh(); });
     connect(&model_, &records::ProgressModel::changed, this, [this] { Refresh(); });
     Refresh();

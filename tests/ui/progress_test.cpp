@@ -56,6 +56,9 @@ TEST(ProgressWindow, OpensFromTheTablesMenuWithBothSeriesAndTheirChoiceOfLimit) 
     c.win.mnuGraph->trigger();
     c.win.mnuRireki->close();
     EXPECT_EQ(c.progress.window(), window);
+    QApplication::setActiveWindow(window);
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_FALSE(window->isVisible());
 }
 
 TEST(ProgressWindow, ShowsTheRowUnderThePointerAndFollowsSavesAndClearUntilEnd) {
