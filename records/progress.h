@@ -71,7 +71,6 @@ class ProgressModel : public QObject {
 public:
     explicit ProgressModel(const RirekiModel& table, QObject* parent = nullptr);
     const Progress& progress() const { return progress_; }
-    const RirekiModel& table() const { return table_; }
 
 signals:
     void changed();

@@ -176,7 +176,7 @@ void ProgressChart::setSeries(records::ProgressSeries series) {
 }
 
 QPointF ProgressChart::ToPixel(const QPointF& value, const Axis& axis) const {
-    const QRectF plot = Plot();
+    const QRectF plot = plot_;
     const double x = plot.left() + (value.x() - double(from_)) / double(to_ - from_) * plot.width();
     const double y =
         plot.bottom() - (value.y() - axis.low) / (axis.high - axis.low) * plot.height();
@@ -199,8 +199,8 @@ void ProgressChart::Layout() {
     };
     speedAt_ = toPixels(speed_, speedAxis_);
     rateAt_ = toPixels(rate_, rateAxis_);
-    speedDots_ = OncePerPixel(speedAt_, Plot());
-    rateDots_ = OncePerPixel(rateAt_, Plot());
+    speedDots_ = OncePerPixel(speedAt_, plot_);
+    rateDots_ = OncePerPixel(rateAt_, plot_);
     speedLine_ = ThinnedLine(toPixels(speedAverage_, speedAxis_));
     rateLine_ = ThinnedLine(toPixels(rateAverage_, rateAxis_));
 }
@@ -212,7 +212,7 @@ void ProgressChart::resizeEvent(QResizeEvent*) {
 void ProgressChart::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::white);
-    const QRectF plot = Plot();
+    const QRectF plot = plot_;
     const QFontMetrics fm(font());
 
     // The legend and the units of the two axes.
@@ -242,7 +242,6 @@ void ProgressChart::paintEvent(QPaintEvent*) {
         Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("%"));
 
     // Grid and labels: speed at the left, rate at the right, time below.
-    p.setPen(kGrid);
     for (double v = speedAxis_.low; v <= speedAxis_.high + 1e-9; v += speedAxis_.step) {
         const double y = ToPixel({0, v}, speedAxis_).y();
         p.setPen(kGrid);

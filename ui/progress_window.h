@@ -41,7 +41,6 @@ private:
     struct Axis {
         double low = 0, high = 1, step = 1;
     };
-    QRectF Plot() const { return plot_; }
     void Layout();
     QPointF ToPixel(const QPointF& value, const Axis& axis) const;
 

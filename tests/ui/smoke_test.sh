@@ -26,13 +26,19 @@ Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 export DISPLAY=":$n"
 sleep 1
 
+# Prints the id of the window with this exact caption once it is there.
+find_window() {
+    local id=""
+    for _ in $(seq $((wait_s * 10))); do
+        id=$(xdotool search --name "^$1\$" 2>/dev/null | head -n 1) && [ -n "$id" ] && break
+        sleep 0.1
+    done
+    echo "$id"
+}
+
 (cd "$folder" && exec "$program" 2>"$folder/run/stderr") &
 game=$!
-window=""
-for _ in $(seq $((wait_s * 10))); do
-    window=$(xdotool search --name "^モジロタイピング$" 2>/dev/null | head -n 1) && [ -n "$window" ] && break
-    sleep 0.1
-done
+window=$(find_window モジロタイピング)
 [ -n "$window" ] || { echo "window not found"; exit 1; }
 size=$(xwininfo -id "$window" | awk '/Width:/ {w=$2} /Height:/ {h=$2} END {print w "x" h}')
 [ "$size" = "631x452" ] || { echo "window is $size"; exit 1; }
@@ -43,12 +49,7 @@ xdotool mousemove --window "$window" 100 326 click 1 # a cell of the table
 xdotool key Menu
 sleep 0.5
 xdotool key g
-chart=""
-for _ in $(seq $((wait_s * 10))); do
-    chart=$(xdotool search --name "^成績グラフ$" 2>/dev/null | head -n 1) && [ -n "$chart" ] && break
-    sleep 0.1
-done
-[ -n "$chart" ] || { echo "the menu key did not open the chart"; exit 1; }
+[ -n "$(find_window 成績グラフ)" ] || { echo "the menu key did not open the chart"; exit 1; }
 
 xdotool windowraise "$window" # no window manager here to bring it to the front
 sleep 0.3
