@@ -1,8 +1,8 @@
 // How soon the chart of a full history is on the screen, and what a save
 // costs while it is open.
 #include "records/history_file.h"
-#include "records/rireki_model.h"
 #include "ui/progress_window.h"
+#include "ui/rireki_model.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,7 +14,7 @@
 namespace {
 
 // A year of rounds of three limits at varied figures, as the table loads them.
-void LoadFullHistory(records::RirekiModel& table) {
+void LoadFullHistory(ui::RirekiModel& table) {
     QTemporaryDir dir;
     const QString path = dir.filePath("履歴.txt");
     {
@@ -49,7 +49,7 @@ public:
 };
 
 void BM_ChartPainted(benchmark::State& state) {
-    records::RirekiModel table;
+    ui::RirekiModel table;
     LoadFullHistory(table);
     QWidget owner;
     owner.show();
@@ -73,7 +73,7 @@ void BM_ChartPainted(benchmark::State& state) {
 BENCHMARK(BM_ChartPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 void BM_ChartFollowsASaveToAFullTable(benchmark::State& state) {
-    records::RirekiModel table;
+    ui::RirekiModel table;
     LoadFullHistory(table);
     QWidget owner;
     ui::WindowProgressService service;

@@ -4,11 +4,11 @@
 #include "game/word_list.h"
 #include "ime/switch.h"
 #include "records/history_file.h"
-#include "records/rireki_model.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
+#include "ui/rireki_model.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,7 +92,7 @@ void BM_LoadHistoryIntoTable(benchmark::State& state) {
     const QString path = dir.filePath("履歴.txt");
     WriteHistory(path, int(state.range(0)));
     for (auto _ : state) {
-        records::RirekiModel model;
+        ui::RirekiModel model;
         model.AddRirekiRows(records::LoadHistory(path).rows);
         model.ScrollRirekiToEnd();
         benchmark::DoNotOptimize(model.rowCount());
@@ -105,12 +105,12 @@ void BM_HistoryRowAccess(benchmark::State& state) {
     QTemporaryDir dir;
     const QString path = dir.filePath("履歴.txt");
     WriteHistory(path, 32766);
-    records::RirekiModel model;
+    ui::RirekiModel model;
     model.AddRirekiRows(records::LoadHistory(path).rows);
     int top = 0;
     for (auto _ : state) {
         for (int r = top; r < top + 7; ++r)
-            for (int c = 0; c < records::RirekiModel::kColumns; ++c)
+            for (int c = 0; c < ui::RirekiModel::kColumns; ++c)
                 benchmark::DoNotOptimize(model.data(model.index(r, c)));
         top = (top + 7) % 32700;
     }

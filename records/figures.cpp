@@ -37,12 +37,12 @@ QString FormatRate(int ok, int ng) {
 
 QString FormatSpeed(int moji, int jikan) {
     if (jikan < 1)
-        return QStringLiteral("0.00/秒");
-    return Fixed(DivRound(int64_t(moji) * 100, jikan), 2) + QStringLiteral("/秒");
+        return QStringLiteral("0.00") + kSpeedUnit;
+    return Fixed(DivRound(int64_t(moji) * 100, jikan), 2) + kSpeedUnit;
 }
 
 QString FormatJikan(int jikan) {
-    return QString::number(jikan) + QStringLiteral("秒");
+    return QString::number(jikan) + kJikanUnit;
 }
 
 } // namespace records

@@ -102,7 +102,7 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, Hel
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), progress_(progress),
-      rirekiModel_(new records::RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
+      rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
       round_(state_, *this, clock, random, kJisyoFile) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
@@ -292,8 +292,8 @@ void frmMain::CreateControls() {
     msgRireki->horizontalHeader()->setHighlightSections(false);
     msgRireki->horizontalHeader()->setSectionsClickable(false);
     msgRireki->horizontalHeader()->setFixedHeight(Px(240));
-    for (int c = 0; c < records::RirekiModel::kColumns; ++c)
-        msgRireki->setColumnWidth(c, Px(records::RirekiModel::ColumnWidthTwips(c)));
+    for (int c = 0; c < RirekiModel::kColumns; ++c)
+        msgRireki->setColumnWidth(c, Px(RirekiModel::ColumnWidthTwips(c)));
     msgRireki->setEditTriggers(QAbstractItemView::NoEditTriggers);
     msgRireki->setSelectionMode(QAbstractItemView::SingleSelection);
     msgRireki->setWordWrap(false);
@@ -318,7 +318,7 @@ void frmMain::CreateControls() {
     msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(msgRireki, &QWidget::customContextMenuRequested, this,
             [this](QPoint pos) { msgRireki_ContextMenu(pos); });
-    connect(rirekiModel_, &records::RirekiModel::scrollRequested, this, [this](int row) {
+    connect(rirekiModel_, &RirekiModel::scrollRequested, this, [this](int row) {
         // The view lays out rows just added only later; a scroll before that
         // stops one row short of the new one.
         msgRireki->doItemsLayout();

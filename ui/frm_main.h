@@ -5,9 +5,9 @@
 #include "game/round_state.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
-#include "records/rireki_model.h"
 #include "ui/help_service.h"
 #include "ui/progress_service.h"
+#include "ui/rireki_model.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -73,8 +73,7 @@ public:
     void mnuGraph_Click();
 
     game::RoundState& state() { return state_; }
-    const game::Round& round() const { return round_; }
-    records::RirekiModel& rirekiModel() { return *rirekiModel_; }
+    RirekiModel& rirekiModel() { return *rirekiModel_; }
 
     // RoundWindow
     void setCaption(game::Caption label, const QString& text) override;
@@ -145,7 +144,7 @@ private:
     ime::Switch& ime_;
     HelpService& help_;
     ProgressService& progress_;
-    records::RirekiModel* rirekiModel_;
+    RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;
     bool settingsFailureTold_ = false;

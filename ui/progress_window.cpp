@@ -1,10 +1,9 @@
 #include "ui/progress_window.h"
 
-#include "records/rireki_model.h"
 #include "ui/look.h"
+#include "ui/rireki_model.h"
 
 #include <QComboBox>
-#include <QDateTime>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,8 +13,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
-#include <vector>
 
 namespace ui {
 namespace {
@@ -27,104 +24,9 @@ const QColor kRateLine(192, 48, 0);
 const QColor kGrid(224, 224, 224);
 constexpr int kHoverReach = 6; // pixels
 
-// The smallest of 1, 2 and 5 times a power of ten that cuts `range` into at most `parts`.
-double NiceStep(double range, int parts) {
-    const double raw = range / parts;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 5.0, 10.0})
-        if (m * power >= raw * (1 - 1e-9))
-            return m * power;
-    return 10 * power;
-}
-
-QDateTime AsDateTime(qint64 when) {
-    // The saved wall-clock time, shown as saved: no zone and no summer time.
-    return QDateTime::fromSecsSinceEpoch(when, Qt::UTC);
-}
-
-struct Tick {
-    qint64 when;
-    QString label;
-};
-
-// Ticks of the time axis on whole minutes, hours, days or months.
-QList<Tick> TimeTicks(qint64 from, qint64 to, int most) {
-    static const qint64 steps[] = {60,    300,       900,   1800,      3600,      3 * 3600,
-                                   21600, 12 * 3600, 86400, 2 * 86400, 7 * 86400, 14 * 86400};
-    const qint64 span = to - from;
-    QList<Tick> ticks;
-    for (qint64 step : steps) {
-        if (span / step > most)
-            continue;
-        const QString format =
-            step < 86400 ? (span < 86400 ? QStringLiteral("hh:mm") : QStringLiteral("MM/dd hh:mm"))
-                         : QStringLiteral("yyyy/MM/dd");
-        const qint64 below = ((from % step) + step) % step; // also before 1970
-        for (qint64 t = below ? from - below + step : from; t <= to; t += step)
-            ticks.append({t, AsDateTime(t).toString(format)});
-        return ticks;
-    }
-    constexpr qint64 kMonth = 2629746; // a mean Gregorian month, seconds
-    int months = 1;
-    for (int m : {1, 2, 3, 6, 12, 24, 60, 120, 600, 1200, 6000, 12000}) {
-        months = m;
-        if (span / (m * kMonth) <= most)
-            break;
-    }
-    const QDate first = AsDateTime(from).date();
-    QDate d(first.year(), first.month(), 1);
-    while ((d.year() * 12 + d.month() - 1) % months != 0 || d < first)
-        d = d.addMonths(1);
-    for (; d.startOfDay(Qt::UTC).toSecsSinceEpoch() <= to; d = d.addMonths(months))
-        ticks.append(
-            {d.startOfDay(Qt::UTC).toSecsSinceEpoch(), d.toString(QStringLiteral("yyyy/MM"))});
-    return ticks;
-}
-
-// Dots that fall on one pixel are drawn once.
-QPolygonF OncePerPixel(const QList<QPointF>& at, const QRectF& plot) {
-    const int w = int(plot.width()) + 2, h = int(plot.height()) + 2;
-    std::vector<bool> taken(size_t(w) * size_t(h));
-    QPolygonF dots;
-    for (const QPointF& p : at) {
-        const int x = std::clamp(int(p.x() - plot.left()), 0, w - 1);
-        const int y = std::clamp(int(p.y() - plot.top()), 0, h - 1);
-        if (!taken[size_t(y) * size_t(w) + size_t(x)]) {
-            taken[size_t(y) * size_t(w) + size_t(x)] = true;
-            dots.append(QPointF(plot.left() + x + 0.5, plot.top() + y + 0.5));
-        }
-    }
-    return dots;
-}
-
-// A line through many points to a column of pixels is drawn as the line
-// through its first, lowest, highest and last point there, which covers the
-// same pixels.
-QPolygonF ThinnedLine(const QList<QPointF>& at) {
-    QPolygonF line;
-    for (qsizetype i = 0; i < at.size();) {
-        const int column = int(at[i].x());
-        qsizetype end = i;
-        qsizetype low = i, high = i;
-        while (end < at.size() && int(at[end].x()) == column) {
-            if (at[end].y() < at[low].y())
-                low = end;
-            if (at[end].y() > at[high].y())
-                high = end;
-            ++end;
-        }
-        line << at[i];
-        for (qsizetype k : {std::min(low, high), std::max(low, high), end - 1})
-            if (line.last() != at[k])
-                line << at[k];
-        i = end;
-    }
-    return line;
-}
-
 } // namespace
 
-ProgressChart::ProgressChart(const records::RirekiModel& table, QWidget* parent)
+ProgressChart::ProgressChart(const RirekiModel& table, QWidget* parent)
     : QWidget(parent), table_(table) {
     setObjectName(QStringLiteral("picGraph"));
     setMouseTracking(true);
@@ -133,54 +35,24 @@ ProgressChart::ProgressChart(const records::RirekiModel& table, QWidget* parent)
     setAccessibleName(QStringLiteral("成績グラフ"));
 }
 
-void ProgressChart::setSeries(records::ProgressSeries series) {
+void ProgressChart::setSeries(game::ProgressSeries series) {
     series_ = std::move(series);
     speed_.clear();
     rate_.clear();
     speedAverage_.clear();
     rateAverage_.clear();
     for (qsizetype i = 0; i < series_.points.size(); ++i) {
-        const records::ProgressPoint& p = series_.points[i];
+        const game::ProgressPoint& p = series_.points[i];
         speed_.append(QPointF(double(p.when), p.speed / 100.0));
         rate_.append(QPointF(double(p.when), p.rate / 10.0));
         speedAverage_.append(QPointF(double(p.when), series_.speedAverage[i]));
         rateAverage_.append(QPointF(double(p.when), series_.rateAverage[i]));
     }
 
-    if (series_.points.isEmpty()) {
-        from_ = 0, to_ = 1;
-    } else {
-        from_ = series_.points.first().when, to_ = series_.points.last().when;
-    }
-    if (to_ - from_ < 3600) { // a single round, or an hour of them, stands in the middle
-        const qint64 mid = (from_ + to_) / 2;
-        from_ = mid - 1800, to_ = mid + 1800;
-    }
-    const qint64 pad = (to_ - from_) / 50;
-    from_ -= pad, to_ += pad;
-
-    double fastest = 0, lowestRate = 100;
-    for (const records::ProgressPoint& p : series_.points) {
-        fastest = std::max(fastest, p.speed / 100.0);
-        lowestRate = std::min(lowestRate, p.rate / 10.0);
-    }
-    speedAxis_.step = NiceStep(std::max(fastest, 0.5), 5);
-    speedAxis_.low = 0;
-    speedAxis_.high = std::max(1.0, std::ceil(fastest / speedAxis_.step)) * speedAxis_.step;
-    rateAxis_.low = std::min(90.0, std::floor(lowestRate / 10) * 10);
-    rateAxis_.high = 100;
-    rateAxis_.step = NiceStep(rateAxis_.high - rateAxis_.low, 5);
+    scale_ = ScaleOf(series_);
     hovered_ = -1;
     Layout();
     update();
-}
-
-QPointF ProgressChart::ToPixel(const QPointF& value, const Axis& axis) const {
-    const QRectF plot = plot_;
-    const double x = plot.left() + (value.x() - double(from_)) / double(to_ - from_) * plot.width();
-    const double y =
-        plot.bottom() - (value.y() - axis.low) / (axis.high - axis.low) * plot.height();
-    return {x, std::clamp(y, plot.top(), plot.bottom())};
 }
 
 void ProgressChart::Layout() {
@@ -194,15 +66,15 @@ void ProgressChart::Layout() {
         QList<QPointF> at;
         at.reserve(values.size());
         for (const QPointF& v : values)
-            at.append(ToPixel(v, axis));
+            at.append(scale_.toPixel(v, axis, plot_));
         return at;
     };
-    speedAt_ = toPixels(speed_, speedAxis_);
-    rateAt_ = toPixels(rate_, rateAxis_);
+    speedAt_ = toPixels(speed_, scale_.speed);
+    rateAt_ = toPixels(rate_, scale_.rate);
     speedDots_ = OncePerPixel(speedAt_, plot_);
     rateDots_ = OncePerPixel(rateAt_, plot_);
-    speedLine_ = ThinnedLine(toPixels(speedAverage_, speedAxis_));
-    rateLine_ = ThinnedLine(toPixels(rateAverage_, rateAxis_));
+    speedLine_ = ThinnedLine(toPixels(speedAverage_, scale_.speed));
+    rateLine_ = ThinnedLine(toPixels(rateAverage_, scale_.rate));
 }
 
 void ProgressChart::resizeEvent(QResizeEvent*) {
@@ -229,9 +101,8 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     legend(kSpeedDot, kSpeedLine, QStringLiteral("秒当たり文字数"));
     legend(kRateDot, kRateLine, QStringLiteral("正解率"));
     p.setPen(Qt::black);
-    p.drawText(
-        QPointF(x, legendY + fm.ascent() / 2.0 - 1),
-        QStringLiteral("（点は1回ずつ、線は最近%1回の移動平均）").arg(records::kAverageRounds));
+    p.drawText(QPointF(x, legendY + fm.ascent() / 2.0 - 1),
+               QStringLiteral("（点は1回ずつ、線は最近%1回の移動平均）").arg(game::kAverageRounds));
     const double unitsY = plot.top() - 6;
     p.setPen(kSpeedLine);
     p.drawText(QRectF(0, unitsY - fm.height(), plot.left() + 20, fm.height()),
@@ -242,27 +113,28 @@ void ProgressChart::paintEvent(QPaintEvent*) {
         Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("%"));
 
     // Grid and labels: speed at the left, rate at the right, time below.
-    for (double v = speedAxis_.low; v <= speedAxis_.high + 1e-9; v += speedAxis_.step) {
-        const double y = ToPixel({0, v}, speedAxis_).y();
+    for (double v = scale_.speed.low; v <= scale_.speed.high + 1e-9; v += scale_.speed.step) {
+        const double y = scale_.toPixel({0, v}, scale_.speed, plot).y();
         p.setPen(kGrid);
         p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         p.setPen(kSpeedLine);
         p.drawText(QRectF(0, y - fm.height() / 2.0, plot.left() - 6, fm.height()),
                    Qt::AlignRight | Qt::AlignVCenter,
-                   QString::number(v, 'f', speedAxis_.step < 0.1 ? 2 : 1));
+                   QString::number(v, 'f', scale_.speed.step < 0.1 ? 2 : 1));
     }
-    for (double v = std::ceil(rateAxis_.low / rateAxis_.step) * rateAxis_.step;
-         v <= rateAxis_.high + 1e-9; v += rateAxis_.step) {
-        const double y = ToPixel({0, v}, rateAxis_).y();
+    for (double v = std::ceil(scale_.rate.low / scale_.rate.step) * scale_.rate.step;
+         v <= scale_.rate.high + 1e-9; v += scale_.rate.step) {
+        const double y = scale_.toPixel({0, v}, scale_.rate, plot).y();
         p.setPen(kRateLine);
         p.drawLine(QPointF(plot.right(), y), QPointF(plot.right() + 4, y));
         p.drawText(QRectF(plot.right() + 6, y - fm.height() / 2.0, width() - plot.right() - 6,
                           fm.height()),
                    Qt::AlignLeft | Qt::AlignVCenter, QString::number(v, 'f', 0));
     }
-    const QList<Tick> ticks = TimeTicks(from_, to_, std::max(2, int(plot.width()) / 110));
+    const QList<Tick> ticks =
+        TimeTicks(scale_.from, scale_.to, std::max(2, int(plot.width()) / 110));
     for (const Tick& t : ticks) {
-        const double tx = ToPixel({double(t.when), 0}, speedAxis_).x();
+        const double tx = scale_.toPixel({double(t.when), 0}, scale_.speed, plot).x();
         p.setPen(kGrid);
         p.drawLine(QPointF(tx, plot.top()), QPointF(tx, plot.bottom()));
         p.setPen(Qt::black);
@@ -335,7 +207,7 @@ QString ProgressChart::tipFor(int round) const {
         return {};
     const QStringList f = table_.rows().fields(row);
     const auto item = [&](int column) {
-        return records::RirekiModel::ColumnTitle(column) + u' ' + f[column - 1];
+        return RirekiModel::ColumnTitle(column) + u' ' + f[column - 1];
     };
     return QStringLiteral("%1回　%2　%3\n").arg(row + 1).arg(f[0], f[1]) +
            QStringList{item(3), item(4), item(5), item(6)}.join(u'　') + u'\n' +
@@ -361,7 +233,7 @@ void ProgressChart::leaveEvent(QEvent*) {
     }
 }
 
-ProgressWindow::ProgressWindow(const records::RirekiModel& table, QWidget* owner)
+ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner)
     : QWidget(owner, Qt::Window), model_(table, this) {
     setObjectName(QStringLiteral("frmGraph"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -399,7 +271,7 @@ ProgressWindow::ProgressWindow(const records::RirekiModel& table, QWidget* owner
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
     connect(cboLimit, &QComboBox::activated, this, [this] { Refresh(); });
-    connect(&model_, &records::ProgressModel::changed, this, [this] { Refresh(); });
+    connect(&model_, &ProgressModel::changed, this, [this] { Refresh(); });
     Refresh();
 }
 
@@ -414,7 +286,7 @@ void ProgressWindow::chooseLimit(int jikan) {
 }
 
 void ProgressWindow::Refresh() {
-    const records::Progress& progress = model_.progress();
+    const game::Progress& progress = model_.progress();
     // The choices follow the limits present; a limit whose rounds are all gone
     // falls back to every round.
     QList<int> offered;
@@ -428,13 +300,13 @@ void ProgressWindow::Refresh() {
             cboLimit->addItem(QStringLiteral("%1秒").arg(jikan), jikan);
         cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(chosen)));
     }
-    chart->setSeries(records::ChooseRounds(progress, chosenLimit()));
-    lblFigures->setText(records::FiguresLine(records::FiguresOf(chart->series())));
-    lblNote->setText(records::UnreadableNote(progress.unreadable));
+    chart->setSeries(game::ChooseRounds(progress, chosenLimit()));
+    lblFigures->setText(FiguresLine(game::FiguresOf(chart->series())));
+    lblNote->setText(UnreadableNote(progress.unreadable));
     lblNote->setVisible(progress.unreadable > 0);
 }
 
-void WindowProgressService::Show(const records::RirekiModel& table, QWidget* owner) {
+void WindowProgressService::Show(const RirekiModel& table, QWidget* owner) {
     if (!window_)
         window_ = new ProgressWindow(table, owner);
     window_->show();

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "records/progress.h"
+#include "game/progress.h"
+#include "ui/chart_scale.h"
+#include "ui/progress_model.h"
 #include "ui/progress_service.h"
 
 #include <QPointer>
@@ -16,10 +18,10 @@ namespace ui {
 // its moving average: speed on the left axis, rate on the right.
 class ProgressChart : public QWidget {
 public:
-    explicit ProgressChart(const records::RirekiModel& table, QWidget* parent = nullptr);
+    explicit ProgressChart(const RirekiModel& table, QWidget* parent = nullptr);
 
-    void setSeries(records::ProgressSeries series);
-    const records::ProgressSeries& series() const { return series_; }
+    void setSeries(game::ProgressSeries series);
+    const game::ProgressSeries& series() const { return series_; }
     // Each round as (seconds, characters per second) and (seconds, percent).
     const QList<QPointF>& speedPoints() const { return speed_; }
     const QList<QPointF>& ratePoints() const { return rate_; }
@@ -38,17 +40,12 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
-    struct Axis {
-        double low = 0, high = 1, step = 1;
-    };
     void Layout();
-    QPointF ToPixel(const QPointF& value, const Axis& axis) const;
 
-    const records::RirekiModel& table_;
-    records::ProgressSeries series_;
+    const RirekiModel& table_;
+    game::ProgressSeries series_;
     QList<QPointF> speed_, rate_, speedAverage_, rateAverage_;
-    qint64 from_ = 0, to_ = 1;
-    Axis speedAxis_, rateAxis_;
+    ChartScale scale_;
     QRectF plot_; // the area inside the axes
     // In pixels, for the paint and the hover; the dots drawn once per pixel.
     QList<QPointF> speedAt_, rateAt_;
@@ -61,7 +58,7 @@ private:
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    ProgressWindow(const records::RirekiModel& table, QWidget* owner);
+    ProgressWindow(const RirekiModel& table, QWidget* owner);
 
     // 0 for every time limit.
     void chooseLimit(int jikan);
@@ -74,12 +71,12 @@ public:
 
 private:
     void Refresh();
-    records::ProgressModel model_;
+    ProgressModel model_;
 };
 
 class WindowProgressService : public ProgressService {
 public:
-    void Show(const records::RirekiModel& table, QWidget* owner) override;
+    void Show(const RirekiModel& table, QWidget* owner) override;
     void CloseAll() override;
     ProgressWindow* window() const { return window_.data(); }
 

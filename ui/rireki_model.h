@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 #include <QStringList>
 
-namespace records {
+namespace ui {
 
 // The results table: one numbered row per saved round under ten titled
 // columns. The header row is the view's horizontal header; column 0 holds
@@ -24,9 +24,9 @@ public:
 
     void InitRirekiGrid();
     // A table holding kMaxHistoryRows rows makes room by dropping its oldest.
-    void AddRirekiRow(const HistoryRecord& record);
+    void AddRirekiRow(const records::HistoryRecord& record);
     // Appends a loaded history with one insertion, so a long one loads at once.
-    void AddRirekiRows(HistoryRows rows);
+    void AddRirekiRows(records::HistoryRows rows);
     // Scrolls only once there are more rows than the view shows whole.
     void ScrollRirekiToEnd();
     // Data rows that fit below the header, as the view that shows the table has them.
@@ -39,8 +39,8 @@ public:
     int RowCountWithHeader() const { return int(rows_.size()) + 1; }
     // First data row (0-based) asked to show right below the header.
     int topRow() const { return topRow_; }
-    HistoryRecord record(int row) const { return rows_.at(row); }
-    const HistoryRows& rows() const { return rows_; }
+    records::HistoryRecord record(int row) const { return rows_.at(row); }
+    const records::HistoryRows& rows() const { return rows_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -52,7 +52,7 @@ signals:
     void scrollRequested(int row);
 
 private:
-    HistoryRows rows_;
+    records::HistoryRows rows_;
     int topRow_ = 0;
     int visibleRows_ = 6;
     // A view asks for a row's cells one after another; decode the row once.
@@ -60,4 +60,4 @@ private:
     mutable QStringList cachedFields_;
 };
 
-} // namespace records
+} // namespace ui

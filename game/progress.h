@@ -3,14 +3,10 @@
 #include "records/history_file.h"
 
 #include <QList>
-#include <QObject>
-#include <QString>
 
 #include <optional>
 
-namespace records {
-
-class RirekiModel;
+namespace game {
 
 // One saved round as the progress chart shows it, with its figures exactly
 // as saved: no rounding on the way from the file to the chart.
@@ -32,8 +28,8 @@ struct Progress {
 // The round as the chart reads it from the rate, speed, date, time and limit
 // items as a save writes them ("90.0%", "1.42/秒", "2025/01/31", "09:05:00",
 // "60秒"), or nothing when one of them does not read so.
-std::optional<ProgressPoint> ReadProgressPoint(const HistoryRows& rows, qsizetype row);
-Progress ReadProgress(const HistoryRows& rows);
+std::optional<ProgressPoint> ReadProgressPoint(const records::HistoryRows& rows, qsizetype row);
+Progress ReadProgress(const records::HistoryRows& rows);
 
 // Rounds this many make a point of the moving average; the trend looks back
 // over this many.
@@ -58,27 +54,5 @@ struct ProgressFigures {
     double speedTrend = 0, rateTrend = 0;
 };
 ProgressFigures FiguresOf(const ProgressSeries& series);
-// The line under the chart.
-QString FiguresLine(const ProgressFigures& figures);
-// The note of records left out, empty when there are none.
-QString UnreadableNote(int unreadable);
 
-// The chart's rounds, kept in step with the results table: read anew at
-// every change of its rows (a save, a record taken back, the oldest dropped,
-// a clear or a load).
-class ProgressModel : public QObject {
-    Q_OBJECT
-public:
-    explicit ProgressModel(const RirekiModel& table, QObject* parent = nullptr);
-    const Progress& progress() const { return progress_; }
-
-signals:
-    void changed();
-
-private:
-    void Reread();
-    const RirekiModel& table_;
-    Progress progress_;
-};
-
-} // namespace records
+} // namespace game

@@ -1,8 +1,8 @@
-#include "records/rireki_model.h"
+#include "ui/rireki_model.h"
 
 #include <array>
 
-namespace records {
+namespace ui {
 namespace {
 
 constexpr std::array<int, RirekiModel::kColumns> kWidths = {600, 1400, 1000, 600, 600,
@@ -39,8 +39,8 @@ void RirekiModel::InitRirekiGrid() {
     ClearRirekiGrid();
 }
 
-void RirekiModel::AddRirekiRow(const HistoryRecord& record) {
-    if (rows_.size() >= kMaxHistoryRows) {
+void RirekiModel::AddRirekiRow(const records::HistoryRecord& record) {
+    if (rows_.size() >= records::kMaxHistoryRows) {
         beginRemoveRows({}, 0, 0);
         rows_.removeFirst(1);
         cachedRow_ = -1;
@@ -53,7 +53,7 @@ void RirekiModel::AddRirekiRow(const HistoryRecord& record) {
     endInsertRows();
 }
 
-void RirekiModel::AddRirekiRows(HistoryRows rows) {
+void RirekiModel::AddRirekiRows(records::HistoryRows rows) {
     if (rows.isEmpty())
         return;
     beginResetModel();
@@ -62,7 +62,7 @@ void RirekiModel::AddRirekiRows(HistoryRows rows) {
             rows_.append(rows.at(i));
     else
         rows_ = std::move(rows);
-    rows_.removeFirst(rows_.size() - kMaxHistoryRows);
+    rows_.removeFirst(rows_.size() - records::kMaxHistoryRows);
     cachedRow_ = -1;
     endResetModel();
 }
@@ -128,4 +128,4 @@ QVariant RirekiModel::headerData(int section, Qt::Orientation orientation, int r
     return {};
 }
 
-} // namespace records
+} // namespace ui

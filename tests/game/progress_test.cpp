@@ -1,13 +1,13 @@
-#include "../files.h"
+#include "game/progress.h"
 #include "records/cp932.h"
-#include "records/progress.h"
-#include "records/rireki_model.h"
 
-#include <QSignalSpy>
+#include <QDate>
 
 #include <gtest/gtest.h>
 
-using namespace records;
+using namespace game;
+using records::EncodeCp932;
+using records::ParseHistory;
 
 namespace {
 
@@ -59,8 +59,6 @@ TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
                                            {14, day + 9 * 3600 + 240, 0, 0, 60},
                                            {12, day + 9 * 3600 + 300, 142, 900, 60}};
     EXPECT_EQ(p.points, expected);
-    EXPECT_EQ(UnreadableNote(12), "読み取れない記録 12件はグラフに入れていません");
-    EXPECT_EQ(UnreadableNote(0), "");
 }
 
 TEST(Progress, AveragesTheLastTenRoundsOfTheChosenLimit) {
@@ -98,51 +96,13 @@ TEST(Progress, FiguresGiveCountBestMeansAndTheChangeOfTheAverageOverThirtyRounds
     EXPECT_DOUBLE_EQ(f.meanRate, 90.0);
     EXPECT_NEAR(f.speedTrend, 29 * 0.05, 1e-9); // averages of rounds 31-40 and 2-11
     EXPECT_NEAR(f.rateTrend, 0, 1e-9);
-    EXPECT_EQ(FiguresLine(f), "40回　最高 2.95文字/秒　平均 1.98文字/秒　平均正解率 90.0%"
-                              "　移動平均の変化（最近30回） +1.45文字/秒　±0.0%");
 
     // Fewer rounds than thirty: the change since the first.
     const ProgressFigures few = FiguresOf(ChooseRounds(Rounds({300, 100}), 0));
     EXPECT_DOUBLE_EQ(few.speedTrend, -1.0);
-    EXPECT_EQ(FiguresLine(few), "2回　最高 3.00文字/秒　平均 2.00文字/秒　平均正解率 99.5%"
-                                "　移動平均の変化（最近2回） −1.00文字/秒　−0.5%");
-    EXPECT_EQ(FiguresLine(FiguresOf(ChooseRounds(Rounds({250}), 0))),
-              "1回　最高 2.50文字/秒　平均 2.50文字/秒　平均正解率 100.0%");
-    EXPECT_EQ(FiguresLine(FiguresOf({})), "記録がありません");
-}
-
-TEST(ProgressModel, FollowsTheTableThroughSavesAFullTableAndAClear) {
-    RirekiModel table;
-    table.AddRirekiRows(ParseHistory(Line("2025/01/01", "10:00:00", "50.0%", "1.00/秒", "60秒") +
-                                     Line("2025/01/01", "10:01:00", "5%", "1.00/秒", "60秒"))
-                            .rows);
-    ProgressModel model(table);
-    QSignalSpy changed(&model, &ProgressModel::changed);
-    EXPECT_EQ(model.progress().points.size(), 1);
-    EXPECT_EQ(model.progress().unreadable, 1);
-
-    const QDateTime at(QDate(2025, 1, 2), QTime(8, 0));
-    table.AddRirekiRow(MakeHistoryRecord(9, 1, 120, 30, at));
-    ASSERT_EQ(model.progress().points.size(), 2);
-    const qint64 wallClock = QDateTime(at.date(), at.time(), Qt::UTC).toSecsSinceEpoch();
-    EXPECT_EQ(model.progress().points[1], (ProgressPoint{2, wallClock, 400, 900, 30}));
-    EXPECT_EQ(model.progress().limits, (QList<int>{30, 60}));
-    table.RemoveLastRow(); // a save that could not be stored
-    EXPECT_EQ(model.progress().points.size(), 1);
-
-    // A full table drops its oldest row and the rows move up by one.
-    HistoryRows full;
-    for (int i = 0; i < kMaxHistoryRows - 1; ++i)
-        full.append(MakeHistoryRecord(1, 0, 60, 60, at.addSecs(-i)));
-    table.AddRirekiRows(std::move(full));
-    table.AddRirekiRow(MakeHistoryRecord(2, 0, 120, 60, at.addSecs(60)));
-    EXPECT_EQ(model.progress().unreadable, 0);
-    EXPECT_EQ(model.progress().points.size(), kMaxHistoryRows);
-    EXPECT_EQ(model.progress().points.last().row, kMaxHistoryRows - 1);
-    EXPECT_EQ(model.progress().points.last().speed, 200);
-
-    table.ClearRirekiGrid();
-    EXPECT_TRUE(model.progress().points.isEmpty());
-    EXPECT_TRUE(model.progress().limits.isEmpty());
-    EXPECT_GE(changed.count(), 5);
+    EXPECT_DOUBLE_EQ(few.rateTrend, -0.5);
+    const ProgressFigures one = FiguresOf(ChooseRounds(Rounds({250}), 0));
+    EXPECT_EQ(one.count, 1);
+    EXPECT_DOUBLE_EQ(one.speedTrend, 0);
+    EXPECT_EQ(FiguresOf({}).count, 0);
 }

@@ -1,16 +1,15 @@
-#include "records/progress.h"
+#include "game/progress.h"
 
 #include "records/cp932.h"
-#include "records/rireki_model.h"
+#include "records/figures.h"
 
 #include <QDate>
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <optional>
 
-namespace records {
+namespace game {
 namespace {
 
 // A run of 1 to maxDigits ASCII digits and nothing else.
@@ -66,26 +65,11 @@ std::optional<int> Second(QByteArrayView s) { // hh:mm:ss
     return *h * 3600 + *m * 60 + *c;
 }
 
-// Halves round away from zero, as in the round's figures: a mean of 1.975
-// shows 1.98, though its nearest double lies just below.
-QString Fixed(double v, int decimals) {
-    const double scale = std::pow(10, decimals);
-    return QString::number(std::round(v * scale * (1 + 1e-12)) / scale, 'f', decimals);
-}
-
-// A change with its sign; one that rounds to nothing is "±0.00".
-QString Signed(double v, int decimals) {
-    const QString digits = Fixed(std::abs(v), decimals);
-    if (digits.count(u'0') == digits.size() - 1)
-        return u'±' + digits;
-    return (v < 0 ? u'−' : u'+') + digits;
-}
-
 } // namespace
 
-std::optional<ProgressPoint> ReadProgressPoint(const HistoryRows& rows, qsizetype row) {
-    static const QByteArray perSecond = EncodeCp932(u"/秒");
-    static const QByteArray seconds = EncodeCp932(u"秒");
+std::optional<ProgressPoint> ReadProgressPoint(const records::HistoryRows& rows, qsizetype row) {
+    static const QByteArray perSecond = records::EncodeCp932(records::kSpeedUnit);
+    static const QByteArray seconds = records::EncodeCp932(records::kJikanUnit);
     const auto day = Day(rows.item(row, 0));
     const auto second = Second(rows.item(row, 1));
     const auto rate = Before(rows.item(row, 6), "%");
@@ -105,7 +89,7 @@ std::optional<ProgressPoint> ReadProgressPoint(const HistoryRows& rows, qsizetyp
     return p;
 }
 
-Progress ReadProgress(const HistoryRows& rows) {
+Progress ReadProgress(const records::HistoryRows& rows) {
     Progress progress;
     progress.points.reserve(rows.size());
     for (qsizetype row = 0; row < rows.size(); ++row) {
@@ -176,37 +160,4 @@ ProgressFigures FiguresOf(const ProgressSeries& series) {
     return f;
 }
 
-QString FiguresLine(const ProgressFigures& f) {
-    if (f.count == 0)
-        return QStringLiteral("記録がありません");
-    QString line = QStringLiteral("%1回　最高 %2文字/秒　平均 %3文字/秒　平均正解率 %4%")
-                       .arg(f.count)
-                       .arg(Fixed(f.bestSpeed, 2), Fixed(f.meanSpeed, 2), Fixed(f.meanRate, 1));
-    if (f.count > 1)
-        line += QStringLiteral("　移動平均の変化（最近%1回） %2文字/秒　%3%")
-                    .arg(std::min(kTrendRounds, f.count))
-                    .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1));
-    return line;
-}
-
-QString UnreadableNote(int unreadable) {
-    if (unreadable == 0)
-        return {};
-    return QStringLiteral("読み取れない記録 %1件はグラフに入れていません").arg(unreadable);
-}
-
-ProgressModel::ProgressModel(const RirekiModel& table, QObject* parent)
-    : QObject(parent), table_(table) {
-    const auto reread = [this] { Reread(); };
-    connect(&table, &QAbstractItemModel::rowsInserted, this, reread);
-    connect(&table, &QAbstractItemModel::rowsRemoved, this, reread);
-    connect(&table, &QAbstractItemModel::modelReset, this, reread);
-    progress_ = ReadProgress(table_.rows());
-}
-
-void ProgressModel::Reread() {
-    progress_ = ReadProgress(table_.rows());
-    emit changed();
-}
-
-} // namespace records
+} // namespace game

@@ -1,0 +1,61 @@
+#include "ui/progress_model.h"
+
+#include "ui/rireki_model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace ui {
+namespace {
+
+// Halves round away from zero, as in the round's figures: a mean of 1.975
+// shows 1.98, though its nearest double lies just below.
+QString Fixed(double v, int decimals) {
+    const double scale = std::pow(10, decimals);
+    return QString::number(std::round(v * scale * (1 + 1e-12)) / scale, 'f', decimals);
+}
+
+// A change with its sign; one that rounds to nothing is "±0.00".
+QString Signed(double v, int decimals) {
+    const QString digits = Fixed(std::abs(v), decimals);
+    if (digits.count(u'0') == digits.size() - 1)
+        return u'±' + digits;
+    return (v < 0 ? u'−' : u'+') + digits;
+}
+
+} // namespace
+
+QString FiguresLine(const game::ProgressFigures& f) {
+    if (f.count == 0)
+        return QStringLiteral("記録がありません");
+    QString line = QStringLiteral("%1回　最高 %2文字/秒　平均 %3文字/秒　平均正解率 %4%")
+                       .arg(f.count)
+                       .arg(Fixed(f.bestSpeed, 2), Fixed(f.meanSpeed, 2), Fixed(f.meanRate, 1));
+    if (f.count > 1)
+        line += QStringLiteral("　移動平均の変化（最近%1回） %2文字/秒　%3%")
+                    .arg(std::min(game::kTrendRounds, f.count))
+                    .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1));
+    return line;
+}
+
+QString UnreadableNote(int unreadable) {
+    if (unreadable == 0)
+        return {};
+    return QStringLiteral("読み取れない記録 %1件はグラフに入れていません").arg(unreadable);
+}
+
+ProgressModel::ProgressModel(const RirekiModel& table, QObject* parent)
+    : QObject(parent), table_(table) {
+    const auto reread = [this] { Reread(); };
+    connect(&table, &QAbstractItemModel::rowsInserted, this, reread);
+    connect(&table, &QAbstractItemModel::rowsRemoved, this, reread);
+    connect(&table, &QAbstractItemModel::modelReset, this, reread);
+    progress_ = game::ReadProgress(table_.rows());
+}
+
+void ProgressModel::Reread() {
+    progress_ = game::ReadProgress(table_.rows());
+    emit changed();
+}
+
+} // namespace ui

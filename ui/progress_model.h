@@ -1,0 +1,35 @@
+#pragma once
+
+#include "game/progress.h"
+
+#include <QObject>
+#include <QString>
+
+namespace ui {
+
+class RirekiModel;
+
+// The line under the chart.
+QString FiguresLine(const game::ProgressFigures& figures);
+// The note of records left out, empty when there are none.
+QString UnreadableNote(int unreadable);
+
+// The chart's rounds, kept in step with the results table: read anew at
+// every change of its rows (a save, a record taken back, the oldest dropped,
+// a clear or a load).
+class ProgressModel : public QObject {
+    Q_OBJECT
+public:
+    explicit ProgressModel(const RirekiModel& table, QObject* parent = nullptr);
+    const game::Progress& progress() const { return progress_; }
+
+signals:
+    void changed();
+
+private:
+    void Reread();
+    const RirekiModel& table_;
+    game::Progress progress_;
+};
+
+} // namespace ui
