@@ -106,9 +106,7 @@ void Round::MakeQuestion() {
         return;
     }
     s_.strSeikai = s_.strJisyo[DrawIndex(s_.intWordCount, random_.Draw())];
-    lstMojiro_.append(SplitForShuffle(s_.strSeikai));
-    s_.strMondai = DrawOut(lstMojiro_, random_);
-    lstMojiro_.clear();
+    s_.strMondai = DrawOut(SplitForShuffle(s_.strSeikai), random_);
     window_.setCaption(Caption::Mondai, s_.strMondai);
 }
 
@@ -121,7 +119,6 @@ void Round::cmdStart_Click() {
     LoadPlayWords();
     window_.clearSolved();
     window_.showHistoryPanel();
-    lstMojiro_.clear();
     for (Caption c : {Caption::Ok, Caption::Ng, Caption::MojiT, Caption::Byou, Caption::Ritu})
         window_.setCaption(c, QString());
     s_.intOk = 0;
@@ -187,7 +184,6 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
         s_.intNg = SaturatingAdd(s_.intNg, 1);
         window_.setCaption(Caption::Ng, QString::number(s_.intNg));
     } else {
-        lstMojiro_.clear();
         window_.appendSolved(s_.strMondai);
         MakeQuestion();
         s_.intOk = SaturatingAdd(s_.intOk, 1);

@@ -41,15 +41,12 @@ public:
     void LoadPlayWords();
     void MakeQuestion();
 
-    const QStringList& lstMojiro() const { return lstMojiro_; }
-
 private:
     RoundState& s_;
     RoundWindow& window_;
     Clock& clock_;
     Random& random_;
     QString jisyoPath_;
-    QStringList lstMojiro_; // scratch list of the shuffle
 };
 
 } // namespace game

@@ -135,9 +135,6 @@ SystemInfo ParseSystem(QByteArrayView b) {
             if (data.size() >= 4)
                 info.lcid = Dword(data, 0);
             break;
-        case 16:
-            info.defaultFont = CString(data);
-            break;
         }
     }
     return info;

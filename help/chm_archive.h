@@ -25,7 +25,6 @@ struct SystemInfo {
     QByteArray indexFile;
     QByteArray defaultTopic;
     QByteArray title;
-    QByteArray defaultFont;
     uint32_t lcid = 0;
 };
 SystemInfo ParseSystem(QByteArrayView bytes);
@@ -49,7 +48,6 @@ public:
     bool contains(const QString& path) const;
     std::optional<QByteArray> read(const QString& path) const;
 
-    const SystemInfo& system() const { return system_; }
     uint32_t lcid() const { return system_.lcid ? system_.lcid : languageId_; }
     QString title() const;
     QString contentsFile() const { return QString::fromUtf8(system_.contentsFile); }

@@ -60,13 +60,6 @@ QString DecodeForLanguage(QByteArrayView bytes, uint32_t lcid) {
     return DecodeNamed(bytes, CodePageName(lcid));
 }
 
-// Also refuses a sequence cut off at the end, which a streaming check lets pass.
-bool IsUtf8(QByteArrayView bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    (void)QString(decoder.decode(bytes));
-    return !decoder.hasError();
-}
-
 bool HasNonAscii(QByteArrayView bytes) {
     for (char c : bytes)
         if (uchar(c) >= 0x80)
@@ -106,7 +99,7 @@ QString DecodeEntities(QString s) {
 } // namespace
 
 QString DecodeText(QByteArrayView bytes, uint32_t lcid) {
-    if (HasNonAscii(bytes) && IsUtf8(bytes))
+    if (HasNonAscii(bytes) && records::IsValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return DecodeForLanguage(bytes, lcid);
 }
@@ -125,7 +118,7 @@ QString DecodePage(QByteArrayView bytes, uint32_t lcid) {
         if (decoder.isValid())
             return decoder.decode(bytes);
     }
-    if (IsUtf8(bytes))
+    if (records::IsValidUtf8(bytes))
         return QString::fromUtf8(bytes);
     return DecodeForLanguage(bytes, lcid);
 }

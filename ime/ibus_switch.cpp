@@ -75,8 +75,8 @@ void IBusSwitch::Start(int request) {
              QDBusMessage set = Bus(QStringLiteral("SetGlobalEngine"));
              set << kEngine;
              Call(QDBusConnection(connection_), set, this,
-                  [this, request](const QDBusMessage& reply) {
-                      if (reply.type() != QDBusMessage::ReplyMessage) {
+                  [this, request](const QDBusMessage& answer) {
+                      if (answer.type() != QDBusMessage::ReplyMessage) {
                           // No Japanese engine: nothing changed.
                           if (request == request_)
                               previous_.reset();

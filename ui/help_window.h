@@ -43,7 +43,6 @@ public:
     void search(const QString& words);
     // Steps of a tenth of the normal size, kept in the game's settings store.
     void zoom(int steps);
-    int zoomSteps() const { return zoom_; }
     qreal zoomFactor() const;
     static constexpr int kMinZoom = -5, kMaxZoom = 10;
 

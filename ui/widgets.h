@@ -85,7 +85,6 @@ class ColourBox : public QWidget {
     Q_OBJECT
 public:
     ColourBox(const QColor& colour, QWidget* parent);
-    QColor colour() const { return colour_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

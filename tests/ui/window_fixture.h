@@ -66,8 +66,8 @@ struct Window : Folder {
         for (int i = 0; i < 3; ++i)
             w->tmrStart_Timer();
     }
-    void type(const QString& answer) {
-        w->txtKaitou->setText(answer);
+    void type(const QString& text) {
+        w->txtKaitou->setText(text);
         QTest::keyClick(w->txtKaitou, Qt::Key_Return);
     }
     void tickAt(int32_t seconds) { // both timers, as every second
