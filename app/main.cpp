@@ -2,6 +2,7 @@
 #include "game/system_ports.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
+#include "records/preferences.h"
 #include "ui/font_preload.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
@@ -87,7 +88,8 @@ int main(int argc, char** argv) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
-    ui::WindowHelpService helpWindows;
+    records::Preferences preferences;
+    ui::WindowHelpService helpWindows(preferences);
     ui::WindowProgressService progressWindow;
     fonts.wait();
     ui::frmMain window(clock, random, *ime, helpWindows, progressWindow);

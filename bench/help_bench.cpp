@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QSettings>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -26,11 +25,11 @@ public:
 };
 
 void BM_HelpWindowPainted(benchmark::State& state) {
-    QTemporaryDir config;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, config.path());
+    QTemporaryDir folder;
+    records::Preferences preferences(folder.filePath("オプション.txt"));
     QWidget owner;
     owner.show();
-    ui::WindowHelpService service;
+    ui::WindowHelpService service(preferences);
     const QString file = QStringLiteral(MOJIRO_DATA_DIR "/ZkHelp.chm");
     for (auto _ : state) {
         PagePainted probe;

@@ -2,11 +2,23 @@
 # Starts the game under a virtual X server with one hostile file at a time and
 # measures how soon it answers a click on 終了 sent the moment its window shows,
 # and its peak memory. Usage: bench/hostile.sh PROGRAM [SAMPLE_FOLDER]
+# Without a folder the sample is the game's own word list, its default settings
+# and 20 saved rounds.
 set -euo pipefail
 program=$(realpath "$1")
-sample=${2:-$(dirname "$0")/../../shared/bench/seed/mojiro}
 work=$(mktemp -d /tmp/hostile.XXXXXX)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+if [ -n "${2:-}" ]; then
+    sample=$(realpath "$2")
+else
+    sample=$work/sample-files
+    mkdir -p "$sample"
+    cp "$(dirname "$0")/../data/辞書.txt" "$sample/"
+    printf '60,1\r\n' >"$sample/設定.txt"
+    for i in $(seq 10 29); do
+        printf '"2024/05/01","21:%02d:45",25,20,5,90,"80.0%%","1.50/\x95\x62","60\x95\x62"\r\n' "$i"
+    done >"$sample/履歴.txt"
+fi
 unset QT_QPA_PLATFORM
 
 n=60

@@ -4,6 +4,7 @@
 #include "game/word_list.h"
 #include "ime/switch.h"
 #include "records/history_file.h"
+#include "records/preferences.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/look.h"
@@ -62,7 +63,8 @@ void BM_WindowPainted(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
-    ui::WindowHelpService help;
+    records::Preferences preferences;
+    ui::WindowHelpService help(preferences);
     ui::WindowProgressService progress;
     for (auto _ : state) {
         ui::frmMain w(clock, random, *ime, help, progress);
@@ -146,7 +148,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     ime::NullSwitch ime;
-    ui::WindowHelpService help;
+    records::Preferences preferences;
+    ui::WindowHelpService help(preferences);
     ui::WindowProgressService progress;
     ui::frmMain w(clock, random, ime, help, progress);
     w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };

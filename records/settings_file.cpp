@@ -4,9 +4,6 @@
 #include "records/items.h"
 #include "records/text_file.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
-
 namespace records {
 namespace {
 
@@ -46,31 +43,7 @@ QByteArray SettingsLine(const Settings& settings) {
 }
 
 bool SaveSettings(const QString& path, const Settings& settings) {
-    // Write only over a regular file: a link to one is followed, so that a file
-    // kept elsewhere stays where it is; a link to a device, a pipe or nothing
-    // is refused rather than replaced by a new file.
-    const QFileInfo info(path);
-    QString target = path;
-    if (info.isSymLink()) {
-        if (!info.isFile())
-            return false;
-        target = info.canonicalFilePath();
-    } else if (info.exists() && !info.isFile()) {
-        return false;
-    }
-    QSaveFile file(target);
-    // A folder that refuses new files can still have its settings file
-    // rewritten in place.
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a failing write is seen before the rename.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    const QByteArray line = SettingsLine(settings);
-    if (file.write(line) != line.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return ReplaceFile(path, SettingsLine(settings));
 }
 
 } // namespace records

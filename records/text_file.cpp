@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace records {
 
@@ -48,6 +49,29 @@ ReadStatus ReadFileInPieces(const QString& path,
         if (n == 0 || !consume(QByteArrayView(piece.constData(), n)))
             return ReadStatus::Ok;
     }
+}
+
+bool ReplaceFile(const QString& path, QByteArrayView bytes) {
+    const QFileInfo info(path);
+    QString target = path;
+    if (info.isSymLink()) {
+        if (!info.isFile())
+            return false;
+        target = info.canonicalFilePath();
+    } else if (info.exists() && !info.isFile()) {
+        return false;
+    }
+    QSaveFile file(target);
+    // A folder that refuses new files can still have its files rewritten in place.
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a failing write is seen before the rename.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 bool LooksLikeUtf8(QByteArrayView piece) {

@@ -19,6 +19,12 @@ ReadStatus ReadWholeFile(const QString& path, QByteArray& bytes, qint64 cap = kM
 ReadStatus ReadFileInPieces(const QString& path,
                             const std::function<bool(QByteArrayView piece)>& consume);
 
+// Replaces a file's bytes atomically: on failure the old file stays as it was.
+// Only a regular file is written over: a link to one is followed, so that a
+// file kept elsewhere stays where it is; a link to a device, a pipe or nothing
+// is refused rather than replaced by a new file.
+bool ReplaceFile(const QString& path, QByteArrayView bytes);
+
 // True when the bytes hold non-ASCII text that is well-formed UTF-8, allowing
 // for a character cut off at the end of a piece of a file.
 bool LooksLikeUtf8(QByteArrayView piece);

@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -50,8 +49,8 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& url) {
 }
 
 HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString& path,
-                       QWidget* owner)
-    : QMainWindow(owner, Qt::Window), archive_(std::move(archive)) {
+                       records::Preferences& preferences, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), archive_(std::move(archive)), preferences_(preferences) {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString title = archive_->title();
@@ -164,7 +163,7 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
         browser->find(searched_);
     });
 
-    zoom_ = qBound(kMinZoom, QSettings("mojiro", "mojiro").value(kZoomKey, 0).toInt(), kMaxZoom);
+    zoom_ = qBound(kMinZoom, preferences_.number(kZoomKey, 0), kMaxZoom);
     ApplyZoom();
 }
 
@@ -252,7 +251,7 @@ void HelpWindow::search(const QString& words) {
 
 void HelpWindow::zoom(int steps) {
     zoom_ = qBound(kMinZoom, zoom_ + steps, kMaxZoom);
-    QSettings("mojiro", "mojiro").setValue(kZoomKey, zoom_);
+    preferences_.set(kZoomKey, zoom_); // where it cannot be kept, it lasts while this window does
     ApplyZoom();
     browser->reload(); // the page's own sizes are scaled as it loads
 }
@@ -330,7 +329,7 @@ void WindowHelpService::ShowDefaultTopic(const QString& path, QWidget* owner) {
             runBox(box);
             return;
         }
-        window = new HelpWindow(std::move(opened.archive), path, owner);
+        window = new HelpWindow(std::move(opened.archive), path, preferences_, owner);
     }
     window->showHome();
     window->show();

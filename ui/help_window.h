@@ -1,6 +1,7 @@
 #pragma once
 
 #include "help/chm_archive.h"
+#include "records/preferences.h"
 #include "ui/help_service.h"
 
 #include <QMainWindow>
@@ -35,13 +36,14 @@ private:
 class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
-    HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString& path, QWidget* owner);
+    HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString& path,
+               records::Preferences& preferences, QWidget* owner);
     ~HelpWindow() override;
 
     void showHome();
     void followLink(const QUrl& url);
     void search(const QString& words);
-    // Steps of a tenth of the normal size, kept in the game's settings store.
+    // Steps of a tenth of the normal size, kept with the game's preferences.
     void zoom(int steps);
     qreal zoomFactor() const;
     static constexpr int kMinZoom = -5, kMaxZoom = 10;
@@ -69,6 +71,7 @@ private:
     void Print();
 
     std::unique_ptr<help::ChmArchive> archive_;
+    records::Preferences& preferences_;
     struct Page {
         QString path, title, text;
     };
@@ -81,6 +84,7 @@ private:
 // Opens help windows; a file that cannot be shown gives a message box naming it.
 class WindowHelpService : public HelpService {
 public:
+    explicit WindowHelpService(records::Preferences& preferences) : preferences_(preferences) {}
     void ShowDefaultTopic(const QString& path, QWidget* owner) override;
     void CloseAll() override;
 
@@ -89,6 +93,7 @@ public:
     HelpWindow* window(const QString& path) const;
 
 private:
+    records::Preferences& preferences_;
     std::map<QString, QPointer<HelpWindow>> windows_;
 };
 

@@ -1,4 +1,5 @@
 #include "../files.h"
+#include "records/preferences.h"
 #include "records/settings_file.h"
 
 #include <QFileInfo>
@@ -90,4 +91,33 @@ TEST(SettingsFile, IsRewrittenInPlaceInAFolderThatRefusesNewFiles) {
     }
     EXPECT_TRUE(saved);
     EXPECT_EQ(f.read("locked/s.txt"), QByteArray("120,0\r\n"));
+}
+
+TEST(Preferences, KeepEachChoiceByItsKeyAndGiveTheFallbackForWhatDoesNotRead) {
+    Folder f;
+    Preferences p(f.path("o.txt"));
+    EXPECT_EQ(p.number("help/zoom", 7), 7);
+    EXPECT_FALSE(f.exists("o.txt")); // reading never creates the file
+    ASSERT_TRUE(p.set("help/zoom", 3));
+    ASSERT_TRUE(p.set("list", QStringLiteral("50%の単語\nほか=")));
+    ASSERT_TRUE(p.set("help/zoom", -2));
+    EXPECT_EQ(f.read("o.txt"), QByteArray("list=50%25の単語%0Aほか=\nhelp/zoom=-2\n"));
+    EXPECT_EQ(Preferences(f.path("o.txt")).number("help/zoom", 0), -2);
+    EXPECT_EQ(p.text("list"), QStringLiteral("50%の単語\nほか="));
+    EXPECT_EQ(p.text("none", "x"), "x");
+
+    // Edited by hand: CR LF, blanks round the key, junk lines, a key twice.
+    f.write("o.txt", "junk\r\n = 5\r\n help/zoom =abc\r\nhelp/zoom=4\r\nlist= a \r\n");
+    EXPECT_EQ(p.number("help/zoom", 0), 4);
+    EXPECT_EQ(p.text("list"), " a ");
+    f.write("o.txt", "help/zoom=x\n");
+    EXPECT_EQ(p.number("help/zoom", 1), 1);
+
+    // A full disk leaves the file as it was.
+    const QByteArray before = f.read("o.txt");
+    {
+        FileSizeLimit full(0);
+        EXPECT_FALSE(p.set("help/zoom", 9));
+    }
+    EXPECT_EQ(f.read("o.txt"), before);
 }

@@ -10,16 +10,16 @@
 namespace {
 
 // Help windows of the sample file in a scratch folder, owned by a stand-in main
-// window, with the zoom kept in a scratch settings folder.
+// window, with the zoom kept in the scratch folder.
 struct Help : testing::Test {
     QTemporaryDir dir;
     QWidget owner;
-    ui::WindowHelpService service;
+    records::Preferences preferences{dir.filePath("オプション.txt")};
+    ui::WindowHelpService service{preferences};
     QStringList boxes;
     QString file = dir.filePath("ZkHelp.chm");
 
     void SetUp() override {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.filePath("config"));
         QFile::copy(MOJIRO_SAMPLE_CHM, file);
         service.runBox = [this](QMessageBox& box) { boxes << box.text(); };
         owner.show();
