@@ -2,8 +2,12 @@
 # Builds the game and starts it in the play folder play/.
 set -euo pipefail
 cd "$(dirname "$0")"
-./tools/setup.sh
-cmake -S . -B build -G Ninja
+./tools/setup.sh play
+# A new build folder builds the game alone, which needs none of the test tools;
+# one that ./test.sh made keeps its options.
+options=()
+[ -e build/CMakeCache.txt ] || options=(-DMOJIRO_TESTS=OFF -DMOJIRO_BENCH=OFF)
+cmake -S . -B build -G Ninja "${options[@]}"
 cmake --build build --target mojiro
 mkdir -p play
 [ -e "play/辞書.txt" ] || cp "data/辞書.txt" "play/辞書.txt"

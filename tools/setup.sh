@@ -1,18 +1,29 @@
 #!/bin/bash
-# Installs the Debian packages the build, the tests and a player need; does nothing
-# when they are all there already.
+# Installs the Debian packages that are missing; does nothing when they are all
+# there already.
+#   tools/setup.sh play   what building and playing the game needs (./run.sh)
+#   tools/setup.sh test   that, and what the tests and benchmarks need (./test.sh)
 set -euo pipefail
 
-packages=(
-    g++ cmake ninja-build pkg-config libmspack-dev libfontconfig-dev
-    qt6-base-dev qt6-base-dev-tools libgl-dev
-    libgtest-dev googletest libbenchmark-dev
+play=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+    libmspack-dev libfontconfig-dev
     fonts-ipafont-gothic qt6-translations-l10n
-    xvfb xdotool imagemagick x11-utils
+)
+# Never for a player: a second input-method framework can change which one
+# their desktop starts.
+test=(
+    libgtest-dev googletest libbenchmark-dev
+    xvfb xdotool imagemagick x11-utils xsel dbus
     desktop-file-utils appstream dpkg-dev file
-    qt6-base-private-dev dbus xsel
     fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
 )
+case ${1:-} in
+play) packages=("${play[@]}") ;;
+test) packages=("${play[@]}" "${test[@]}") ;;
+*) echo "usage: $0 play|test" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
