@@ -43,7 +43,11 @@ public:
             }
         }
         piece_ = piece;
-        return scanner_.feed(piece);
+        const bool more = scanner_.feed(piece);
+        // The piece is the reader's buffer, gone once this returns: the item
+        // still open, which finish() gives, is judged by its own bytes.
+        piece_ = {};
+        return more;
     }
 
     QStringList finish() {
@@ -66,7 +70,9 @@ private:
             // Today's editors write UTF-8; a list that is not valid UTF-8 is code
             // page 932. The part of the file at hand decides, once.
             if (encoding_ == Encoding::Unknown)
-                encoding_ = records::LooksLikeUtf8(piece_) ? Encoding::Utf8 : Encoding::Cp932;
+                encoding_ = records::LooksLikeUtf8(piece_.isEmpty() ? item : piece_)
+                                ? Encoding::Utf8
+                                : Encoding::Cp932;
             word =
                 encoding_ == Encoding::Utf8 ? QString::fromUtf8(item) : records::DecodeCp932(item);
         }

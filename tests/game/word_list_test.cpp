@@ -39,6 +39,15 @@ TEST(PlayWordList, SkipsWordsNoPlayerCouldTypeAndStopsAtTheLast) {
     EXPECT_EQ(read.last(), "w" + QString::number(kMaxWords - 1));
 }
 
+TEST(PlayWordList, AFileWhoseFirstKanaComeLastWithoutALineEndReadsInItsEncoding) {
+    // The reading of the file is over before that word is judged.
+    Folder f;
+    f.write("cp932.txt", "apple\r\n" + records::EncodeCp932(u"りんご"));
+    f.write("utf8.txt", QStringLiteral("apple,りんご").toUtf8());
+    EXPECT_EQ(ReadWordList(f.path("cp932.txt")), (QStringList{"apple", "りんご"}));
+    EXPECT_EQ(ReadWordList(f.path("utf8.txt")), (QStringList{"apple", "りんご"}));
+}
+
 TEST(PlayWordList, AListWithoutWordsIsEmptyAndAMissingOrUnreadableOneIsTheBuiltInList) {
     Folder f;
     const QStringList builtIn = ReadWordList(f.path("none.txt"));
