@@ -4,15 +4,48 @@
 # real X key events and the answer box is read back through the clipboard.
 #   e2e_test.sh PROGRAM fcitx5|ibus
 # Exits 77 (skipped) when the framework cannot start here. SHOTS=FOLDER keeps
-# screenshots and the bus log there; the delay from the focus to the switch is printed.
+# screenshots and the logs there; the delay from the focus to the switch is printed.
+# A failure prints what the test saw: the framework's state over time, the steps,
+# the daemon's and the games' output, the bus and the windows. MOJIRO_WINDOW_WAIT
+# (seconds) is how long a game may take to show its window or to end; the whole
+# run gives up, with that report, after MOJIRO_E2E_BUDGET seconds.
 set -uo pipefail
 program=$(realpath "$1")
 framework=$2
-skip() { echo "SKIP: $*"; exit 77; }
-fail() { echo "FAIL: $*"; shots; exit 1; }
-log() { echo "$(date +%T.%N | cut -c1-12) $*"; }
+source_dir=$(realpath "$(dirname "$0")/../..")
+wait_s=${MOJIRO_WINDOW_WAIT:-10}
+# A switch, a copy or a closing box takes well under a second; this is for a loaded machine.
+step_s=10
+budget=${MOJIRO_E2E_BUDGET:-80}
+deadline=$(($(date +%s) + budget))
 
-for tool in Xvfb xdotool xsel dbus-daemon dbus-send dbus-monitor; do
+now() { date +%T.%N | cut -c1-12; }
+log() { echo "$(now) $*"; }
+skip() { echo "SKIP: $*"; exit 77; }
+fail() {
+    trap - USR1
+    [ -n "${watch:-}" ] && kill "$watch" 2>/dev/null
+    echo "FAIL: $*"
+    note "FAIL: $*"
+    shots
+    report
+    exit 1
+}
+note() { [ -n "${scratch:-}" ] && echo "$(now) $*" >>"$scratch/steps.log"; true; }
+shots() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$framework-$(date +%s%N).png" 2>/dev/null; true; }
+# Waits until the condition holds, at most this many seconds.
+until_s() {
+    local end=$(($(date +%s%N) + $1 * 1000000000))
+    shift
+    until "$@"; do
+        [ "$(date +%s%N)" -ge "$end" ] && return 1
+        sleep 0.1
+    done
+}
+trap 'fail "not done within $budget s"' USR1
+for signal in TERM INT HUP; do trap "trap - $signal; fail 'ended by SIG$signal'" "$signal"; done
+
+for tool in Xvfb xdotool xsel dbus-daemon dbus-send dbus-monitor timeout; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 plugins=$(ls -d /usr/lib/*/qt6/plugins/platforminputcontexts 2>/dev/null | head -n 1)
@@ -30,47 +63,129 @@ ibus)
 *) echo "unknown framework $framework"; exit 2 ;;
 esac
 
-scratch=$(mktemp -d)
-chmod 755 "$scratch"
-mkdir -p "$scratch/home/.config/fcitx5" "$scratch/run" "$scratch/a" "$scratch/b"
-chmod 700 "$scratch/run"
+windows=()
+games=()
 as=()
 if [ "$(id -u)" -eq 0 ]; then
     # mozc_server will not run as root.
     command -v runuser >/dev/null || skip "runuser is not installed"
     as=(runuser -u nobody --)
 fi
-
 ours() {
     for p in /proc/[0-9]*; do
         tr '\0' '\n' 2>/dev/null <"$p/environ" | grep -qx "HOME=$scratch/home" && echo "${p#/proc/}"
     done
 }
 cleanup() {
-    [ -n "${SHOTS:-}" ] && cp "$scratch/monitor.log" "$SHOTS/$framework-monitor.log" 2>/dev/null
+    [ -n "${watch:-}" ] && kill "$watch" 2>/dev/null
+    [ -n "${scratch:-}" ] || return
+    if [ -n "${SHOTS:-}" ]; then
+        for f in monitor framework state steps xvfb a b; do
+            cp "$scratch/$f.log" "$SHOTS/$framework-$f.log" 2>/dev/null
+        done
+    fi
     # Everything started here, the daemons' own children included, carries our home.
     ours | xargs -r kill 2>/dev/null
     [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
-    for _ in $(seq 30); do [ -z "$(ours)" ] && break; sleep 0.1; done
+    # The next test may be given the same display: this server is gone first.
+    for _ in $(seq 30); do [ -z "$(ours)" ] && ! kill -0 "${xvfb:-none}" 2>/dev/null && break; sleep 0.1; done
     ours | xargs -r kill -9 2>/dev/null
-    rm -rf "$scratch"
+    [ -n "${xvfb:-}" ] && kill -9 "$xvfb" 2>/dev/null
+    cd / && rm -rf "$scratch"
 }
 trap cleanup EXIT
-shots() { [ -n "${SHOTS:-}" ] && import -window root "$SHOTS/$framework-$(date +%s%N).png" 2>/dev/null; true; }
+scratch=$(mktemp -d)
+chmod 755 "$scratch"
+if [ ${#as[@]} -gt 0 ] && ! "${as[@]}" test -x "$scratch"; then
+    rm -rf "$scratch" # nobody cannot enter this TMPDIR
+    scratch=$(mktemp -d -p /tmp)
+    chmod 755 "$scratch"
+fi
+
+# What the test saw, for a failure.
+report() {
+    echo "--- steps"
+    cat "$scratch/steps.log" 2>/dev/null
+    if [ -s "$scratch/state.log" ]; then
+        echo "--- the framework's state, sampled every 0.2 s: from, to, state (samples)"
+        awk '{ if (NR > 1 && $2 != s) { print from, to, s, "(" n ")"; n = 0 }
+               if (n == 0) from = $1; to = $1; s = $2; n++ }
+             END { print from, to, s, "(" n ")" }' "$scratch/state.log"
+    fi
+    if [ -n "${xvfb:-}" ]; then
+        echo "--- the X server, ${DISPLAY:-}"
+        kill -0 "$xvfb" 2>/dev/null && echo "Xvfb ($xvfb) is running" || echo "Xvfb ($xvfb) has ended"
+        echo "answers: $(timeout 5 xdpyinfo >/dev/null 2>&1 && echo yes || echo no)," \
+            "to nobody: $(timeout 5 "${as[@]}" xdpyinfo -display "$DISPLAY" >/dev/null 2>&1 && echo yes || echo no)"
+        grep -F "/tmp/.X11-unix/X${DISPLAY#:}" /proc/net/unix | awk '$4 == "00010000" {print "listening:", $NF}'
+        tail -n 20 "$scratch/xvfb.log"
+        echo "--- windows (xdotool)"
+        shown=$(timeout 5 xdotool search --onlyvisible --name . 2>/dev/null)
+        for w in $(timeout 5 xdotool search --name . 2>/dev/null); do
+            echo "$w '$(timeout 5 xdotool getwindowname "$w" 2>/dev/null)'" \
+                "$(grep -qx "$w" <<<"$shown" && echo shown || echo hidden)" \
+                "$(timeout 5 xdotool getwindowgeometry "$w" 2>/dev/null | sed -n 's/^ \+//p' | tr '\n' ' ')"
+        done
+        echo "focused: $(timeout 5 xdotool getwindowfocus 2>/dev/null)" \
+            "'$(timeout 5 xdotool getwindowfocus getwindowname 2>/dev/null)'"
+        echo "found as a, b: ${windows[*]:-none}"
+    fi
+    for i in "${!games[@]}"; do
+        d=$([ "$i" -eq 0 ] && echo a || echo b)
+        if kill -0 "${games[$i]}" 2>/dev/null; then
+            echo "game $d (${games[$i]}) is running"
+        else
+            wait "${games[$i]}"
+            echo "game $d (${games[$i]}) has ended, status $?"
+        fi
+    done
+    for f in framework a b; do
+        [ -e "$scratch/$f.log" ] || continue
+        echo "--- $f.log (the last 60 lines)"
+        if [ -s "$scratch/$f.log" ]; then tail -n 60 "$scratch/$f.log"; else echo "(empty)"; fi
+    done
+    if [ -s "$scratch/monitor.log" ]; then
+        # A line a message, with its plain arguments; without the answers, the
+        # connections of dbus-send coming and going, nor the test's own questions
+        # (the first message of such a connection after its Hello).
+        echo "--- the bus (the last 40 messages)"
+        awk 'function flush() { if (line != "") print line; line = "" }
+             /^(method call|signal|error|method return) / {
+                 flush(); n = 0
+                 if ($0 ~ /^method return|member=(Hello|NameAcquired|NameLost|NameOwnerChanged)$/) next
+                 if ($0 ~ / serial=[12] .*member=(State|GetGlobalEngine|Get)$/) next
+                 t = $0; sub(/.* time=/, "", t); sub(/ .*/, "", t)
+                 line = $0; sub(/ time=[^ ]*/, "", line); sub(/ -> destination=\(null destination\)/, "", line)
+                 sub(/ path=/, " ", line); sub(/; interface=[^;]*; member=/, " ", line)
+                 line = sprintf("%s.%s %s", strftime("%H:%M:%S", int(t)), substr(t, index(t, ".") + 1, 3), line)
+                 n = 5; next }
+             line != "" && n && /^   (u?int(16|32|64)|string|boolean|object path|double) / { sub(/^ +/, " "); line = line $0; n-- }
+             END { flush() }
+        ' "$scratch/monitor.log" | tail -n 40
+    fi
+}
+
+# Whatever runs as nobody finds all it reads here, wherever the source and the
+# build are and whoever may enter them; it does not even start in them.
+cd "$scratch" || fail "cannot enter $scratch"
+mkdir -p home/.config/fcitx5 run a b
+chmod 700 run
+cp "$program" "$scratch/mojiro" || fail "cannot copy $program"
 
 # -ac: the ordinary user's programs may connect; -displayfd: a free display
 # number, chosen by the server itself, as other tests may be starting theirs.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -ac 3>"$scratch/display" >/dev/null 2>&1 &
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -ac 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
 xvfb=$!
-for _ in $(seq 50); do [ -s "$scratch/display" ] && break; sleep 0.1; done
-[ -s "$scratch/display" ] || skip "Xvfb did not start"
+shown_display() { [ -s "$scratch/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
+until_s "$wait_s" shown_display
+[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log"; skip "Xvfb did not start"; }
 export DISPLAY=":$(cat "$scratch/display")"
 xdpyinfo >/dev/null 2>&1 || skip "Xvfb did not start"
 
 printf '[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=mozc\n\n[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n[Groups/0/Items/1]\nName=mozc\nLayout=\n\n[GroupOrder]\n0=Default\n' \
     >"$scratch/home/.config/fcitx5/profile"
 for d in a b; do
-    cp "$(dirname "$0")/../../data/辞書.txt" "$scratch/$d/"
+    cp "$source_dir/data/辞書.txt" "$scratch/$d/" || fail "cannot copy the word list"
     printf '60,0\r\n' >"$scratch/$d/設定.txt"
 done
 [ ${#as[@]} -gt 0 ] && chown -R nobody "$scratch/home" "$scratch/run" "$scratch/a" "$scratch/b"
@@ -78,7 +193,18 @@ done
 environment=(env -i "HOME=$scratch/home" "PATH=/usr/bin:/bin" "DISPLAY=$DISPLAY" "LC_ALL=C.UTF-8"
     "XDG_RUNTIME_DIR=$scratch/run" "GSETTINGS_BACKEND=memory")
 for v in ASAN_OPTIONS LSAN_OPTIONS UBSAN_OPTIONS; do # a sanitizer build keeps its settings
-    [ -n "${!v:-}" ] && environment+=("$v=${!v}")
+    [ -n "${!v:-}" ] || continue
+    # The suppressions are read as nobody, too: from a copy of the file.
+    IFS=: read -ra options <<<"${!v}"
+    for i in "${!options[@]}"; do
+        case ${options[$i]} in
+        suppressions=*)
+            cp "${options[$i]#suppressions=}" "$scratch/$v-$i.supp" ||
+                fail "cannot copy the suppressions named in $v"
+            options[i]="suppressions=$scratch/$v-$i.supp" ;;
+        esac
+    done
+    environment+=("$v=$(IFS=:; echo "${options[*]}")")
 done
 bus=$("${as[@]}" "${environment[@]}" dbus-daemon --session --fork --print-address=1 | head -n 1)
 [ -n "$bus" ] || skip "no private session bus"
@@ -89,57 +215,75 @@ case $framework in
 fcitx5)
     run fcitx5 --disable=wayland,waylandim,notificationitem,kimpanel,notifications,clipboard,emoji,spell,quickphrase,unicode,imselector,fcitx4frontend,ibusfrontend,xim \
         >"$scratch/framework.log" 2>&1 &
-    ask() { run dbus-send --session --print-reply=literal --reply-timeout=1000 --dest=org.fcitx.Fcitx5 /controller "org.fcitx.Fcitx.Controller1.$1" 2>/dev/null | awk '{print $NF}'; }
+    ask() { run dbus-send --session --print-reply=literal --reply-timeout=3000 --dest=org.fcitx.Fcitx5 /controller "org.fcitx.Fcitx.Controller1.$1" 2>/dev/null | awk '{print $NF}'; }
     # Asking before fcitx5 owns its name would start a second one by D-Bus activation.
     ready() { grep -q "Loaded addon mozc" "$scratch/framework.log" && [ -n "$(ask State)" ]; }
     # What the player sees of the framework: fcitx5's state of the focused context.
     state() { ask State; }
     monitor=(dbus-monitor --session)
+    # The game's last step of a switch: the Hiragana key (0xff25) to fcitx5.
+    switch_done='NR > from && /member=ProcessKeyEvent$/ { getline; if (/uint32 65317$/) found = 1 }
+        END { exit !found }'
     ;;
 ibus)
     run ibus-daemon --panel=disable --emoji-extension=disable --cache=none >"$scratch/framework.log" 2>&1 &
     ibus_bus() { sed -n 's/^IBUS_ADDRESS=//p' "$scratch"/home/.config/ibus/bus/* 2>/dev/null | head -n 1; }
     ask() {
-        run dbus-send --address="$(ibus_bus)" --print-reply --reply-timeout=1000 --dest=org.freedesktop.IBus \
+        run dbus-send --address="$(ibus_bus)" --print-reply --reply-timeout=3000 --dest=org.freedesktop.IBus \
             /org/freedesktop/IBus "org.freedesktop.IBus.$1" "${@:2}" 2>/dev/null
     }
     state() { ask GetGlobalEngine | awk '/string/ {n++} n==2 {print $2; exit}' | tr -d '"'; }
     ready() {
-        [ -n "$(ibus_bus)" ] && run dbus-send --address="$(ibus_bus)" --print-reply --dest=org.freedesktop.IBus \
-            /org/freedesktop/IBus org.freedesktop.DBus.Properties.Get string:org.freedesktop.IBus string:Engines \
-            2>/dev/null | grep '"mozc-jp"' >/dev/null # all of it: no broken pipe
+        [ -n "$(ibus_bus)" ] && run dbus-send --address="$(ibus_bus)" --print-reply --reply-timeout=3000 \
+            --dest=org.freedesktop.IBus /org/freedesktop/IBus org.freedesktop.DBus.Properties.Get \
+            string:org.freedesktop.IBus string:Engines 2>/dev/null | grep '"mozc-jp"' >/dev/null # all of it: no broken pipe
     }
+    # The game's last step of a switch: mozc's hiragana mode.
+    switch_done='NR > from && /member=PropertyActivate$/ { getline; if (/"InputMode.Hiragana"/) found = 1 }
+        END { exit !found }'
     ;;
 esac
-for _ in $(seq 100); do ready && break; sleep 0.1; done
-ready || { cat "$scratch/framework.log"; skip "$framework did not start"; }
+until_s 20 ready || { cat "$scratch/framework.log"; skip "$framework did not start"; }
 if [ "$framework" = ibus ]; then
     # The player's own engine, English, as a desktop session would have chosen it.
     ask SetGlobalEngine string:xkb:us::eng >/dev/null
     monitor=(dbus-monitor --address "$(ibus_bus)")
 fi
 run "${monitor[@]}" >"$scratch/monitor.log" 2>&1 &
+monitoring() { [ -s "$scratch/monitor.log" ]; } # its own name first
+until_s "$step_s" monitoring || fail "dbus-monitor did not start"
+# The framework's state over time, for a failure; and the deadline, kept while
+# the test waits for something that does not come.
+(
+    while :; do
+        echo "$(now) $(state)" >>"$scratch/state.log"
+        [ "$(date +%s)" -ge "$deadline" ] && { kill -USR1 $$; exit; }
+        sleep 0.2
+    done
+) >/dev/null 2>&1 &
+watch=$!
 log "$framework is running"
 
 # Two games: the one played (a) and another program's window (b).
-windows=()
-games=()
+new_window() { # or the game has ended
+    # Shown: events sent to a window not yet on the screen would go astray.
+    w=$(xdotool search --onlyvisible --name "^モジロタイピング$" 2>/dev/null | grep -vxF "${windows[*]:-none}" | head -n 1)
+    [ -n "$w" ] || ! kill -0 "${games[-1]}" 2>/dev/null
+}
 for d in a b; do
-    (cd "$scratch/$d" && exec "${as[@]}" "${environment[@]}" "QT_IM_MODULE=$module" "$program") \
+    (cd "$scratch/$d" && exec "${as[@]}" "${environment[@]}" "QT_IM_MODULE=$module" "$scratch/mojiro") \
         >"$scratch/$d.log" 2>&1 &
     games+=($!)
-    for _ in $(seq 100); do
-        w=$(xdotool search --name "^モジロタイピング$" 2>/dev/null | grep -vxF "${windows[*]:-none}" | head -n 1)
-        [ -n "$w" ] && break
-        sleep 0.1
-    done
+    note "game $d started"
+    until_s "$wait_s" new_window
     [ -n "$w" ] || fail "window $d not shown"
+    note "window $d shown: $w"
     windows+=("$w")
 done
 a=${windows[0]}
 b=${windows[1]}
-xdotool windowmove --sync "$b" 0 0
-xdotool windowmove --sync "$a" 700 600
+timeout "$step_s" xdotool windowmove --sync "$b" 0 0 || fail "window b not moved"
+timeout "$step_s" xdotool windowmove --sync "$a" 700 600 || fail "window a not moved"
 sleep 0.5
 
 # Places in the window (pixels).
@@ -147,81 +291,113 @@ start=(373 40)
 kaitou=(240 260)
 combo=(90 130)
 
-focus() { xdotool windowfocus --sync "$1"; sleep 0.3; }
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
-# The text of the focused field, as the player can copy it.
+focus() {
+    note "focus $1"
+    timeout "$step_s" xdotool windowfocus --sync "$1" || fail "window $1 did not get the focus"
+    sleep 0.3
+}
+click() { note "click $*"; xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
+key() { note "key $*"; xdotool key "$@"; }
+# The text of the focused field, as the player can copy it: once the copy is there.
+copied() { text=$(xsel -b -o -t 1000 2>/dev/null) && [ -n "$text" ]; }
 read_back() {
     printf '' | xsel -b -i
     xdotool key ctrl+a ctrl+c
-    sleep 0.3
-    xsel -b -o
+    text=
+    until_s "$step_s" copied || note "nothing copied within $step_s s"
+    note "copied '$text'"
+    printf '%s' "$text"
     xdotool key End # the next word goes after the text, not over it
 }
-word() { xdotool type --delay 60 ringo; sleep 0.6; xdotool key Return; sleep 0.4; }
-# Until the framework is no longer as it was (at most 3 s), then a moment for the
-# Hiragana key; typing starts no sooner, as a player's first key comes later, too.
+word() { note "type ringo"; xdotool type --delay 60 ringo; sleep 0.6; key Return; sleep 0.4; }
+# The bus from here on, for switched.
+mark() { marked=$(wc -l <"$scratch/monitor.log"); }
+switch_seen() { awk -v from="$marked" "$switch_done" "$scratch/monitor.log"; }
+# Until the game has switched the framework on since the mark (its last message
+# for that is on the bus), then a moment; typing starts no sooner, as a player's
+# first key comes later, too. Keys typed too soon would show in the answer.
 switched() {
-    for _ in $(seq 30); do [ "$(state)" != "$before" ] && break; sleep 0.1; done
+    if until_s "$step_s" switch_seen; then note "switched: '$(state)'"; else note "no switch within $step_s s"; fi
     sleep 0.3
 }
+# Until the framework is as it was before the round again, at most a few seconds.
+is_before() { [ "$(state)" = "$before" ]; }
+back_before() { until_s "$step_s" is_before || note "not back to '$before' within $step_s s"; }
+focused_name() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
+no_window() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
 expect() { # expect WHAT EXPECTED ACTUAL
+    note "expect $1: '$2', got '$3'"
     if [ "$2" = "$3" ]; then log "ok: $1: $3"; else fail "$1: expected '$2', got '$3'"; fi
 }
 
+# The state of the focused window's own context: fcitx5 speaks of none (0) until
+# the plug-in has made it, a moment after the focus.
+has_state() { before=$(state); [ -n "$before" ] && [ "$before" != 0 ]; }
 focus "$a"
-before=$(state)
+until_s "$step_s" has_state || fail "no state from $framework for the focused window: '$before'"
 log "before the round the framework's state is '$before'"
-click "$a" "${start[@]}"
-sleep 2 # the countdown: the third tick gives the answer box the focus
+mark
+click "$a" "${start[@]}" # the countdown: the third tick gives the answer box the focus
 switched
 word
 shots
 expect "romaji typed after the countdown" "りんご" "$(read_back)"
 
-xdotool key Katakana
+key Katakana
 sleep 0.3
 word
 expect "after the player chose katakana" "りんごリンゴ" "$(read_back)"
 
-xdotool key Tab
+key Tab
 sleep 0.3
-xdotool key shift+Tab
+mark
+key shift+Tab
 switched
-xdotool key End # Tab selected the whole text
+key End # Tab selected the whole text
 word
 expect "after the focus left by Tab and came back" "りんごリンゴりんご" "$(read_back)"
 
-xdotool key Return # a wrong answer: the message box takes the focus
-sleep 0.8
-[ "$(xdotool getwindowfocus getwindowname)" = "間違い" ] || fail "no wrong-answer box"
-[ "$framework" = ibus ] && expect "the engine while the box is open" "$before" "$(state)"
-xdotool key Return # its OK; the box is emptied
-sleep 0.3
+key Return # a wrong answer: the message box takes the focus
+until_s "$step_s" focused_name 間違い || fail "no wrong-answer box"
+note "the wrong-answer box has the focus"
+if [ "$framework" = ibus ]; then
+    back_before
+    expect "the engine while the box is open" "$before" "$(state)"
+fi
+mark # whatever gives the answer box the focus again switches
+key Return # its OK; the box is emptied
+until_s "$step_s" no_window 間違い || fail "the wrong-answer box stays open"
 focus "$a" # as a window manager gives the window the focus back
 switched
 word
 expect "after the wrong-answer box" "りんご" "$(read_back)"
 
 click "$a" "${combo[@]}"
+back_before
 expect "the framework's state at the time-limit box" "$before" "$(state)"
-xdotool key ctrl+a
+key ctrl+a
+note "type ringo"
 xdotool type --delay 60 ringo
 sleep 0.3
 expect "typed into the time-limit box" "ringo" "$(read_back)"
 
+mark
 click "$a" "${kaitou[@]}"
-sleep 0.3
+switched # before the focus goes elsewhere
 focus "$b"
 click "$b" "${combo[@]}"
-xdotool key ctrl+a
+back_before # IBus's engine is everybody's: the game puts the player's back
+key ctrl+a
+note "type ringo"
 xdotool type --delay 60 ringo
 sleep 0.5
 shots
 expect "typed into another program's window" "ringo" "$(read_back)"
 
+mark
 focus "$a" # the answer box has the focus again
 switched
-xdotool key End # the click put the cursor inside the text
+key End # the click put the cursor inside the text
 word
 expect "after the window got the focus back" "りんごりんご" "$(read_back)"
 
@@ -243,10 +419,14 @@ awk -v framework="$framework" '
     }
 ' "$scratch/monitor.log"
 
-xdotool mousemove --window "$a" 593 40 click 1 # End
-for _ in $(seq 100); do kill -0 "${games[0]}" 2>/dev/null || break; sleep 0.1; done
-kill -0 "${games[0]}" 2>/dev/null && fail "still running after End"
+click "$a" 593 40 # End
+ended() { ! kill -0 "${games[0]}" 2>/dev/null; }
+until_s "$wait_s" ended || fail "still running after End"
+note "game a has ended"
 # IBus keeps one engine for everybody: ours must not outlive the game.
-[ "$framework" = ibus ] && expect "the engine after End" "$before" "$(state)"
+if [ "$framework" = ibus ]; then
+    back_before
+    expect "the engine after End" "$before" "$(state)"
+fi
 if grep -qE "Sanitizer|runtime error" "$scratch/a.log"; then cat "$scratch/a.log"; fail "the sanitizer found faults"; fi
 log "ok: $framework"
