@@ -45,7 +45,7 @@ until_s() {
 trap 'fail "not done within $budget s"' USR1
 for signal in TERM INT HUP; do trap "trap - $signal; fail 'ended by SIG$signal'" "$signal"; done
 
-for tool in Xvfb xdotool xsel dbus-daemon dbus-send dbus-monitor timeout; do
+for tool in Xvfb xdotool xsel dbus-daemon dbus-send dbus-monitor timeout flock; do
     command -v "$tool" >/dev/null || skip "$tool is not installed"
 done
 plugins=$(ls -d /usr/lib/*/qt6/plugins/platforminputcontexts 2>/dev/null | head -n 1)
@@ -172,15 +172,27 @@ mkdir -p home/.config/fcitx5 run a b
 chmod 700 run
 cp "$program" "$scratch/mojiro" || fail "cannot copy $program"
 
-# -ac: the ordinary user's programs may connect; -displayfd: a free display
-# number, chosen by the server itself, as other tests may be starting theirs.
-Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -ac 3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
-xvfb=$!
-shown_display() { [ -s "$scratch/display" ] || ! kill -0 "$xvfb" 2>/dev/null; }
-until_s "$wait_s" shown_display
-[ -s "$scratch/display" ] || { cat "$scratch/xvfb.log"; skip "Xvfb did not start"; }
-export DISPLAY=":$(cat "$scratch/display")"
-xdpyinfo >/dev/null 2>&1 || skip "Xvfb did not start"
+# A display of our own. Xvfb's own choice (-displayfd) tries the numbers in
+# use on its way and unlinks their sockets, which cuts another test's programs
+# off their server; so the number is one no server holds a lock on, chosen by
+# one test at a time until its server answers. -ac: the ordinary user's
+# programs may connect.
+exec 8>>"/tmp/.mojiro-e2e-display-$(id -u).lock"
+flock -w 60 8 || note "went on without the display lock"
+answers() { timeout 5 "${as[@]}" xdpyinfo >/dev/null 2>&1 || ! kill -0 "$xvfb" 2>/dev/null; }
+n=100
+for _ in 1 2 3; do # a number taken by something else than a server with its lock
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp -ac >"$scratch/xvfb.log" 2>&1 8>&- &
+    xvfb=$!
+    export DISPLAY=":$n"
+    until_s "$wait_s" answers
+    kill -0 "$xvfb" 2>/dev/null && break
+    n=$((n + 1))
+done
+exec 8>&-
+kill -0 "$xvfb" 2>/dev/null && timeout 5 "${as[@]}" xdpyinfo >/dev/null 2>&1 ||
+    { cat "$scratch/xvfb.log"; skip "Xvfb did not start on $DISPLAY"; }
 
 printf '[Groups/0]\nName=Default\nDefault Layout=us\nDefaultIM=mozc\n\n[Groups/0/Items/0]\nName=keyboard-us\nLayout=\n\n[Groups/0/Items/1]\nName=mozc\nLayout=\n\n[GroupOrder]\n0=Default\n' \
     >"$scratch/home/.config/fcitx5/profile"
