@@ -23,7 +23,9 @@ unset QT_QPA_PLATFORM
 
 n=60
 while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# -noreset: the server would reset as each xdotool closes, dropping a game that
+# connects at that moment.
+Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
 export DISPLAY=":$n" LC_ALL=C.UTF-8
 sleep 1
 

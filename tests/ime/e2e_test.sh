@@ -176,14 +176,16 @@ cp "$program" "$scratch/mojiro" || fail "cannot copy $program"
 # use on its way and unlinks their sockets, which cuts another test's programs
 # off their server; so the number is one no server holds a lock on, chosen by
 # one test at a time until its server answers. -ac: the ordinary user's
-# programs may connect.
+# programs may connect. -noreset: a server that no client holds (IBus keeps
+# none) resets when xdotool's or xdpyinfo's connection closes, and drops a game
+# connecting at that moment.
 exec 8>>"/tmp/.mojiro-e2e-display-$(id -u).lock"
 flock -w 60 8 || note "went on without the display lock"
 answers() { timeout 5 "${as[@]}" xdpyinfo >/dev/null 2>&1 || ! kill -0 "$xvfb" 2>/dev/null; }
 n=100
 for _ in 1 2 3; do # a number taken by something else than a server with its lock
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp -ac >"$scratch/xvfb.log" 2>&1 8>&- &
+    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp -noreset -ac >"$scratch/xvfb.log" 2>&1 8>&- &
     xvfb=$!
     export DISPLAY=":$n"
     until_s "$wait_s" answers
