@@ -23,8 +23,6 @@ public:
     bool set(const QString& key, const QString& value);
     bool set(const QString& key, int value) { return set(key, QString::number(value)); }
 
-    const QString& path() const { return path_; }
-
 private:
     QString path_;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "records/history_file.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -17,6 +19,12 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 // The history line of a 60 s round with 20 right and 5 wrong answers.
 inline const QByteArray kExampleLine =
     "\"2024/05/01\",\"21:03:45\",25,20,5,90,\"80.0%\",\"1.50/\x95\x62\",\"60\x95\x62\"\r\n";
+
+// The record of a 60 s round of n right answers and 2n characters, saved then.
+inline const QDateTime kMay1(QDate(2024, 5, 1), QTime(21, 3, 45));
+inline records::HistoryRecord Rec(int n) {
+    return records::MakeHistoryRecord(int16_t(n), 0, int16_t(2 * n), 60, kMay1);
+}
 
 // A scratch folder with helpers to put exact bytes in files and read them back.
 struct Folder {

@@ -19,17 +19,11 @@ using namespace records;
 
 namespace {
 
-const QDateTime kMay1(QDate(2024, 5, 1), QTime(21, 3, 45));
-
 QList<HistoryRecord> Records(const HistoryLoad& load) {
     QList<HistoryRecord> list;
     for (qsizetype i = 0; i < load.rows.size(); ++i)
         list.append(load.rows.at(i));
     return list;
-}
-
-HistoryRecord Rec(int n) {
-    return MakeHistoryRecord(int16_t(n), 0, int16_t(2 * n), 60, kMay1);
 }
 
 } // namespace

@@ -110,8 +110,6 @@ TEST(Preferences, KeepEachChoiceByItsKeyAndGiveTheFallbackForWhatDoesNotRead) {
     f.write("o.txt", "junk\r\n = 5\r\n help/zoom =abc\r\nhelp/zoom=4\r\nlist= a \r\n");
     EXPECT_EQ(p.number("help/zoom", 0), 4);
     EXPECT_EQ(p.text("list"), " a ");
-    f.write("o.txt", "help/zoom=x\n");
-    EXPECT_EQ(p.number("help/zoom", 1), 1);
 
     // A full disk leaves the file as it was.
     const QByteArray before = f.read("o.txt");
