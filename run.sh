@@ -11,6 +11,8 @@ cmake -S . -B build -G Ninja "${options[@]}"
 cmake --build build --target mojiro
 mkdir -p play
 [ -e "play/辞書.txt" ] || cp "data/辞書.txt" "play/辞書.txt"
+# The shipped lists come once; after that the folder is the player's.
+[ -e "play/単語リスト" ] || [ ! -d "data/単語リスト" ] || cp -r "data/単語リスト" "play/単語リスト"
 # The help follows the sources; the word list in play/ is the player's own.
 [ ! -e data/ZkHelp.chm ] || cp -u data/ZkHelp.chm play/ZkHelp.chm
 cd play

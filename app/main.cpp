@@ -8,6 +8,7 @@
 #include "ui/help_window.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
+#include "ui/word_list_editor.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -91,8 +92,9 @@ int main(int argc, char** argv) {
     records::Preferences preferences;
     ui::WindowHelpService helpWindows(preferences);
     ui::WindowProgressService progressWindow;
+    ui::WordListWindows wordLists(preferences);
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow);
+    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists);
     window.Form_Load(&*history);
     return app.exec();
 }

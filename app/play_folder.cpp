@@ -40,6 +40,27 @@ PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installe
         QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
                                           QFile::ReadOther);
     }
+    // The shipped word lists come with the folder's first filling; later the
+    // player's choice of lists, deleted ones included, stays theirs.
+    const QString lists = QDir(folder.path).filePath(QStringLiteral("単語リスト"));
+    if (QFileInfo::exists(lists) || QFileInfo(lists).isSymLink())
+        return folder;
+    for (const QString& dir : installed) {
+        const QDir shipped(QDir(dir).filePath(QStringLiteral("単語リスト")));
+        if (!shipped.exists())
+            continue;
+        bool copied = QDir().mkdir(lists);
+        for (const QString& name : shipped.entryList({QStringLiteral("*.txt")}, QDir::Files)) {
+            const QString target = QDir(lists).filePath(name);
+            copied = copied && QFile::copy(shipped.filePath(name), target);
+            QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                              QFile::ReadOther);
+        }
+        if (!copied)
+            folder.problem = QStringLiteral("単語リストを %1 に置けませんでした。")
+                                 .arg(QDir::toNativeSeparators(lists));
+        break;
+    }
     return folder;
 }
 

@@ -13,7 +13,8 @@ struct PlayFolder {
 
 // The game's own folder in the data home (XDG_DATA_HOME, or ~/.local/share):
 // created when missing and given the installed sample word list and help file
-// where it lacks them. What the player has put there is never overwritten.
+// where it lacks them, and the shipped lists when it has no list folder. What
+// the player has put there is never overwritten.
 // `installed` are the folders that may hold the sample files, in order.
 PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installed);
 

@@ -10,6 +10,7 @@
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/rireki_model.h"
+#include "ui/word_list_editor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -66,8 +67,9 @@ void BM_WindowPainted(benchmark::State& state) {
     records::Preferences preferences;
     ui::WindowHelpService help(preferences);
     ui::WindowProgressService progress;
+    ui::WordListWindows wordLists(preferences);
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress);
+        ui::frmMain w(clock, random, *ime, help, progress, wordLists);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -151,7 +153,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     records::Preferences preferences;
     ui::WindowHelpService help(preferences);
     ui::WindowProgressService progress;
-    ui::frmMain w(clock, random, ime, help, progress);
+    ui::WordListWindows wordLists(preferences);
+    ui::frmMain w(clock, random, ime, help, progress, wordLists);
     w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
     w.Form_Load();
     w.cmdStart_Click();

@@ -1,6 +1,7 @@
 #include "game/round.h"
 
 #include "game/word_list.h"
+#include "records/cp932.h"
 #include "records/figures.h"
 
 #include <algorithm>
@@ -78,6 +79,11 @@ QStringList SplitForShuffle(const QString& word) {
     return pieces;
 }
 
+bool SameAnswer(const QString& answer, const QString& word) {
+    return answer == word ||
+           records::FoldCp932LookAlikes(answer) == records::FoldCp932LookAlikes(word);
+}
+
 bool SaveAllowed(const RoundState& s) {
     return (s.intOk != 0 || s.intNg != 0) && !s.blnPlaying && !s.blnStartWait;
 }
@@ -87,8 +93,13 @@ Round::Round(RoundState& state, RoundWindow& window, Clock& clock, Random& rando
     : s_(state), window_(window), clock_(clock), random_(random), jisyoPath_(std::move(jisyoPath)) {
 }
 
+void Round::setWordSource(QString path, LengthLevel level) {
+    jisyoPath_ = std::move(path);
+    level_ = level;
+}
+
 void Round::LoadPlayWords() {
-    const QStringList words = ReadWordList(jisyoPath_);
+    const QStringList words = OfLevel(ReadWordList(jisyoPath_), level_);
     s_.intWordCount = int16_t(words.size());
     s_.strJisyo.clear();
     s_.strJisyo.reserve(words.size() + 1);
@@ -179,7 +190,7 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
     const QString answer = window_.kaitouText();
     if (answer.isEmpty() && s_.strSeikai.isEmpty())
         return; // no question yet: nothing to judge
-    if (answer != s_.strSeikai) {
+    if (!SameAnswer(answer, s_.strSeikai)) {
         window_.showWrongAnswerBox();
         s_.intNg = SaturatingAdd(s_.intNg, 1);
         window_.setCaption(Caption::Ng, QString::number(s_.intNg));

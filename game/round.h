@@ -2,6 +2,7 @@
 
 #include "game/ports.h"
 #include "game/round_state.h"
+#include "game/word_list.h"
 
 #include <QStringList>
 
@@ -23,6 +24,10 @@ QStringList SplitForShuffle(const QString& word);
 // p-th of those still in, as taking them out of a list one by one would.
 QString DrawOut(const QStringList& pieces, Random& random);
 
+// The answer is right when it is the word, with the characters that input
+// methods type differently from the code page folded to one.
+bool SameAnswer(const QString& answer, const QString& word);
+
 // Save is accepted only in Idle and after at least one answer.
 bool SaveAllowed(const RoundState& state);
 
@@ -38,6 +43,9 @@ public:
     void txtKaitou_KeyPress(int16_t& keyAscii);
     void lblHint_Click();
 
+    // The list the next Start plays, and the length of its words.
+    void setWordSource(QString path, LengthLevel level);
+
     void LoadPlayWords();
     void MakeQuestion();
 
@@ -47,6 +55,7 @@ private:
     Clock& clock_;
     Random& random_;
     QString jisyoPath_;
+    LengthLevel level_ = LengthLevel::All;
 };
 
 } // namespace game

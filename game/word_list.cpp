@@ -6,6 +6,7 @@
 
 #include <QCollator>
 #include <QLocale>
+#include <QSet>
 
 #include <algorithm>
 #include <vector>
@@ -91,17 +92,24 @@ private:
 
 } // namespace
 
+records::ReadStatus ReadWordListFile(const QString& path, QStringList& words) {
+    WordCollector collector;
+    const auto feed = [&](QByteArrayView piece) { return collector.feed(piece); };
+    const records::ReadStatus status = records::ReadFileInPieces(path, feed);
+    words = status == records::ReadStatus::Ok ? collector.finish() : QStringList();
+    return status;
+}
+
 QStringList ReadWordList(const QString& path) {
-    WordCollector words;
-    const auto feed = [&](QByteArrayView piece) { return words.feed(piece); };
-    if (records::ReadFileInPieces(path, feed) != records::ReadStatus::Ok) {
+    QStringList words;
+    if (ReadWordListFile(path, words) != records::ReadStatus::Ok) {
         InitWordsResource();
         WordCollector builtIn;
         records::ReadFileInPieces(QStringLiteral(":/game/words.txt"),
                                   [&](QByteArrayView piece) { return builtIn.feed(piece); });
         return builtIn.finish();
     }
-    return words.finish();
+    return words;
 }
 
 QStringList ParseWordList(const QByteArray& bytes) {
@@ -135,12 +143,72 @@ void SortJapanese(QStringList& words) {
 }
 
 JisyoPanel FillJisyoPanel(const QString& path) {
+    return FillJisyoPanel(ReadWordList(path));
+}
+
+JisyoPanel FillJisyoPanel(QStringList words) {
     JisyoPanel panel;
-    panel.words = ReadWordList(path);
+    panel.words = std::move(words);
     SortJapanese(panel.words);
     panel.caption = QStringLiteral("登録ワード一覧 ") + QString::number(panel.words.size()) +
                     QStringLiteral("個");
     return panel;
+}
+
+int CharacterCount(QStringView word) {
+    int n = 0;
+    for (qsizetype i = 0; i < word.size(); ++i, ++n)
+        if (word[i].isHighSurrogate() && i + 1 < word.size() && word[i + 1].isLowSurrogate())
+            ++i;
+    return n;
+}
+
+LengthLevel LengthLevelOf(int number) {
+    return number >= 0 && number < kLengthLevels ? LengthLevel(number) : LengthLevel::All;
+}
+
+bool InLevel(QStringView word, LengthLevel level) {
+    const int n = CharacterCount(word);
+    switch (level) {
+    case LengthLevel::All:
+        return true;
+    case LengthLevel::From2To3:
+        return n >= 2 && n <= 3;
+    case LengthLevel::From4To5:
+        return n >= 4 && n <= 5;
+    case LengthLevel::From6:
+        return n >= 6;
+    }
+    return true;
+}
+
+QStringList OfLevel(QStringList words, LengthLevel level) {
+    if (level != LengthLevel::All)
+        words.removeIf([level](const QString& w) { return !InLevel(w, level); });
+    return words;
+}
+
+ListCheck CheckList(const QStringList& items) {
+    ListCheck check;
+    check.marks.reserve(items.size());
+    QSet<QString> seen;
+    for (const QString& item : items) {
+        ListCheck::Mark mark = ListCheck::Taken;
+        if (item.isEmpty())
+            mark = ListCheck::Blank, ++check.blanks;
+        else if (item.size() > kMaxWordLength)
+            mark = ListCheck::TooLong, ++check.tooLong;
+        else if (item.contains(QChar::ReplacementCharacter))
+            mark = ListCheck::Unreadable, ++check.unreadable;
+        else if (seen.contains(item))
+            mark = ListCheck::Duplicate, ++check.duplicates;
+        else if (check.words.size() >= kMaxWords)
+            mark = ListCheck::OverLimit, ++check.overLimit;
+        else
+            seen.insert(item), check.words.append(item);
+        check.marks.push_back(mark);
+    }
+    return check;
 }
 
 } // namespace game

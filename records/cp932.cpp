@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <utility>
+
 namespace records {
 namespace {
 
@@ -38,7 +40,49 @@ bool HasSwappedControl(QStringView text) {
     return false;
 }
 
+// Each character that input methods type for a key, and what the code page
+// decodes for the same key.
+constexpr std::pair<char16_t, char16_t> kLookAlikes[] = {
+    {u'\u301C', u'\uFF5E'}, // 〜 wave dash, ～ fullwidth tilde
+    {u'\u2212', u'\uFF0D'}, // − minus, － fullwidth hyphen-minus
+    {u'\u2016', u'\u2225'}, // ‖ double vertical line, ∥ parallel to
+    {u'\u00A2', u'\uFFE0'}, // ¢ cent
+    {u'\u00A3', u'\uFFE1'}, // £ pound
+    {u'\u00AC', u'\uFFE2'}, // ¬ not
+    {u'\u2014', u'\u2015'}, // — em dash, ― horizontal bar
+};
+
 } // namespace
+
+QString FoldCp932LookAlikes(QString text) {
+    for (QChar& c : text)
+        for (const auto& [typed, decoded] : kLookAlikes)
+            if (c.unicode() == typed)
+                c = QChar(decoded);
+    return text;
+}
+
+std::optional<QByteArray> EncodeCp932Exactly(QStringView text, qsizetype* badAt) {
+    const QString folded = FoldCp932LookAlikes(text.toString());
+    QByteArray bytes = EncodeCp932(folded);
+    // The converter may put a near character for one it lacks, so what the
+    // bytes read back as is the test.
+    if (DecodeCp932(bytes) == folded)
+        return bytes;
+    if (badAt) {
+        *badAt = 0;
+        for (qsizetype i = 0; i < folded.size();) {
+            const qsizetype len = folded[i].isHighSurrogate() && i + 1 < folded.size() ? 2 : 1;
+            const QString one = folded.sliced(i, len);
+            if (DecodeCp932(EncodeCp932(one)) != one) {
+                *badAt = i;
+                break;
+            }
+            i += len;
+        }
+    }
+    return std::nullopt;
+}
 
 QString DecodeCp932(QByteArrayView bytes) {
     // A table walk: linear in the input whatever it holds, and no converter to

@@ -51,7 +51,7 @@ ReadStatus ReadFileInPieces(const QString& path,
     }
 }
 
-bool ReplaceFile(const QString& path, QByteArrayView bytes) {
+bool ReplaceFile(const QString& path, QByteArrayView bytes, bool atomicOnly) {
     const QFileInfo info(path);
     QString target = path;
     if (info.isSymLink()) {
@@ -63,7 +63,7 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes) {
     }
     QSaveFile file(target);
     // A folder that refuses new files can still have its files rewritten in place.
-    file.setDirectWriteFallback(true);
+    file.setDirectWriteFallback(!atomicOnly);
     // Unbuffered, so that a failing write is seen before the rename.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;

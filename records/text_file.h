@@ -22,8 +22,10 @@ ReadStatus ReadFileInPieces(const QString& path,
 // Replaces a file's bytes atomically: on failure the old file stays as it was.
 // Only a regular file is written over: a link to one is followed, so that a
 // file kept elsewhere stays where it is; a link to a device, a pipe or nothing
-// is refused rather than replaced by a new file.
-bool ReplaceFile(const QString& path, QByteArrayView bytes);
+// is refused rather than replaced by a new file. In a folder that refuses new
+// files the file is rewritten in place, unless `atomicOnly` asks for a
+// failure instead, so that the old file is never half replaced.
+bool ReplaceFile(const QString& path, QByteArrayView bytes, bool atomicOnly = false);
 
 // True when the bytes hold non-ASCII text that is well-formed UTF-8, allowing
 // for a character cut off at the end of a piece of a file.

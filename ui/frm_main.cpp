@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
@@ -27,7 +28,6 @@
 namespace ui {
 namespace {
 
-const QString kJisyoFile = QStringLiteral("辞書.txt");
 const QString kSettingsFile = QStringLiteral("設定.txt");
 const QString& kHistoryFile = records::kHistoryFileName;
 const QColor kIvory(255, 255, 240);
@@ -98,12 +98,12 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 } // namespace
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-                 ProgressService& progress, QWidget* parent)
+                 ProgressService& progress, WordListService& wordLists, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), ime_(ime), help_(help), progress_(progress),
+      clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
       rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
-      round_(state_, *this, clock, random, kJisyoFile) {
+      round_(state_, *this, clock, random, game::kJisyoFileName) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
     setObjectName(QStringLiteral("frmMain"));
@@ -264,6 +264,16 @@ void frmMain::CreateControls() {
     SetColours(lstJisyo, {}, kIvory, false);
     lstJisyo->setAccessibleName("登録ワード一覧");
     Place(lstJisyo, 150, 300, 2190, 1500);
+    mnuJisyo = new QMenu(this);
+    mnuJisyo->setObjectName("mnuJisyo");
+    for (QWidget* w : {static_cast<QWidget*>(fraJisyo), static_cast<QWidget*>(lstJisyo)}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint pos) {
+            // A list view gives the point in its viewport.
+            QWidget* at = w == lstJisyo ? lstJisyo->viewport() : w;
+            fraJisyo_ContextMenu(at->mapToGlobal(pos));
+        });
+    }
 
     frmRireki = new ClickFrame("モジロ履歴", Frame1);
     frmRireki->setObjectName("frmRireki");
@@ -397,9 +407,7 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     cboJikan->setCurrentIndex(cboJikan->findText(jikan));
     cboJikan->setEditText(jikan);
 
-    const game::JisyoPanel panel = game::FillJisyoPanel(kJisyoFile);
-    jisyoModel_->setStringList(panel.words);
-    fraJisyo->setTitle(panel.caption);
+    RestoreWordList();
 
     state_.intBarFull = kBarDesignWidth;
 }
@@ -501,6 +509,29 @@ void frmMain::frmRireki_Click() {
 void frmMain::msgRireki_ContextMenu(QPoint pos) {
     // A point of the cell area: the mouse's, or the current cell's for the menu key.
     mnuRireki->popup(msgRireki->viewport()->mapToGlobal(pos));
+}
+
+void frmMain::cmdStart_Click() {
+    // A list that went while it was chosen gives way to 辞書.txt before the round.
+    if (!listName_.isEmpty() && !QFileInfo(ListPath(listName_)).isReadable()) {
+        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
+            QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
+                           "辞書.txtの単語で遊びます。")
+                .arg(QFileInfo(listName_).completeBaseName()),
+            QMessageBox::Ok, QMessageBox::Ok);
+        if (UseWordList(QString(), level_) != ListUse::Used)
+            UseWordList(QString(), game::LengthLevel::All);
+        KeepWordListChoice();
+    }
+    round_.cmdStart_Click();
+}
+
+void frmMain::tmrBp_Timer() {
+    round_.tmrBp_Timer();
+    if (pending_ && !InRound()) {
+        const Choice choice = *std::exchange(pending_, std::nullopt);
+        ApplyChoice(choice, choice.list == listName_);
+    }
 }
 
 void frmMain::mnuGraph_Click() {

@@ -8,6 +8,7 @@
 #include "ui/help_service.h"
 #include "ui/progress_service.h"
 #include "ui/rireki_model.h"
+#include "ui/word_list_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -15,6 +16,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QLabel;
 class QListView;
@@ -45,7 +47,7 @@ class frmMain : public QWidget, public game::RoundWindow {
 public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-            ProgressService& progress, QWidget* parent = nullptr);
+            ProgressService& progress, WordListService& wordLists, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -55,9 +57,9 @@ public:
     // there is none, and shows the window.
     void Form_Load(records::HistoryPreload* history = nullptr);
 
-    void cmdStart_Click() { round_.cmdStart_Click(); }
+    void cmdStart_Click();
     void tmrStart_Timer() { round_.tmrStart_Timer(); }
-    void tmrBp_Timer() { round_.tmrBp_Timer(); }
+    void tmrBp_Timer();
     void txtKaitou_KeyPress(int16_t& keyAscii) { round_.txtKaitou_KeyPress(keyAscii); }
     void lblHint_Click() { round_.lblHint_Click(); }
     void cboJikan_Click();
@@ -71,6 +73,19 @@ public:
     // The table's menu, at a point of the table (by the mouse or the menu key).
     void msgRireki_ContextMenu(QPoint pos);
     void mnuGraph_Click();
+
+    // The word panel's menu of lists and length levels, at a point on the screen.
+    void fraJisyo_ContextMenu(QPoint globalPos);
+    // The lists in the menu's order: "" for 辞書.txt first, then the files
+    // of the list folder by name.
+    QStringList WordLists() const;
+    // Take effect at once, or when the round in play ends.
+    void ChooseList(const QString& list);
+    void ChooseLevel(game::LengthLevel level);
+    void mnuImport_Click();
+    void mnuEdit_Click();
+    const QString& chosenList() const { return listName_; }
+    game::LengthLevel chosenLevel() const { return level_; }
 
     game::RoundState& state() { return state_; }
     RirekiModel& rirekiModel() { return *rirekiModel_; }
@@ -123,6 +138,7 @@ public:
     QTableView* msgRireki;
     QMenu* mnuRireki;
     QAction* mnuGraph;
+    QMenu* mnuJisyo; // filled as it opens
     QTimer* tmrStart;
     QTimer* tmrBp;
 
@@ -139,15 +155,35 @@ private:
                                     QMessageBox::StandardButton defaultButton);
     void SaveSettings();
 
+    enum class ListUse { Used, Unreadable, LevelEmpty };
+    // Shows the list's words of the level in the panel for the next Start.
+    ListUse UseWordList(const QString& list, game::LengthLevel level);
+    void RestoreWordList();
+    struct Choice {
+        QString list;
+        game::LengthLevel level;
+    };
+    // A level the player chose that leaves no word is refused; one that a
+    // new list leaves without words gives way to every word.
+    void ApplyChoice(const Choice& choice, bool levelChosen);
+    void KeepWordListChoice();
+    QString ListPath(const QString& list) const;
+    bool InRound() const { return state_.blnStartWait || state_.blnPlaying; }
+
     game::RoundState state_;
     game::Clock& clock_;
     ime::Switch& ime_;
     HelpService& help_;
     ProgressService& progress_;
+    WordListService& wordLists_;
     RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;
     bool settingsFailureTold_ = false;
+    bool listChoiceFailureTold_ = false;
+    QString listName_; // empty for 辞書.txt
+    game::LengthLevel level_ = game::LengthLevel::All;
+    std::optional<Choice> pending_; // chosen during a round
     bool framePainted_ = false;
 };
 

@@ -61,3 +61,44 @@ TEST(JisyoPanel, SortsKanaOfOneReadingTogether) {
     EXPECT_EQ(words.mid(2), (QStringList{"いか", "イヌ", "うし", "ねこ"}));
     EXPECT_EQ(QSet<QString>(words.begin(), words.begin() + 2), (QSet<QString>{"あめ", "アメ"}));
 }
+
+TEST(LengthLevel, CountsASurrogatePairAsOneCharacterAndKeepsTheListsOrder) {
+    EXPECT_EQ(CharacterCount(u"𠮷野家"), 3);
+    EXPECT_EQ(CharacterCount(u"\xD842"), 1); // a lone half is one too
+    const QStringList words{"き",       "いぬ", "𠮷野家",     "すいか", "とうもろこし",
+                            "りんご𠮷", "ねこ", "さつまいも", "しゃ"};
+    const std::pair<LengthLevel, QStringList> rows[] = {
+        {LengthLevel::All, words},
+        {LengthLevel::From2To3, {"いぬ", "𠮷野家", "すいか", "ねこ", "しゃ"}},
+        {LengthLevel::From4To5, {"りんご𠮷", "さつまいも"}},
+        {LengthLevel::From6, {"とうもろこし"}},
+    };
+    for (const auto& [level, expected] : rows)
+        EXPECT_EQ(OfLevel(words, level), expected) << int(level);
+    EXPECT_EQ(LengthLevelOf(2), LengthLevel::From4To5);
+    EXPECT_EQ(LengthLevelOf(4), LengthLevel::All); // a hand-edited number
+    EXPECT_EQ(LengthLevelOf(-1), LengthLevel::All);
+}
+
+TEST(ListCheck, TakesEachWordOnceAndCountsWhatItLeavesOut) {
+    const QString tooLong(kMaxWordLength + 1, u'あ');
+    const ListCheck check =
+        CheckList({"いぬ", "", "ねこ", "いぬ", tooLong, "ね\uFFFDこ", "ねこ", "イヌ"});
+    EXPECT_EQ(check.words, (QStringList{"いぬ", "ねこ", "イヌ"}));
+    using M = ListCheck::Mark;
+    EXPECT_EQ(check.marks, (std::vector<M>{M::Taken, M::Blank, M::Taken, M::Duplicate, M::TooLong,
+                                           M::Unreadable, M::Duplicate, M::Taken}));
+    EXPECT_EQ(QString("%1 %2 %3 %4 %5")
+                  .arg(check.blanks)
+                  .arg(check.duplicates)
+                  .arg(check.tooLong)
+                  .arg(check.unreadable)
+                  .arg(check.overLimit),
+              "1 2 1 1 0");
+    QStringList many;
+    for (int i = 0; i <= kMaxWords; ++i)
+        many << QString::number(i);
+    const ListCheck full = CheckList(many);
+    EXPECT_EQ(full.words.size(), kMaxWords);
+    EXPECT_EQ(full.overLimit, 1);
+}

@@ -6,6 +6,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <iconv.h>
 #include <random>
 
 #include <gtest/gtest.h>
@@ -43,6 +44,50 @@ TEST(Cp932, EveryPairDecodesAsTheSystemConverterDoes) {
             }
         }
     EXPECT_GT(characters, 7000);
+}
+
+TEST(Cp932, EverySequenceGlibcAcceptsDecodesAsGlibcDecodesIt) {
+    // An outside table: every one- and two-byte sequence that glibc's CP932
+    // reads whole reads the same with ours, whether it is one character or two.
+    iconv_t cd = iconv_open("UTF-16LE", "CP932");
+    if (cd == iconv_t(-1))
+        GTEST_SKIP() << "this C library has no CP932 converter";
+    int agreed = 0;
+    for (int n = 1; n <= 2; ++n)
+        for (int v = 0; v < (n == 1 ? 0x100 : 0x10000); ++v) {
+            char in[2] = {char(n == 1 ? v : v >> 8), char(v & 0xFF)};
+            char16_t out[4] = {};
+            char *from = in, *to = reinterpret_cast<char*>(out);
+            size_t left = n, room = sizeof out;
+            iconv(cd, nullptr, nullptr, nullptr, nullptr);
+            if (iconv(cd, &from, &left, &to, &room) == size_t(-1) || left != 0)
+                continue;
+            ++agreed;
+            ASSERT_EQ(DecodeCp932(QByteArrayView(in, n)),
+                      QString::fromUtf16(out, (sizeof out - room) / 2))
+                << std::hex << v;
+        }
+    iconv_close(cd);
+    EXPECT_GT(agreed, 40000); // not a converter that refuses everything
+}
+
+TEST(Cp932, LookAlikesTypedOnLinuxFoldAndTakeTheCodePagesOwnByte) {
+    // What Mozc types for each, and the character the code page decodes.
+    const QString typed = QStringLiteral("〜−‖¢£¬—"), decoded = QStringLiteral("～－∥￠￡￢―");
+    EXPECT_EQ(FoldCp932LookAlikes(typed), decoded);
+    EXPECT_EQ(FoldCp932LookAlikes(QStringLiteral("あア")), QStringLiteral("あア"));
+    const QByteArray bytes("\x81\x60\x81\x7C\x81\x61\x81\x91\x81\x92\x81\xCA\x81\x5C");
+    EXPECT_EQ(EncodeCp932Exactly(typed), bytes);
+    EXPECT_EQ(EncodeCp932Exactly(decoded), bytes);
+    EXPECT_EQ(DecodeCp932(bytes), decoded);
+    // What the code page lacks is never a '?': the first such character is named.
+    for (const auto& [text, at] :
+         {std::pair{QStringLiteral("よし𠮷の"), 2}, std::pair{QStringLiteral("ab😀"), 2},
+          std::pair{QStringLiteral("한"), 0}, std::pair{QStringLiteral("x\uFFFD"), 1}}) {
+        qsizetype bad = -1;
+        EXPECT_FALSE(EncodeCp932Exactly(text, &bad)) << text.toStdString();
+        EXPECT_EQ(bad, at) << text.toStdString();
+    }
 }
 
 TEST(Cp932, InvalidBytesBecomeOneReplacementCharacterEach) {

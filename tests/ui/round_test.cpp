@@ -117,3 +117,16 @@ TEST(Round, TimeUpWhileTheWrongAnswerBoxIsOpenSavesTheFiguresBeforeTheAnswerCoun
     p.type("x");
     EXPECT_EQ(p.row(3)[5] + p.row(3)[7] + "|" + p.win.lblNg->text(), "0100.0%|1");
 }
+
+TEST(Round, WhatTheInputMethodTypesForTheCodePagesTildeIsRightButKanaAndWidthsStayApart) {
+    // The list says あ～ (81 60); Mozc on Linux types あ〜 (U+301C) for it.
+    Window p;
+    p.write("辞書.txt", "\x82\xA0\x81\x60\r\n");
+    p.load();
+    p.countdown();
+    for (const char* answer : {"あ~", "ア〜", "ｱ〜", "あ〜", "あ～"})
+        p.type(QString::fromUtf8(answer));
+    EXPECT_EQ(p.w->lblOk->text() + " " + p.w->lblNg->text(), "2 3");
+    EXPECT_TRUE(game::SameAnswer(QStringLiteral("−‖¢£¬—"), QStringLiteral("－∥￠￡￢―")));
+    EXPECT_FALSE(game::SameAnswer(QStringLiteral("〜"), QStringLiteral("~")));
+}

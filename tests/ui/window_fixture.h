@@ -29,6 +29,28 @@ struct FakeHelp : ui::HelpService {
     void CloseAll() override { calls << "close all"; }
 };
 
+// Keeps the choice in memory; import takes the file set, and editing writes
+// the text set, as the player would have typed it.
+struct FakeWordLists : ui::WordListService {
+    QString list;
+    int level = 0;
+    bool keeps = true;
+    QString importFile;
+    std::optional<QByteArray> editedBytes; // none: the editor is cancelled
+    QStringList edits;
+    QString savedList() override { return list; }
+    int savedLevel() override { return level; }
+    bool save(const QString& l, int v) override { return keeps && (list = l, level = v, true); }
+    QString chooseFileToImport(QWidget*) override { return importFile; }
+    bool edit(const QString& path, const QString& name, bool cp932, QWidget*) override {
+        edits << path + "|" + name + (cp932 ? "|cp932" : "");
+        if (!editedBytes)
+            return false;
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(*editedBytes) >= 0;
+    }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window : Folder {
@@ -38,6 +60,7 @@ struct Window : Folder {
     FakeSwitch ime;
     FakeHelp help;
     ui::WindowProgressService progress;
+    FakeWordLists wordLists;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -45,7 +68,7 @@ struct Window : Folder {
     Window() { QDir::setCurrent(dir.path()); }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

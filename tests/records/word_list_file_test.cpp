@@ -1,0 +1,113 @@
+#include "../files.h"
+#include "records/word_list_file.h"
+
+#include <gtest/gtest.h>
+
+#include <pwd.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace records;
+
+namespace {
+
+QString Show(const ListText& t) {
+    const char* encodings[] = {"cp932", "utf8", "utf8bom"};
+    return QString("%1 %2 %3%4%5")
+        .arg(encodings[int(t.encoding)], t.crlf ? "crlf" : "lf",
+             t.items.join('|').replace(QChar(0), "\\0"), t.binary ? " binary" : "",
+             t.truncated ? " truncated" : "");
+}
+
+} // namespace
+
+TEST(ListText, ReadsEachEncodingAndLineEndAsThePlayingReaderSplitsIt) {
+    const std::pair<QByteArray, QString> rows[] = {
+        {"\x82\xA2\x82\xCA\r\n\x82\xCB\x82\xB1,\r\n", "cp932 crlf いぬ|ねこ|"},
+        {"いぬ\nねこ", "utf8 lf いぬ|ねこ"},
+        {"\xEF\xBB\xBFいぬ\r\" ねこ \",a", "utf8bom lf いぬ| ねこ |a"},
+        {"inu, neko ", "utf8 lf inu|neko"},                // ASCII: as the caller is unsure
+        {"", "utf8 lf "},                                  // nothing at all
+        {QByteArray("a\0b\n", 4), "utf8 lf a\\0b binary"}, // UTF-16 or a picture
+        {"\x81\x60\n", "cp932 lf ～"},
+    };
+    for (const auto& [bytes, shown] : rows)
+        EXPECT_EQ(Show(ParseListText(bytes, TextEncoding::Utf8)), shown) << shown.toStdString();
+    EXPECT_EQ(Show(ParseListText("inu", TextEncoding::Cp932)), "cp932 crlf inu");
+
+    Folder f;
+    ListText text;
+    EXPECT_EQ(ReadListText(f.path("none.txt"), TextEncoding::Utf8, text), ReadStatus::Missing);
+    QDir().mkdir(f.path("dir.txt"));
+    EXPECT_EQ(ReadListText(f.path("dir.txt"), TextEncoding::Utf8, text), ReadStatus::Unreadable);
+    // Larger than a list can be: the start, up to its last whole line.
+    QByteArray big(kMaxListBytes - 2, 'a');
+    big += "\nbbbb\n";
+    f.write("big.txt", big);
+    ASSERT_EQ(ReadListText(f.path("big.txt"), TextEncoding::Utf8, text), ReadStatus::Ok);
+    EXPECT_TRUE(text.truncated);
+    EXPECT_EQ(text.items.size(), 1);
+}
+
+TEST(ListText, WritesWholeInItsEncodingOrNamesWhatItCannotHold) {
+    const QStringList words{"いぬ", "〜", "ab"};
+    EXPECT_EQ(EncodeListText(words, TextEncoding::Cp932, true),
+              QByteArray("\x82\xA2\x82\xCA\r\n\x81\x60\r\nab\r\n"));
+    EXPECT_EQ(EncodeListText(words, TextEncoding::Utf8WithBom, false),
+              QByteArray("\xEF\xBB\xBFいぬ\n〜\nab\n"));
+    qsizetype word = -1, at = -1;
+    EXPECT_FALSE(EncodeListText({"いぬ", "ねこ", "吉𠮷"}, TextEncoding::Cp932, true, &word, &at));
+    EXPECT_EQ(word * 10 + at, 21);
+    EXPECT_EQ(EncodeListText({"吉𠮷"}, TextEncoding::Utf8, false), QByteArray("吉𠮷\n"));
+    // What is written reads back as the same words.
+    const QByteArray bytes = *EncodeListText(words, TextEncoding::Cp932, false);
+    EXPECT_EQ(ParseListText(bytes, TextEncoding::Cp932).items, (QStringList{"いぬ", "～", "ab"}));
+}
+
+TEST(ListFolder, FindsTheTextFilesAndNamesACopyWithoutTakingAName) {
+    Folder f;
+    EXPECT_TRUE(FindWordLists(f.path("none")).isEmpty());
+    f.write("b.txt", "x"), f.write("あ.TXT", "x"), f.write("c.csv", "x"), f.write(".txt", "x");
+    QDir().mkdir(f.path("d.txt"));
+    QFile::link(f.path("gone"), f.path("e.txt"));
+    QStringList found = FindWordLists(f.dir.path());
+    found.sort();
+    EXPECT_EQ(found, (QStringList{"b.txt", "あ.TXT"})); // no hidden file, folder or dead link
+
+    EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/b.csv", false), "b.txt");
+    f.write("b (2).txt", "x");
+    EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/b.csv", true), "b (3).txt");
+    EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/e.txt", true), "e (2).txt"); // a link takes it
+    EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/.hidden", false), "単語リスト.txt");
+}
+
+TEST(ListFolder, AnAtomicSaveInAFolderThatRefusesNewFilesFailsAndKeepsTheFile) {
+    // As in the settings test, root writes anywhere, so the save runs as nobody.
+    Folder f;
+    QDir().mkdir(f.path("locked"));
+    f.write("locked/l.txt", "いぬ\n");
+    const QString path = f.path("locked/l.txt");
+    bool saved = true;
+    if (geteuid() == 0) {
+        const passwd* nobody = getpwnam("nobody");
+        if (!nobody)
+            GTEST_SKIP() << "no user nobody to run the save as";
+        chmod(f.dir.path().toLocal8Bit().constData(), 0755);
+        ASSERT_EQ(chown(path.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            const bool ok = setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 &&
+                            ReplaceFile(path, "ねこ\n", true);
+            _exit(ok ? 0 : 1);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    } else {
+        chmod(f.path("locked").toLocal8Bit().constData(), 0555);
+        saved = ReplaceFile(path, "ねこ\n", true);
+        chmod(f.path("locked").toLocal8Bit().constData(), 0755);
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(f.read("locked/l.txt"), "いぬ\n");
+}

@@ -1,0 +1,280 @@
+// The word panel's lists and length levels: its menu, import and editing.
+#include "game/word_list.h"
+#include "records/word_list_file.h"
+#include "ui/frm_main.h"
+#include "ui/widgets.h"
+
+#include <QActionGroup>
+#include <QDir>
+#include <QFileInfo>
+#include <QListView>
+#include <QMenu>
+#include <QStringListModel>
+
+namespace ui {
+namespace {
+
+const QString kLevelNames[game::kLengthLevels] = {
+    QStringLiteral("すべて"), QStringLiteral("2〜3文字"), QStringLiteral("4〜5文字"),
+    QStringLiteral("6文字以上")};
+
+QString LevelName(game::LengthLevel level) {
+    return kLevelNames[int(level)];
+}
+
+// The name the player sees: 辞書.txt as it is, a list by its file's base name.
+QString ShownName(const QString& list) {
+    return list.isEmpty() ? game::kJisyoFileName : QFileInfo(list).completeBaseName();
+}
+
+// A name kept from before, or edited by hand, that is no file of the folder.
+bool IsListName(const QString& list) {
+    return !list.isEmpty() && !list.contains(u'/') && !list.contains(u'\\') && list != u"." &&
+           list != u"..";
+}
+
+QString MenuText(QString text) {
+    return text.replace(u'&', QStringLiteral("&&"));
+}
+
+} // namespace
+
+QString frmMain::ListPath(const QString& list) const {
+    return list.isEmpty() ? game::kJisyoFileName : QDir(records::kWordListFolder).filePath(list);
+}
+
+QStringList frmMain::WordLists() const {
+    QStringList lists = records::FindWordLists(records::kWordListFolder);
+    game::SortJapanese(lists);
+    lists.prepend(QString());
+    return lists;
+}
+
+frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel level) {
+    QStringList words;
+    if (list.isEmpty())
+        words = game::ReadWordList(game::kJisyoFileName);
+    else if (!IsListName(list) ||
+             game::ReadWordListFile(ListPath(list), words) != records::ReadStatus::Ok)
+        return ListUse::Unreadable;
+    words = game::OfLevel(std::move(words), level);
+    if (words.isEmpty() && level != game::LengthLevel::All)
+        return ListUse::LevelEmpty;
+
+    const game::JisyoPanel panel = game::FillJisyoPanel(std::move(words));
+    jisyoModel_->setStringList(panel.words);
+    fraJisyo->setTitle(panel.caption);
+    QString about = QStringLiteral("単語リスト：") + ShownName(list);
+    if (level != game::LengthLevel::All)
+        about += QStringLiteral("（") + LevelName(level) + QStringLiteral("）");
+    for (QWidget* w : {static_cast<QWidget*>(fraJisyo), static_cast<QWidget*>(lstJisyo)}) {
+        w->setToolTip(about);
+        w->setAccessibleDescription(about);
+    }
+    round_.setWordSource(ListPath(list), level);
+    listName_ = list;
+    level_ = level;
+    return ListUse::Used;
+}
+
+void frmMain::RestoreWordList() {
+    const QString saved = wordLists_.savedList();
+    const game::LengthLevel level = game::LengthLevelOf(wordLists_.savedLevel());
+    if (!saved.isEmpty() && UseWordList(saved, level) == ListUse::Used)
+        return;
+    if (!saved.isEmpty() && UseWordList(saved, game::LengthLevel::All) == ListUse::Used) {
+        KeepWordListChoice(); // the list changed since: every word of it
+        return;
+    }
+    const bool gone = !saved.isEmpty();
+    if (UseWordList(QString(), level) != ListUse::Used) {
+        UseWordList(QString(), game::LengthLevel::All);
+        KeepWordListChoice();
+    }
+    if (gone) {
+        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
+            QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
+                           "辞書.txtの単語で遊びます。")
+                .arg(ShownName(saved)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        KeepWordListChoice();
+    }
+}
+
+void frmMain::KeepWordListChoice() {
+    if (wordLists_.save(listName_, int(level_)) || listChoiceFailureTold_)
+        return;
+    listChoiceFailureTold_ = true;
+    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
+        QStringLiteral("選んだ単語リストをオプション.txtに保存できませんでした。\n"
+                       "次に起動したときは、辞書.txtで始まります。"),
+        QMessageBox::Ok, QMessageBox::Ok);
+}
+
+void frmMain::ApplyChoice(const Choice& choice, bool levelChosen) {
+    switch (UseWordList(choice.list, choice.level)) {
+    case ListUse::Used:
+        break;
+    case ListUse::Unreadable:
+        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
+            QStringLiteral("単語リスト「%1」を読めません。").arg(ShownName(choice.list)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        return;
+    case ListUse::LevelEmpty:
+        if (levelChosen) {
+            Box(QMessageBox::Information, QStringLiteral("単語リスト"),
+                QStringLiteral("「%1」には%2の単語がありません。長さは「%3」のままです。")
+                    .arg(ShownName(choice.list), LevelName(choice.level), LevelName(level_)),
+                QMessageBox::Ok, QMessageBox::Ok);
+            return;
+        }
+        UseWordList(choice.list, game::LengthLevel::All);
+        Box(QMessageBox::Information, QStringLiteral("単語リスト"),
+            QStringLiteral("「%1」には%2の単語がないため、長さを「すべて」にしました。")
+                .arg(ShownName(choice.list), LevelName(choice.level)),
+            QMessageBox::Ok, QMessageBox::Ok);
+        break;
+    }
+    KeepWordListChoice();
+}
+
+void frmMain::ChooseList(const QString& list) {
+    if (InRound())
+        pending_ = Choice{list, pending_ ? pending_->level : level_};
+    else
+        ApplyChoice({list, level_}, false);
+}
+
+void frmMain::ChooseLevel(game::LengthLevel level) {
+    if (InRound())
+        pending_ = Choice{pending_ ? pending_->list : listName_, level};
+    else
+        ApplyChoice({listName_, level}, true);
+}
+
+void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
+    mnuJisyo->clear();
+    const Choice shown = pending_.value_or(Choice{listName_, level_});
+    if (InRound()) {
+        mnuJisyo
+            ->addAction(QStringLiteral("ラウンド中です。選んだリストと長さは、"
+                                       "ラウンドが終わってから使われます"))
+            ->setEnabled(false);
+        mnuJisyo->addSeparator();
+    }
+    auto* lists = new QActionGroup(mnuJisyo);
+    const QStringList all = WordLists();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        QAction* a = mnuJisyo->addAction(MenuText(ShownName(all[i])));
+        a->setObjectName(QStringLiteral("mnuList_%1").arg(i));
+        a->setCheckable(true);
+        a->setChecked(all[i] == shown.list);
+        a->setActionGroup(lists);
+        connect(a, &QAction::triggered, this, [this, list = all[i]] { ChooseList(list); });
+    }
+    mnuJisyo->addSeparator();
+    auto* levels = new QActionGroup(mnuJisyo);
+    for (int l = 0; l < game::kLengthLevels; ++l) {
+        QAction* a = mnuJisyo->addAction(kLevelNames[l]);
+        a->setObjectName(QStringLiteral("mnuLevel_%1").arg(l));
+        a->setCheckable(true);
+        a->setChecked(game::LengthLevel(l) == shown.level);
+        a->setActionGroup(levels);
+        connect(a, &QAction::triggered, this, [this, l] { ChooseLevel(game::LengthLevel(l)); });
+    }
+    mnuJisyo->addSeparator();
+    QAction* import = mnuJisyo->addAction(QStringLiteral("ファイルから読み込む(&I)…"));
+    import->setObjectName("mnuImport");
+    connect(import, &QAction::triggered, this, [this] { mnuImport_Click(); });
+    QAction* edit = mnuJisyo->addAction(QStringLiteral("単語リストを編集(&E)…"));
+    edit->setObjectName("mnuEdit");
+    connect(edit, &QAction::triggered, this, [this] { mnuEdit_Click(); });
+    // A file dialog or an editor over a round in play would cost its seconds.
+    import->setEnabled(!InRound());
+    edit->setEnabled(!InRound());
+    mnuJisyo->popup(globalPos);
+}
+
+void frmMain::mnuImport_Click() {
+    if (InRound())
+        return;
+    const QString source = wordLists_.chooseFileToImport(this);
+    if (source.isEmpty())
+        return;
+    const QString shownSource = QDir::toNativeSeparators(source);
+    const auto refuse = [&](const QString& why) {
+        Box(QMessageBox::Warning, QStringLiteral("読み込みエラー"), why, QMessageBox::Ok,
+            QMessageBox::Ok);
+    };
+    records::ListText text;
+    if (records::ReadListText(source, records::TextEncoding::Utf8, text) != records::ReadStatus::Ok)
+        return refuse(QStringLiteral("%1 を読めませんでした。").arg(shownSource));
+    if (text.binary)
+        return refuse(QStringLiteral("%1 はテキストファイルではありません。").arg(shownSource));
+    const game::ListCheck check = game::CheckList(text.items);
+    if (check.words.isEmpty())
+        return refuse(QStringLiteral("%1 には使える単語がありませんでした。").arg(shownSource));
+
+    const QString folder = records::kWordListFolder;
+    if (!QDir().mkpath(folder))
+        return refuse(QStringLiteral("フォルダー %1 を作れませんでした。")
+                          .arg(QDir::toNativeSeparators(QDir(folder).absolutePath())));
+    QString name = records::ListFileName(folder, source, false);
+    const QFileInfo target(QDir(folder).filePath(name));
+    if (target.exists() && target.canonicalFilePath() == QFileInfo(source).canonicalFilePath()) {
+        ChooseList(name); // one of ours already
+        return;
+    }
+    if (target.exists() || target.isSymLink()) {
+        const auto answer =
+            Box(QMessageBox::Question, QStringLiteral("読み込み"),
+                QStringLiteral("単語リスト「%1」はもうあります。置き換えますか？\n"
+                               "「いいえ」を選ぶと、別の名前で読み込みます。")
+                    .arg(ShownName(name)),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        if (answer == QMessageBox::Cancel)
+            return;
+        if (answer == QMessageBox::No)
+            name = records::ListFileName(folder, source, true);
+    }
+    // The copy holds the words the game takes, in the file's own encoding.
+    std::optional<QByteArray> bytes =
+        records::EncodeListText(check.words, text.encoding, text.crlf);
+    if (!bytes)
+        bytes = records::EncodeListText(check.words, records::TextEncoding::Utf8, text.crlf);
+    const QString path = QDir(folder).filePath(name);
+    if (!records::ReplaceFile(path, *bytes, true))
+        return refuse(QStringLiteral("単語リストを %1 に書けませんでした。")
+                          .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+
+    QStringList left;
+    if (check.duplicates)
+        left << QStringLiteral("重複 %1").arg(check.duplicates);
+    if (check.blanks)
+        left << QStringLiteral("空の項目 %1").arg(check.blanks);
+    if (check.tooLong)
+        left << QStringLiteral("長すぎる単語 %1").arg(check.tooLong);
+    if (check.unreadable)
+        left << QStringLiteral("読めない文字のある単語 %1").arg(check.unreadable);
+    if (check.overLimit)
+        left << QStringLiteral("%1語を超えた分 %2").arg(game::kMaxWords).arg(check.overLimit);
+    QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
+                         .arg(ShownName(name))
+                         .arg(check.words.size());
+    if (!left.isEmpty())
+        report += QStringLiteral("\n除いたもの：") + left.join(QStringLiteral("、"));
+    if (text.truncated)
+        report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
+    Box(QMessageBox::Information, QStringLiteral("読み込み終了"), report, QMessageBox::Ok,
+        QMessageBox::Ok);
+    ChooseList(name);
+}
+
+void frmMain::mnuEdit_Click() {
+    if (InRound())
+        return;
+    if (wordLists_.edit(ListPath(listName_), ShownName(listName_), listName_.isEmpty(), this))
+        ApplyChoice({listName_, level_}, false);
+}
+
+} // namespace ui

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "records/preferences.h"
+#include "records/word_list_file.h"
+#include "ui/word_list_service.h"
+
+#include <QDialog>
+#include <QMessageBox>
+
+#include <functional>
+
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTimer;
+
+namespace ui {
+
+// A word list one word a line, with the lines the game leaves out marked and
+// the words counted. Saving writes the file whole, in its own encoding.
+class WordListEditor : public QDialog {
+    Q_OBJECT
+public:
+    // Reads the file; `problem()` says why it could not be opened, if so.
+    WordListEditor(const QString& path, const QString& name, records::TextEncoding unsure,
+                   QWidget* owner);
+
+    const QString& problem() const { return problem_; }
+    // Runs a modal box and returns the button pressed; tests answer it themselves.
+    std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
+
+    // Checks, asks about a character the encoding cannot hold, and writes;
+    // true once the file is written.
+    bool save();
+    // Marks the lines and counts the words now rather than after a pause.
+    void refresh();
+    records::TextEncoding encoding() const { return text_.encoding; }
+
+    QPlainTextEdit* words;
+    QLabel* count;
+    QPushButton* saveButton;
+
+    void reject() override;
+
+private:
+    QMessageBox::StandardButton Box(QMessageBox::Icon icon, const QString& text,
+                                    QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton);
+
+    QString path_;
+    records::ListText text_;
+    QString problem_;
+    QTimer* pause_;
+};
+
+// The real windows: the desktop's file dialog and the editor, with the choice
+// kept among the game's preferences.
+class WordListWindows : public WordListService {
+public:
+    explicit WordListWindows(records::Preferences& preferences) : preferences_(preferences) {}
+    QString savedList() override;
+    int savedLevel() override;
+    bool save(const QString& list, int level) override;
+    QString chooseFileToImport(QWidget* owner) override;
+    bool edit(const QString& path, const QString& name, bool cp932, QWidget* owner) override;
+
+private:
+    records::Preferences& preferences_;
+};
+
+} // namespace ui
