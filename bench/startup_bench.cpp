@@ -12,6 +12,8 @@
 #include "ui/rireki_model.h"
 #include "ui/word_list_editor.h"
 
+#include "bench_files.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -21,19 +23,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void WriteWords(const QString& path, int count) {
-    QFile f(path);
-    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    static const char* kana[] = {"\x82\xA0", "\x82\xA2", "\x82\xA4", "\x82\xA6", "\x82\xA8",
-                                 "\x82\xA9", "\x82\xAB", "\x82\xAD", "\x82\xAF", "\x82\xB1"};
-    for (int i = 0; i < count; ++i) {
-        QByteArray word;
-        for (int n = i + 1; n > 0; n /= 10)
-            word += kana[n % 10];
-        f.write(word + "\r\n");
-    }
-}
 
 void WriteHistory(const QString& path, int count) {
     QFile f(path);

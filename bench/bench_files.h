@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+// A list of distinct kana words in code page 932, as long as the count asks.
+inline void WriteWords(const QString& path, int count) {
+    QFile f(path);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    static const char* kana[] = {"\x82\xA0", "\x82\xA2", "\x82\xA4", "\x82\xA6", "\x82\xA8",
+                                 "\x82\xA9", "\x82\xAB", "\x82\xAD", "\x82\xAF", "\x82\xB1"};
+    for (int i = 0; i < count; ++i) {
+        QByteArray word;
+        for (int n = i + 1; n > 0; n /= 10)
+            word += kana[n % 10];
+        f.write(word + "\r\n");
+    }
+}
