@@ -184,13 +184,17 @@ bool WordListEditor::save() {
             at.setPosition(at.position() + int(len), QTextCursor::KeepAnchor);
             words->setTextCursor(at);
         }
+        // The font may have no picture of it: its number names it too.
+        const QString bad = word.mid(badAt, len);
+        const QString number =
+            QString::number(bad.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
         const auto answer =
             Box(QMessageBox::Warning,
-                QStringLiteral("%1行目の「%2」は、シフトJIS（コードページ932）の単語リストには"
-                               "書けません。\n\nこの単語リストをUTF-8で保存しますか？ "
-                               "UTF-8の単語リストもゲームで使えます。")
+                QStringLiteral("%1行目の「%2」（U+%3）は、シフトJIS（コードページ932）の"
+                               "単語リストには書けません。\n\nこの単語リストをUTF-8で保存"
+                               "しますか？ UTF-8の単語リストもゲームで使えます。")
                     .arg(lineOf[badWord] + 1)
-                    .arg(word.mid(badAt, len)),
+                    .arg(bad, number),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
         if (answer != QMessageBox::Yes)
             return false;

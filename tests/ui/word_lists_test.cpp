@@ -199,7 +199,7 @@ TEST(WordListEditor, MarksWhatTheGameLeavesOutAndSavesWholeInTheFilesEncoding) {
     e.words->setPlainText("いぬ\nよし𠮷");
     EXPECT_FALSE(e.save());
     EXPECT_EQ(boxes.last(),
-              "2行目の「𠮷」は、シフトJIS（コードページ932）の単語リストには書けません。"
+              "2行目の「𠮷」（U+20BB7）は、シフトJIS（コードページ932）の単語リストには書けません。"
               "\n\nこの単語リストをUTF-8で保存しますか？ UTF-8の単語リストもゲームで"
               "使えます。");
     EXPECT_EQ(e.words->textCursor().selectedText(), "𠮷");
