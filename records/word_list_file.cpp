@@ -24,9 +24,11 @@ ListText ParseListText(QByteArrayView bytes, TextEncoding unsure) {
     }
     const qsizetype lineEnd = bytes.indexOf('\n'), cr = bytes.indexOf('\r');
     if (cr >= 0 || lineEnd >= 0)
-        list.crlf = cr >= 0 && cr + 1 == lineEnd;
+        list.lineEnd = cr < 0 || (lineEnd >= 0 && lineEnd < cr) ? "\n"
+                       : cr + 1 == lineEnd                      ? "\r\n"
+                                                                : "\r";
     else
-        list.crlf = list.encoding == TextEncoding::Cp932;
+        list.lineEnd = list.encoding == TextEncoding::Cp932 ? "\r\n" : "\n";
     ItemReader reader(list.encoding == TextEncoding::Cp932 ? DecodeCp932(bytes)
                                                            : QString::fromUtf8(bytes));
     while (!reader.atEnd())
@@ -51,12 +53,12 @@ ReadStatus ReadListText(const QString& path, TextEncoding unsure, ListText& text
     return ReadStatus::Ok;
 }
 
-std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding encoding, bool crlf,
-                                         qsizetype* badWord, qsizetype* badAt) {
+std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding encoding,
+                                         QByteArrayView lineEnd, qsizetype* badWord,
+                                         qsizetype* badAt) {
     QByteArray out;
     if (encoding == TextEncoding::Utf8WithBom)
         out = "\xEF\xBB\xBF";
-    const QByteArray end = crlf ? "\r\n" : "\n";
     for (qsizetype w = 0; w < words.size(); ++w) {
         if (encoding == TextEncoding::Cp932) {
             qsizetype at = 0;
@@ -72,7 +74,7 @@ std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding 
         } else {
             out += words[w].toUtf8();
         }
-        out += end;
+        out += lineEnd;
     }
     return out;
 }

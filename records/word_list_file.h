@@ -19,10 +19,10 @@ enum class TextEncoding { Cp932, Utf8, Utf8WithBom };
 // order, blank ones too, split as the game splits them when it plays.
 struct ListText {
     TextEncoding encoding = TextEncoding::Cp932;
-    bool crlf = true;       // its lines end in CR LF
-    QStringList items;      // each bare item trimmed of blanks
-    bool truncated = false; // larger than a list can be: only its start was read
-    bool binary = false;    // it holds NUL bytes, which no text list does
+    QByteArray lineEnd = "\r\n"; // as its first line ends
+    QStringList items;           // each bare item trimmed of blanks
+    bool truncated = false;      // larger than a list can be: only its start was read
+    bool binary = false;         // it holds NUL bytes, which no text list does
 };
 
 // Big enough for the most words a list can use at their longest.
@@ -35,8 +35,9 @@ ReadStatus ReadListText(const QString& path, TextEncoding unsure, ListText& text
 // The words one a line in the encoding, for writing whole. Nothing when a
 // word has a character the encoding cannot hold; then `badWord` and `badAt`
 // say where.
-std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding encoding, bool crlf,
-                                         qsizetype* badWord = nullptr, qsizetype* badAt = nullptr);
+std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding encoding,
+                                         QByteArrayView lineEnd, qsizetype* badWord = nullptr,
+                                         qsizetype* badAt = nullptr);
 
 // The list files in the folder (*.txt, regular and readable), by file name in
 // no set order; none when the folder is missing.

@@ -239,9 +239,9 @@ void frmMain::mnuImport_Click() {
     }
     // The copy holds the words the game takes, in the file's own encoding.
     std::optional<QByteArray> bytes =
-        records::EncodeListText(check.words, text.encoding, text.crlf);
+        records::EncodeListText(check.words, text.encoding, text.lineEnd);
     if (!bytes)
-        bytes = records::EncodeListText(check.words, records::TextEncoding::Utf8, text.crlf);
+        bytes = records::EncodeListText(check.words, records::TextEncoding::Utf8, text.lineEnd);
     const QString path = QDir(folder).filePath(name);
     if (!records::ReplaceFile(path, *bytes, true))
         return refuse(QStringLiteral("単語リストを %1 に書けませんでした。")

@@ -172,7 +172,7 @@ bool WordListEditor::save() {
     records::TextEncoding encoding = text_.encoding;
     qsizetype badWord = 0, badAt = 0;
     std::optional<QByteArray> bytes =
-        records::EncodeListText(items, encoding, text_.crlf, &badWord, &badAt);
+        records::EncodeListText(items, encoding, text_.lineEnd, &badWord, &badAt);
     if (!bytes) {
         const QString& word = items[badWord];
         const qsizetype len = word[badAt].isHighSurrogate() && badAt + 1 < word.size() ? 2 : 1;
@@ -199,7 +199,7 @@ bool WordListEditor::save() {
         if (answer != QMessageBox::Yes)
             return false;
         encoding = records::TextEncoding::Utf8;
-        bytes = records::EncodeListText(items, encoding, text_.crlf);
+        bytes = records::EncodeListText(items, encoding, text_.lineEnd);
     }
     if (!records::ReplaceFile(path_, *bytes, true)) {
         Box(QMessageBox::Warning,

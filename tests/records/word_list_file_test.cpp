@@ -14,7 +14,10 @@ namespace {
 QString Show(const ListText& t) {
     const char* encodings[] = {"cp932", "utf8", "utf8bom"};
     return QString("%1 %2 %3%4%5")
-        .arg(encodings[int(t.encoding)], t.crlf ? "crlf" : "lf",
+        .arg(encodings[int(t.encoding)],
+             t.lineEnd == "\r\n" ? "crlf"
+             : t.lineEnd == "\r" ? "cr"
+                                 : "lf",
              t.items.join('|').replace(QChar(0), "\\0"), t.binary ? " binary" : "",
              t.truncated ? " truncated" : "");
 }
@@ -25,7 +28,7 @@ TEST(ListText, ReadsEachEncodingAndLineEndAsThePlayingReaderSplitsIt) {
     const std::pair<QByteArray, QString> rows[] = {
         {"\x82\xA2\x82\xCA\r\n\x82\xCB\x82\xB1,\r\n", "cp932 crlf いぬ|ねこ|"},
         {"いぬ\nねこ", "utf8 lf いぬ|ねこ"},
-        {"\xEF\xBB\xBFいぬ\r\" ねこ \",a", "utf8bom lf いぬ| ねこ |a"},
+        {"\xEF\xBB\xBFいぬ\r\" ねこ \",a", "utf8bom cr いぬ| ねこ |a"},
         {"inu, neko ", "utf8 lf inu|neko"},                // ASCII: as the caller is unsure
         {"", "utf8 lf "},                                  // nothing at all
         {QByteArray("a\0b\n", 4), "utf8 lf a\\0b binary"}, // UTF-16 or a picture
@@ -51,16 +54,16 @@ TEST(ListText, ReadsEachEncodingAndLineEndAsThePlayingReaderSplitsIt) {
 
 TEST(ListText, WritesWholeInItsEncodingOrNamesWhatItCannotHold) {
     const QStringList words{"いぬ", "〜", "ab"};
-    EXPECT_EQ(EncodeListText(words, TextEncoding::Cp932, true),
+    EXPECT_EQ(EncodeListText(words, TextEncoding::Cp932, "\r\n"),
               QByteArray("\x82\xA2\x82\xCA\r\n\x81\x60\r\nab\r\n"));
-    EXPECT_EQ(EncodeListText(words, TextEncoding::Utf8WithBom, false),
+    EXPECT_EQ(EncodeListText(words, TextEncoding::Utf8WithBom, "\n"),
               QByteArray("\xEF\xBB\xBFいぬ\n〜\nab\n"));
     qsizetype word = -1, at = -1;
-    EXPECT_FALSE(EncodeListText({"いぬ", "ねこ", "吉𠮷"}, TextEncoding::Cp932, true, &word, &at));
+    EXPECT_FALSE(EncodeListText({"いぬ", "ねこ", "吉𠮷"}, TextEncoding::Cp932, "\r\n", &word, &at));
     EXPECT_EQ(word * 10 + at, 21);
-    EXPECT_EQ(EncodeListText({"吉𠮷"}, TextEncoding::Utf8, false), QByteArray("吉𠮷\n"));
+    EXPECT_EQ(EncodeListText({"吉𠮷"}, TextEncoding::Utf8, "\n"), QByteArray("吉𠮷\n"));
     // What is written reads back as the same words.
-    const QByteArray bytes = *EncodeListText(words, TextEncoding::Cp932, false);
+    const QByteArray bytes = *EncodeListText(words, TextEncoding::Cp932, "\r");
     EXPECT_EQ(ParseListText(bytes, TextEncoding::Cp932).items, (QStringList{"いぬ", "～", "ab"}));
 }
 

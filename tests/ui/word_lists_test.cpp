@@ -142,6 +142,12 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     EXPECT_EQ(l.boxes.last(), "1|読み込み終了|単語リスト「どうぶつ」に3語を読み込みました。\n"
                               "除いたもの：重複 1、空の項目 1、長すぎる単語 2|1024|1024");
     EXPECT_EQ(l.panel(), "登録ワード一覧 3個 うし,ひつじ,やぎ 単語リスト：どうぶつ");
+    // Code page 932 with CR line ends stays so; 〜 typed elsewhere takes its byte.
+    outside.write("ame.txt", "\x82\xA0\x82\xDF\r\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
+    l.wordLists.importFile = outside.path("ame.txt");
+    l.menu();
+    l.choose("mnuImport");
+    EXPECT_EQ(l.read("単語リスト/ame.txt"), "\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
 
     // What cannot be imported is said and leaves everything as it was.
     outside.write("empty.txt", "\r\n,\r\n");
@@ -153,7 +159,7 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
         l.choose("mnuImport");
         EXPECT_TRUE(l.boxes.last().startsWith("2|読み込みエラー|")) << name;
     }
-    EXPECT_EQ(records::FindWordLists(l.path("単語リスト")).size(), 3);
+    EXPECT_EQ(records::FindWordLists(l.path("単語リスト")).size(), 4);
 }
 
 TEST(WordLists, TheChoiceIsKeptWithTheGamesPreferences) {
