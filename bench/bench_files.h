@@ -1,5 +1,13 @@
 #pragma once
 
+#include "game/system_ports.h"
+#include "ime/switch.h"
+#include "records/preferences.h"
+#include "ui/frm_main.h"
+#include "ui/help_window.h"
+#include "ui/progress_window.h"
+#include "ui/word_list_editor.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
@@ -17,3 +25,20 @@ inline void WriteWords(const QString& path, int count) {
         f.write(word + "\r\n");
     }
 }
+
+// The game's window with its real services but no input method, loaded from
+// the files of the folder that is current, every message box answered.
+struct LoadedWindow {
+    game::SystemClock clock;
+    game::SystemRandom random;
+    ime::NullSwitch ime;
+    records::Preferences preferences;
+    ui::WindowHelpService help{preferences};
+    ui::WindowProgressService progress;
+    ui::WordListWindows wordLists{preferences};
+    ui::frmMain w{clock, random, ime, help, progress, wordLists};
+    LoadedWindow() {
+        w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
+        w.Form_Load();
+    }
+};

@@ -136,16 +136,8 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     const QString old = QDir::currentPath();
     QDir::setCurrent(dir.path());
     WriteWords("辞書.txt", 32767);
-    game::SystemClock clock;
-    game::SystemRandom random;
-    ime::NullSwitch ime;
-    records::Preferences preferences;
-    ui::WindowHelpService help(preferences);
-    ui::WindowProgressService progress;
-    ui::WordListWindows wordLists(preferences);
-    ui::frmMain w(clock, random, ime, help, progress, wordLists);
-    w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
-    w.Form_Load();
+    LoadedWindow loaded;
+    ui::frmMain& w = loaded.w;
     w.cmdStart_Click();
     for (int i = 0; i < 3; ++i)
         w.tmrStart_Timer();

@@ -1,11 +1,3 @@
-#include "game/system_ports.h"
-#include "ime/switch.h"
-#include "records/preferences.h"
-#include "ui/frm_main.h"
-#include "ui/help_window.h"
-#include "ui/progress_window.h"
-#include "ui/word_list_editor.h"
-
 #include "bench_files.h"
 
 #include <QApplication>
@@ -26,16 +18,8 @@ void BM_SwitchToTheLargestList(benchmark::State& state) {
     WriteWords("辞書.txt", 250);
     QDir().mkdir("単語リスト");
     WriteWords("単語リスト/largest.txt", 32767);
-    game::SystemClock clock;
-    game::SystemRandom random;
-    ime::NullSwitch ime;
-    records::Preferences preferences;
-    ui::WindowHelpService help(preferences);
-    ui::WindowProgressService progress;
-    ui::WordListWindows wordLists(preferences);
-    ui::frmMain w(clock, random, ime, help, progress, wordLists);
-    w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
-    w.Form_Load();
+    LoadedWindow loaded;
+    ui::frmMain& w = loaded.w;
     const auto level = game::LengthLevel(state.range(0));
     for (auto _ : state) {
         w.ChooseLevel(level);

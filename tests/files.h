@@ -5,11 +5,18 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <functional>
+#include <optional>
 #include <ostream>
+#include <pwd.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Readable test failures.
 inline void PrintTo(const QString& s, std::ostream* os) {
@@ -53,3 +60,32 @@ struct FileSizeLimit {
     }
     ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, oldHandler); }
 };
+
+// Runs `work` where the folder refuses new files but its file is the
+// player's. Root may write anywhere, so as root the work runs in a child
+// process as the unprivileged user "nobody", who is given the file; nothing
+// when there is no such user.
+inline std::optional<bool> InLockedFolder(const QString& folder, const QString& file,
+                                          const std::function<bool()>& work) {
+    const QByteArray f = folder.toLocal8Bit();
+    if (geteuid() != 0) {
+        chmod(f.constData(), 0555);
+        const bool ok = work();
+        chmod(f.constData(), 0755);
+        return ok;
+    }
+    const passwd* nobody = getpwnam("nobody");
+    if (!nobody)
+        return std::nullopt;
+    // The scratch folder above is the owner's alone; nobody must reach the file.
+    chmod(QFileInfo(folder).absolutePath().toLocal8Bit().constData(), 0755);
+    chmod(f.constData(), 0755);
+    if (chown(file.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+        return false;
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 && work() ? 0 : 1);
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}

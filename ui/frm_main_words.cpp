@@ -3,6 +3,7 @@
 #include "records/word_list_file.h"
 #include "ui/frm_main.h"
 #include "ui/widgets.h"
+#include "ui/word_list_editor.h"
 
 #include <QActionGroup>
 #include <QDir>
@@ -247,22 +248,11 @@ void frmMain::mnuImport_Click() {
         return refuse(QStringLiteral("単語リストを %1 に書けませんでした。")
                           .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 
-    QStringList left;
-    if (check.duplicates)
-        left << QStringLiteral("重複 %1").arg(check.duplicates);
-    if (check.blanks)
-        left << QStringLiteral("空の項目 %1").arg(check.blanks);
-    if (check.tooLong)
-        left << QStringLiteral("長すぎる単語 %1").arg(check.tooLong);
-    if (check.unreadable)
-        left << QStringLiteral("読めない文字のある単語 %1").arg(check.unreadable);
-    if (check.overLimit)
-        left << QStringLiteral("%1語を超えた分 %2").arg(game::kMaxWords).arg(check.overLimit);
     QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
                          .arg(ShownName(name))
                          .arg(check.words.size());
-    if (!left.isEmpty())
-        report += QStringLiteral("\n除いたもの：") + left.join(QStringLiteral("、"));
+    if (const QString left = LeftOutText(check); !left.isEmpty())
+        report += QStringLiteral("\n除いたもの：") + left;
     if (text.truncated)
         report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
     Box(QMessageBox::Information, QStringLiteral("読み込み終了"), report, QMessageBox::Ok,

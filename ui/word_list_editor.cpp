@@ -144,19 +144,9 @@ void WordListEditor::refresh() {
     }
     words->setExtraSelections(marks);
 
-    QStringList left;
-    if (check.duplicates)
-        left << QStringLiteral("重複 %1").arg(check.duplicates);
-    if (check.tooLong)
-        left << QStringLiteral("長すぎ %1").arg(check.tooLong);
-    if (check.unreadable)
-        left << QStringLiteral("読めない文字 %1").arg(check.unreadable);
-    if (check.overLimit)
-        left << QStringLiteral("%1語を超えた分 %2").arg(game::kMaxWords).arg(check.overLimit);
     QString text = QStringLiteral("%1語").arg(check.words.size());
-    if (!left.isEmpty())
-        text += QStringLiteral("（使われない行：") + left.join(QStringLiteral("、")) +
-                QStringLiteral("）");
+    if (const QString left = LeftOutText(check); !left.isEmpty())
+        text += QStringLiteral("（使われない行：") + left + QStringLiteral("）");
     count->setText(text);
 }
 
@@ -233,6 +223,20 @@ QMessageBox::StandardButton WordListEditor::Box(QMessageBox::Icon icon, const QS
         box.button(QMessageBox::No)->setText(QStringLiteral("戻る"));
     }
     return runBox(box);
+}
+
+QString LeftOutText(const game::ListCheck& check) {
+    QStringList left;
+    const auto add = [&left](int n, const QString& what) {
+        if (n)
+            left << what + QStringLiteral(" ") + QString::number(n);
+    };
+    add(check.duplicates, QStringLiteral("重複"));
+    add(check.blanks, QStringLiteral("空の項目"));
+    add(check.tooLong, QStringLiteral("長すぎる単語"));
+    add(check.unreadable, QStringLiteral("読めない文字のある単語"));
+    add(check.overLimit, QStringLiteral("%1語を超えた分").arg(game::kMaxWords));
+    return left.join(QStringLiteral("、"));
 }
 
 QString WordListWindows::savedList() {

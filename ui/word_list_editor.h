@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/word_list.h"
 #include "records/preferences.h"
 #include "records/word_list_file.h"
 #include "ui/word_list_service.h"
@@ -52,6 +53,9 @@ private:
     QString problem_;
     QTimer* pause_;
 };
+
+// What a list's check leaves out, for the player: "重複 1、空の項目 2"; empty for nothing.
+QString LeftOutText(const game::ListCheck& check);
 
 // The real windows: the desktop's file dialog and the editor, with the choice
 // kept among the game's preferences.

@@ -59,37 +59,17 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileAndLinksAreFollowedOnlyToFiles) {
 }
 
 TEST(SettingsFile, IsRewrittenInPlaceInAFolderThatRefusesNewFiles) {
-    // The folder belongs to someone else and is read-only; the file itself is
-    // the player's. Root may write anywhere, so as root the save runs in a
-    // child process as the unprivileged user "nobody".
+    // The folder belongs to someone else and is read-only; the file itself is the player's.
     Folder f;
     const QString path = f.path("locked/s.txt");
     QDir().mkdir(f.path("locked"));
     f.write("locked/s.txt", "30,1\r\n");
-    const QByteArray folder = f.path("locked").toLocal8Bit(), file = path.toLocal8Bit();
-    bool saved = false;
-    if (geteuid() == 0) {
-        const passwd* nobody = getpwnam("nobody");
-        if (!nobody)
-            GTEST_SKIP() << "no user nobody to run the save as";
-        chmod(f.dir.path().toLocal8Bit().constData(), 0755);
-        chmod(folder.constData(), 0755);
-        ASSERT_EQ(chown(file.constData(), nobody->pw_uid, nobody->pw_gid), 0);
-        const pid_t child = fork();
-        if (child == 0) {
-            const bool ok = setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 &&
-                            SaveSettings(path, {120, 0});
-            _exit(ok ? 0 : 1);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        saved = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    } else {
-        chmod(folder.constData(), 0555);
-        saved = SaveSettings(path, {120, 0});
-        chmod(folder.constData(), 0755);
-    }
-    EXPECT_TRUE(saved);
+    const auto saved = InLockedFolder(f.path("locked"), path, [&] {
+        return SaveSettings(path, {120, 0});
+    });
+    if (!saved)
+        GTEST_SKIP() << "no user nobody to run the save as";
+    EXPECT_TRUE(*saved);
     EXPECT_EQ(f.read("locked/s.txt"), QByteArray("120,0\r\n"));
 }
 

@@ -196,7 +196,7 @@ TEST(WordListEditor, MarksWhatTheGameLeavesOutAndSavesWholeInTheFilesEncoding) {
 
     e.words->setPlainText("いぬ\n〜ねこ\n\n" + QString(201, u'あ'));
     e.refresh();
-    EXPECT_EQ(e.count->text(), "2語（使われない行：長すぎ 1）");
+    EXPECT_EQ(e.count->text(), "2語（使われない行：長すぎる単語 1）");
     ASSERT_TRUE(e.save());
     EXPECT_EQ(f.read("l.txt"), "\x82\xA2\x82\xCA\r\n\x81\x60\x82\xCB\x82\xB1\r\n" +
                                    records::EncodeCp932(QString(201, u'あ')) + "\r\n");
