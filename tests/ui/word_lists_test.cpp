@@ -49,6 +49,11 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
     Lists l;
     l.load();
     EXPECT_EQ(l.menu(), QString("辞書.txt* あめ どうぶつ ") + kMenuEnd);
+    l.w->mnuJisyo->close();
+    // The menu key, as the display's platform turns it into this event.
+    QContextMenuEvent key(QContextMenuEvent::Keyboard, {5, 5}, l.w->mapToGlobal(QPoint()));
+    QApplication::sendEvent(l.w->lstJisyo, &key);
+    EXPECT_TRUE(l.w->mnuJisyo->isVisible());
     l.choose("mnuList_2");
     EXPECT_EQ(l.panel(), "登録ワード一覧 4個 いぬ,うま,きりん,しまうま 単語リスト：どうぶつ");
     EXPECT_EQ(l.wordLists.list, "どうぶつ.txt");
