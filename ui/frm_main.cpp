@@ -5,6 +5,7 @@
 #include "records/settings_file.h"
 #include "ui/look.h"
 #include "ui/pictures.h"
+#include "ui/question_fit.h"
 #include "ui/widgets.h"
 
 #include <QAccessible>
@@ -31,6 +32,7 @@ namespace {
 const QString kSettingsFile = QStringLiteral("設定.txt");
 const QString& kHistoryFile = records::kHistoryFileName;
 const QColor kIvory(255, 255, 240);
+constexpr int kMondaiPixelSize = 51;
 // How long start-up waits for the first frame before reading on without it.
 constexpr int kFirstFrameWaitMs = 500;
 
@@ -232,7 +234,7 @@ void frmMain::CreateControls() {
 
     lblMondai = new QLabel("かぼちゃ", Frame1);
     lblMondai->setObjectName("lblMondai");
-    lblMondai->setFont(GothicFont(51));
+    lblMondai->setFont(GothicFont(kMondaiPixelSize));
     lblMondai->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMondai->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lblMondai->setAccessibleName("問題");
@@ -542,7 +544,7 @@ void frmMain::setCaption(game::Caption label, const QString& text) {
     // In the order of game::Caption.
     QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
     if (label == game::Caption::Mondai)
-        lblMondai->setText(text); // the question neither grows nor shrinks
+        SetQuestionText(lblMondai, kMondaiPixelSize, text); // smaller only when it would be cut
     else
         SetFittedText(labels[int(label)], text);
 }

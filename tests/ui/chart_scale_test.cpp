@@ -1,3 +1,4 @@
+#include "rows.h"
 #include "ui/chart_scale.h"
 
 #include <QDateTime>
@@ -15,16 +16,6 @@ qint64 At(const QString& when) {
     const QDateTime t = QDateTime::fromString(when, "yyyy/MM/dd hh:mm:ss");
     EXPECT_TRUE(t.isValid()) << when.toStdString();
     return QDateTime(t.date(), t.time(), Qt::UTC).toSecsSinceEpoch();
-}
-
-// A row's name is its test's name, and all a failure's report shows of it.
-const auto kRowName = [](const auto& info) { return std::string(info.param.name); };
-template <typename Row>
-requires requires(const Row& row) {
-    row.name;
-}
-std::ostream& operator<<(std::ostream& os, const Row& row) {
-    return os << row.name;
 }
 
 QString Labels(const QList<ui::Tick>& ticks) {

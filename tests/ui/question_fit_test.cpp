@@ -1,0 +1,64 @@
+#include "rows.h"
+#include "window_fixture.h"
+
+#include "game/word_list.h"
+#include "ui/question_fit.h"
+
+namespace {
+
+struct FitRow {
+    const char* name;
+    int designed, room, widthPerPixel, expected;
+};
+
+const FitRow kFitRows[] = {
+    {"FitsAtItsSize", 51, 400, 7, 51}, {"FillsTheRoomExactly", 51, 400, 8, 50},
+    {"HalfTheRoom", 51, 400, 16, 25},  {"NothingFits", 51, 400, 500, 1},
+    {"DesignedAtOne", 1, 10, 50, 1},
+};
+
+class FittingSize : public testing::TestWithParam<FitRow> {};
+
+TEST_P(FittingSize, IsTheLargestThatFits) {
+    const FitRow& r = GetParam();
+    EXPECT_EQ(
+        ui::FittingPixelSize(r.designed, r.room, [&](int size) { return size * r.widthPerPixel; }),
+        r.expected);
+}
+INSTANTIATE_TEST_SUITE_P(Rows, FittingSize, testing::ValuesIn(kFitRows), kRowName);
+
+// How far right the label's text reaches, in pixels of the label.
+int RightmostInk(QLabel* label) {
+    const QImage image = label->grab().toImage();
+    const QRect inside = label->contentsRect();
+    for (int x = inside.right(); x >= inside.left(); --x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            if (qGray(image.pixel(x, y)) < 96)
+                return x;
+    return -1;
+}
+
+} // namespace
+
+TEST(Question, AWordTooWideIsDrawnSmallerAndWholeAndOneThatFitsAsDesigned) {
+    Window p;
+    p.load();
+    QLabel* q = p.w->lblMondai;
+    // The widest kana of the game's face, as many as a word may hold.
+    const QFontMetrics designed(q->font());
+    QChar widest = u'あ';
+    for (char16_t c = 0x3041; c <= 0x30FA; ++c)
+        if (designed.horizontalAdvance(QChar(c)) > designed.horizontalAdvance(widest))
+            widest = QChar(c);
+    for (int length : {5, 10, game::kMaxWordLength}) {
+        p.w->setCaption(game::Caption::Mondai, QString(length, widest));
+        const QFontMetrics m(q->font());
+        EXPECT_LE(m.horizontalAdvance(u'x') / 2 + m.horizontalAdvance(q->text()),
+                  q->contentsRect().width())
+            << length;
+        EXPECT_EQ(q->font().pixelSize() == 51, length == 5) << length;
+        EXPECT_LT(RightmostInk(q), q->contentsRect().right() - 1) << length; // nothing cut
+    }
+    p.w->setCaption(game::Caption::Mondai, QStringLiteral("かぼちゃ"));
+    EXPECT_EQ(q->font().pixelSize(), 51);
+}
