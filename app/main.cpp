@@ -93,8 +93,9 @@ int main(int argc, char** argv) {
     ui::WindowHelpService helpWindows(preferences);
     ui::WindowProgressService progressWindow;
     ui::WordListWindows wordLists(preferences);
+    ui::DesktopShareService share;
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists);
+    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share);
     window.Form_Load(&*history);
     return app.exec();
 }

@@ -36,7 +36,8 @@ struct LoadedWindow {
     ui::WindowHelpService help{preferences};
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists{preferences};
-    ui::frmMain w{clock, random, ime, help, progress, wordLists};
+    ui::DesktopShareService share;
+    ui::frmMain w{clock, random, ime, help, progress, wordLists, share};
     LoadedWindow() {
         w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

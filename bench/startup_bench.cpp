@@ -57,8 +57,9 @@ void BM_WindowPainted(benchmark::State& state) {
     ui::WindowHelpService help(preferences);
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists(preferences);
+    ui::DesktopShareService share;
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress, wordLists);
+        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

@@ -1,6 +1,7 @@
 #include "ui/frm_main.h"
 
 #include "game/word_list.h"
+#include "records/history_csv.h"
 #include "records/history_file.h"
 #include "records/settings_file.h"
 #include "ui/look.h"
@@ -25,6 +26,8 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+
+#include <limits>
 
 namespace ui {
 namespace {
@@ -100,11 +103,12 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 } // namespace
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-                 ProgressService& progress, WordListService& wordLists, QWidget* parent)
+                 ProgressService& progress, WordListService& wordLists, ShareService& share,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
-      rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
+      share_(share), rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
       round_(state_, *this, clock, random, game::kJisyoFileName) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
@@ -327,6 +331,12 @@ void frmMain::CreateControls() {
     mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
     mnuGraph->setObjectName("mnuGraph");
     connect(mnuGraph, &QAction::triggered, this, [this] { mnuGraph_Click(); });
+    mnuCsv = mnuRireki->addAction("CSVに書き出す(&E)…");
+    mnuCsv->setObjectName("mnuCsv");
+    connect(mnuCsv, &QAction::triggered, this, [this] { mnuCsv_Click(); });
+    mnuCopy = mnuRireki->addAction("結果をコピー(&C)");
+    mnuCopy->setObjectName("mnuCopy");
+    connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
     msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(msgRireki, &QWidget::customContextMenuRequested, this,
             [this](QPoint pos) { msgRireki_ContextMenu(pos); });
@@ -509,6 +519,7 @@ void frmMain::frmRireki_Click() {
 }
 
 void frmMain::msgRireki_ContextMenu(QPoint pos) {
+    mnuCopy->setEnabled(!ResultText().isEmpty());
     // A point of the cell area: the mouse's, or the current cell's for the menu key.
     mnuRireki->popup(msgRireki->viewport()->mapToGlobal(pos));
 }
@@ -538,6 +549,51 @@ void frmMain::tmrBp_Timer() {
 
 void frmMain::mnuGraph_Click() {
     progress_.Show(*rirekiModel_, this);
+}
+
+void frmMain::mnuCsv_Click() {
+    const QString path = share_.chooseCsvFile(this);
+    if (path.isEmpty())
+        return;
+    // The whole file, not only the rows the table can number.
+    const records::HistoryLoad history =
+        records::LoadHistory(kHistoryFile, std::numeric_limits<qsizetype>::max());
+    QStringList header;
+    for (int c = 1; c < RirekiModel::kColumns; ++c)
+        header << RirekiModel::ColumnTitle(c);
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    if (!records::ReplaceFile(path, records::HistoryCsv(header, history.rows), true)) {
+        Box(QMessageBox::Warning, QStringLiteral("書き出しエラー"),
+            QStringLiteral("履歴を %1 に書き出せませんでした。").arg(shown), QMessageBox::Ok,
+            QMessageBox::Ok);
+        return;
+    }
+    QString done =
+        QStringLiteral("履歴 %1件を %2 に書き出しました。").arg(history.rows.size()).arg(shown);
+    if (history.skippedLines > 0)
+        done += QStringLiteral("\n記録として読めない %1行は書き出していません。")
+                    .arg(history.skippedLines);
+    Box(QMessageBox::Information, QStringLiteral("書き出し終了"), done, QMessageBox::Ok,
+        QMessageBox::Ok);
+}
+
+QString frmMain::ResultText() {
+    records::HistoryRecord r;
+    if (game::SaveAllowed(state_))
+        r = records::MakeHistoryRecord(state_.intOk, state_.intNg, state_.intMoji, state_.intJikan,
+                                       clock_.Now());
+    else if (!InRound() && !rirekiModel_->rows().isEmpty())
+        r = rirekiModel_->rows().at(rirekiModel_->rows().size() - 1);
+    else
+        return QString();
+    return QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
+        .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+}
+
+void frmMain::mnuCopy_Click() {
+    const QString text = ResultText();
+    if (!text.isEmpty())
+        share_.copy(text, grab().toImage());
 }
 
 void frmMain::setCaption(game::Caption label, const QString& text) {

@@ -8,6 +8,7 @@
 #include "ui/help_service.h"
 #include "ui/progress_service.h"
 #include "ui/rireki_model.h"
+#include "ui/share_service.h"
 #include "ui/word_list_service.h"
 
 #include <QMessageBox>
@@ -47,7 +48,8 @@ class frmMain : public QWidget, public game::RoundWindow {
 public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-            ProgressService& progress, WordListService& wordLists, QWidget* parent = nullptr);
+            ProgressService& progress, WordListService& wordLists, ShareService& share,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -73,6 +75,10 @@ public:
     // The table's menu, at a point of the table (by the mouse or the menu key).
     void msgRireki_ContextMenu(QPoint pos);
     void mnuGraph_Click();
+    void mnuCsv_Click();
+    void mnuCopy_Click();
+    // The last round's figures as a line to paste elsewhere; empty before any.
+    QString ResultText();
 
     // The word panel's menu of lists and length levels, at a point on the screen.
     void fraJisyo_ContextMenu(QPoint globalPos);
@@ -138,6 +144,8 @@ public:
     QTableView* msgRireki;
     QMenu* mnuRireki;
     QAction* mnuGraph;
+    QAction* mnuCsv;
+    QAction* mnuCopy;
     QMenu* mnuJisyo; // filled as it opens
     QTimer* tmrStart;
     QTimer* tmrBp;
@@ -176,6 +184,7 @@ private:
     HelpService& help_;
     ProgressService& progress_;
     WordListService& wordLists_;
+    ShareService& share_;
     RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;

@@ -1,5 +1,6 @@
 #include "../files.h"
 #include "records/cp932.h"
+#include "records/history_csv.h"
 #include "records/history_file.h"
 #include "records/history_preload.h"
 
@@ -116,4 +117,26 @@ TEST(HistoryFile, ReadInPiecesKeepsTheNewestRowsThatA16BitCounterCanNumber) {
     EXPECT_EQ(load.dropped + load.skippedLines, 6);
     ASSERT_EQ(load.rows.size(), kMaxHistoryRows);
     EXPECT_EQ(load.rows.at(0), Rec(5));
+}
+
+TEST(HistoryCsv, QuotesWhatNeedsItAndKeepsTheItemsAsSaved) {
+    EXPECT_EQ(CsvField("90.0%") + CsvField("a,b") + CsvField("say \"hi\"") + CsvField(" x") +
+                  CsvField("a\r\nb") + CsvField(""),
+              "90.0%\"a,b\"\"say \"\"hi\"\"\"\" x\"\"a\r\nb\"");
+    // A saved line, one whose quoted date holds a comma and a quote-like
+    // byte, one with a byte that is no character, and one that is no record.
+    const QByteArray file = kExampleLine +
+                            "\"2024/05,01\",\"21:03:45\",1,1,0,2,\"100.0%\",\"0.03/\x95\x62\","
+                            "\"60\x95\x62\"\r\n"
+                            "\"2024/05/\x81\xFF\",\"x\",1,1,0,2,\"r\",\"s\",\"j\"\r\n"
+                            "not a record\r\n";
+    const HistoryLoad load = ParseHistory(file);
+    EXPECT_EQ(load.skippedLines, 1);
+    EXPECT_EQ(HistoryCsv({"日付", "時間", "問数", "ＯＫ", "ＮＧ", "文字数", "正解率", "秒当たり",
+                          "表示秒数"},
+                         load.rows),
+              "\xEF\xBB\xBF日付,時間,問数,ＯＫ,ＮＧ,文字数,正解率,秒当たり,表示秒数\r\n"
+              "2024/05/01,21:03:45,25,20,5,90,80.0%,1.50/秒,60秒\r\n"
+              "\"2024/05,01\",21:03:45,1,1,0,2,100.0%,0.03/秒,60秒\r\n"
+              "2024/05/\uFFFD\uFFFD,x,1,1,0,2,r,s,j\r\n");
 }

@@ -51,6 +51,15 @@ struct FakeWordLists : ui::WordListService {
     }
 };
 
+// Exports to the file set and keeps what was copied.
+struct FakeShare : ui::ShareService {
+    QString csvFile;
+    QString text;
+    QImage picture;
+    QString chooseCsvFile(QWidget*) override { return csvFile; }
+    void copy(const QString& t, const QImage& p) override { text = t, picture = p; }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window : Folder {
@@ -61,6 +70,7 @@ struct Window : Folder {
     FakeHelp help;
     ui::WindowProgressService progress;
     FakeWordLists wordLists;
+    FakeShare share;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -68,7 +78,7 @@ struct Window : Folder {
     Window() { QDir::setCurrent(dir.path()); }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);
