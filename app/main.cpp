@@ -8,6 +8,7 @@
 #include "ui/help_window.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
+#include "ui/sounds.h"
 #include "ui/word_list_editor.h"
 
 #include <QApplication>
@@ -94,8 +95,14 @@ int main(int argc, char** argv) {
     ui::WindowProgressService progressWindow;
     ui::WordListWindows wordLists(preferences);
     ui::DesktopShareService share;
+    // The sound module beside the program in the build, or where it is installed.
+    const QString programDir = QCoreApplication::applicationDirPath();
+    ui::ModuleSoundService sounds(
+        preferences,
+        {QDir(programDir).filePath(QStringLiteral("libmojiro_sound.so")),
+         QDir(programDir).filePath(QStringLiteral(MOJIRO_MODULE_DIR "/libmojiro_sound.so"))});
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share);
+    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds);
     window.Form_Load(&*history);
     return app.exec();
 }

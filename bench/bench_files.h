@@ -6,6 +6,7 @@
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/progress_window.h"
+#include "ui/sounds.h"
 #include "ui/word_list_editor.h"
 
 #include <QByteArray>
@@ -37,7 +38,8 @@ struct LoadedWindow {
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists{preferences};
     ui::DesktopShareService share;
-    ui::frmMain w{clock, random, ime, help, progress, wordLists, share};
+    ui::ModuleSoundService sounds{preferences, {}};
+    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds};
     LoadedWindow() {
         w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

@@ -58,8 +58,9 @@ void BM_WindowPainted(benchmark::State& state) {
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists(preferences);
     ui::DesktopShareService share;
+    ui::ModuleSoundService sounds(preferences, {});
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share);
+        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

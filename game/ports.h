@@ -29,6 +29,9 @@ public:
 
 enum class Caption { Mondai, Ok, Ng, MojiT, Byou, Ritu };
 
+// The round's sounds: the three countdown lights, an answer right or wrong, time up.
+enum class Sound { Count1, Count2, Count3, Right, Wrong, TimeUp };
+
 // What the round needs of the main window.
 class RoundWindow {
 public:
@@ -49,6 +52,8 @@ public:
     virtual void showWrongAnswerBox() = 0;
     // The Save command, as if its button had been pressed.
     virtual void saveResult() = 0;
+    // Never waits, and is silent where there is no sound.
+    virtual void playSound(Sound sound) = 0;
 };
 
 } // namespace game

@@ -148,6 +148,7 @@ void Round::tmrStart_Timer() {
         window_.setStartLampVisible(i, false);
     s_.intStartStep = int16_t(std::min<int>(s_.intStartStep + 1, 3));
     window_.setStartLampVisible(s_.intStartStep, true);
+    window_.playSound(Sound(int(Sound::Count1) + s_.intStartStep - 1));
     if (s_.intStartStep == 3) {
         s_.blnStartWait = false;
         MakeQuestion();
@@ -171,6 +172,7 @@ void Round::tmrBp_Timer() {
         return;
 
     s_.blnPlaying = false;
+    window_.playSound(Sound::TimeUp);
     window_.setStartEnabled(true);
     window_.focusJisyo();
     window_.setCaption(Caption::Byou, records::FormatSpeed(s_.intMoji, s_.intJikan));
@@ -191,10 +193,12 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
     if (answer.isEmpty() && s_.strSeikai.isEmpty())
         return; // no question yet: nothing to judge
     if (!SameAnswer(answer, s_.strSeikai)) {
+        window_.playSound(Sound::Wrong);
         window_.showWrongAnswerBox();
         s_.intNg = SaturatingAdd(s_.intNg, 1);
         window_.setCaption(Caption::Ng, QString::number(s_.intNg));
     } else {
+        window_.playSound(Sound::Right);
         window_.appendSolved(s_.strMondai);
         MakeQuestion();
         s_.intOk = SaturatingAdd(s_.intOk, 1);

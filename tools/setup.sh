@@ -7,7 +7,7 @@ set -euo pipefail
 
 play=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-multimedia-dev
     libmspack-dev libfontconfig-dev
     fonts-ipafont-gothic qt6-translations-l10n
 )

@@ -104,11 +104,12 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
                  ProgressService& progress, WordListService& wordLists, ShareService& share,
-                 QWidget* parent)
+                 SoundService& sounds, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
-      share_(share), rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
+      share_(share), sounds_(sounds), rirekiModel_(new RirekiModel(this)),
+      jisyoModel_(new QStringListModel(this)),
       round_(state_, *this, clock, random, game::kJisyoFileName) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
@@ -255,6 +256,7 @@ void frmMain::CreateControls() {
     txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
     txtKaitou->focusChanged = [this](bool in) { in ? ime_.On() : ime_.Restore(); };
+    txtKaitou->committed = [this] { txtKaitou_Committed(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 
     fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
@@ -326,6 +328,8 @@ void frmMain::CreateControls() {
     rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
                                   msgRireki->horizontalHeader()->height()) /
                                  Px(240));
+    mnuWindow = new QMenu(this);
+    mnuWindow->setObjectName("mnuWindow");
     mnuRireki = new QMenu(this);
     mnuRireki->setObjectName("mnuRireki");
     mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
@@ -420,8 +424,15 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     cboJikan->setEditText(jikan);
 
     RestoreWordList();
+    options_ = sounds_.options();
+    // The audio starts once start-up is over, from the event loop.
+    QTimer::singleShot(0, this, [this] { sounds_.start(); });
 
     state_.intBarFull = kBarDesignWidth;
+}
+
+void frmMain::contextMenuEvent(QContextMenuEvent* event) {
+    Form_ContextMenu(event->globalPos());
 }
 
 void frmMain::paintEvent(QPaintEvent* event) {

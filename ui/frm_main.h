@@ -9,6 +9,7 @@
 #include "ui/progress_service.h"
 #include "ui/rireki_model.h"
 #include "ui/share_service.h"
+#include "ui/sound_service.h"
 #include "ui/word_list_service.h"
 
 #include <QMessageBox>
@@ -49,7 +50,7 @@ public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
             ProgressService& progress, WordListService& wordLists, ShareService& share,
-            QWidget* parent = nullptr);
+            SoundService& sounds, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -110,6 +111,15 @@ public:
     void showHistoryPanel() override;
     void showWrongAnswerBox() override;
     void saveResult() override { cmdHozon_Click(); }
+    void playSound(game::Sound sound) override;
+
+    // The window's own menu, on its free area and banner: sounds and how
+    // answers are given.
+    void Form_ContextMenu(QPoint globalPos);
+    const WindowOptions& options() const { return options_; }
+    void setOptions(const WindowOptions& options);
+    // With answerOnCommit, a commit that completes the word answers it.
+    void txtKaitou_Committed();
 
     // Controls, named as in the design of the window.
     QToolButton* cmdStart;
@@ -146,7 +156,8 @@ public:
     QAction* mnuGraph;
     QAction* mnuCsv;
     QAction* mnuCopy;
-    QMenu* mnuJisyo; // filled as it opens
+    QMenu* mnuJisyo;  // filled as it opens
+    QMenu* mnuWindow; // filled as it opens
     QTimer* tmrStart;
     QTimer* tmrBp;
 
@@ -154,6 +165,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void CreateControls();
@@ -185,6 +197,9 @@ private:
     ProgressService& progress_;
     WordListService& wordLists_;
     ShareService& share_;
+    SoundService& sounds_;
+    WindowOptions options_;
+    bool optionsFailureTold_ = false;
     RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     game::Round round_;

@@ -107,6 +107,13 @@ void SetFittedText(QLabel* label, const QString& text) {
     label->setText(text);
 }
 
+void KaitouEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const bool commits = !event->commitString().isEmpty();
+    QLineEdit::inputMethodEvent(event);
+    if (commits && committed)
+        committed();
+}
+
 void KaitouEdit::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
     if (focusChanged)

@@ -57,9 +57,12 @@ public:
     std::function<void(int16_t&)> keyPress;
     // Told true when the box gets the keyboard focus, false when it loses it.
     std::function<void(bool)> focusChanged;
+    // Told after the input method committed text into the box.
+    std::function<void()> committed;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 };

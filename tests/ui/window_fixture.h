@@ -60,6 +60,21 @@ struct FakeShare : ui::ShareService {
     void copy(const QString& t, const QImage& p) override { text = t, picture = p; }
 };
 
+// Notes each sound played as "name volume"; the options live in memory.
+struct FakeSounds : ui::SoundService {
+    QStringList played;
+    ui::WindowOptions kept;
+    bool keeps = true;
+    int starts = 0;
+    ui::WindowOptions options() override { return kept; }
+    bool saveOptions(const ui::WindowOptions& o) override { return keeps && (kept = o, true); }
+    void start() override { ++starts; }
+    void play(game::Sound sound, int volume) override {
+        static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
+        played << QString("%1 %2").arg(names[int(sound)]).arg(volume);
+    }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window : Folder {
@@ -71,6 +86,7 @@ struct Window : Folder {
     ui::WindowProgressService progress;
     FakeWordLists wordLists;
     FakeShare share;
+    FakeSounds sounds;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -78,7 +94,8 @@ struct Window : Folder {
     Window() { QDir::setCurrent(dir.path()); }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share);
+        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share,
+                                          sounds);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

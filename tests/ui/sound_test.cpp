@@ -1,0 +1,121 @@
+#include "window_fixture.h"
+
+#include "ui/sounds.h"
+
+namespace {
+
+// A window over "ねこ", its window menu opened as the mouse opens it on the banner.
+struct Sounding : Window {
+    ui::frmMain& win = (write("辞書.txt", "ねこ\r\n"), load());
+    void choose(const char* action) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20},
+                                win.Image1->mapToGlobal(QPoint(20, 20)));
+        QApplication::sendEvent(win.Image1, &click);
+        ASSERT_TRUE(win.mnuWindow->isVisible());
+        QAction* a = win.mnuWindow->findChild<QAction*>(action);
+        ASSERT_TRUE(a) << action;
+        a->trigger();
+        win.mnuWindow->close();
+    }
+    void round() { // the countdown, a wrong answer, a right one, time up
+        countdown();
+        type("こね");
+        type("ねこ");
+        tickAt(clock.seconds + 60);
+    }
+};
+
+void Commit(QWidget* box, const QString& text) {
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    QApplication::sendEvent(box, &commit);
+}
+
+} // namespace
+
+TEST(Sounds, EachSwitchSilencesItsOwnSoundsAndTheChoicesLastAcrossAStart) {
+    Sounding s;
+    EXPECT_EQ(s.sounds.starts, 0); // only once the event loop runs, after the first paint
+    QCoreApplication::processEvents();
+    EXPECT_EQ(s.sounds.starts, 1);
+    s.round();
+    EXPECT_EQ(s.sounds.played.join(','),
+              "count1 50,count2 50,count3 50,wrong 50,right 50,timeup 50");
+
+    const std::pair<const char*, const char*> rows[] = {
+        {"mnuCountdownSound", "wrong 100,right 100,timeup 100"},
+        {"mnuAnswerSound", "timeup 100"},
+        {"mnuTimeUpSound", ""},
+    };
+    s.choose("mnuVolume_100");
+    for (const auto& [action, left] : rows) {
+        s.choose(action);
+        s.sounds.played.clear();
+        s.round();
+        EXPECT_EQ(s.sounds.played.join(','), left) << action;
+    }
+    s.choose("mnuCountdownSound");
+    s.choose("mnuSound"); // all off, the kinds as they were
+    s.sounds.played.clear();
+    s.round();
+    EXPECT_EQ(s.sounds.played.join(','), "");
+
+    s.w.reset();
+    s.load();
+    EXPECT_EQ(s.w->options(), (ui::WindowOptions{false, true, false, false, 100, false}));
+}
+
+TEST(Sounds, TheChoicesAreKeptWithTheGamesPreferencesAndAFailedSaveIsToldOnce) {
+    Folder f;
+    records::Preferences preferences(f.path("o.txt"));
+    ui::ModuleSoundService service(preferences, {});
+    EXPECT_EQ(service.options(), ui::WindowOptions{});
+    const ui::WindowOptions chosen{true, false, true, false, 25, true};
+    ASSERT_TRUE(service.saveOptions(chosen));
+    records::Preferences again(f.path("o.txt"));
+    EXPECT_EQ(ui::ModuleSoundService(again, {}).options(), chosen);
+
+    Sounding s;
+    s.sounds.keeps = false;
+    s.choose("mnuSound");
+    s.choose("mnuSound");
+    EXPECT_EQ(s.boxes.filter("保存エラー").size(), 1);
+    EXPECT_TRUE(s.w->options().sound); // in effect all the same
+}
+
+TEST(Sounds, WithNoAudioServerTheModulePlaysNothingAndSaysNothing) {
+    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
+    Folder f;
+    records::Preferences preferences(f.path("o.txt"));
+    ui::ModuleSoundService service(preferences, {f.path("none.so"), MOJIRO_SOUND_MODULE});
+    static QStringList said;
+    const QtMessageHandler old = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
+    service.start();
+    for (int s = 0; s <= int(game::Sound::TimeUp); ++s)
+        service.play(game::Sound(s), 100);
+    QCoreApplication::processEvents();
+    qInstallMessageHandler(old);
+    qunsetenv("PULSE_SERVER");
+    EXPECT_TRUE(service.started()); // the module is there, just silent
+    EXPECT_EQ(said, QStringList());
+}
+
+TEST(OneEnter, ACommitThatCompletesTheWordAnswersItWhenChosenAndNoOtherCommitCounts) {
+    Sounding s;
+    s.countdown();
+    Commit(s.win.txtKaitou, "ねこ"); // off, as designed: Enter still answers
+    EXPECT_EQ(s.win.lblOk->text(), "0");
+    QTest::keyClick(s.win.txtKaitou, Qt::Key_Return);
+    EXPECT_EQ(s.win.lblOk->text(), "1");
+
+    s.choose("mnuAnswerOnCommit");
+    Commit(s.win.txtKaitou, "ね");
+    Commit(s.win.txtKaitou, "こね"); // "ねこね": not the word, and no wrong answer
+    EXPECT_EQ(s.win.lblOk->text() + s.win.lblNg->text(), "10");
+    s.win.txtKaitou->clear();
+    Commit(s.win.txtKaitou, "ね");
+    Commit(s.win.txtKaitou, "こ");
+    EXPECT_EQ(s.win.lblOk->text() + s.win.lblNg->text() + s.win.txtKaitou->text(), "20");
+    EXPECT_TRUE(s.wordLists.keeps && s.sounds.kept.answerOnCommit);
+}
