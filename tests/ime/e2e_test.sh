@@ -80,7 +80,7 @@ cleanup() {
     [ -n "${watch:-}" ] && kill "$watch" 2>/dev/null
     [ -n "${scratch:-}" ] || return
     if [ -n "${SHOTS:-}" ]; then
-        for f in monitor framework state steps xvfb a b; do
+        for f in monitor framework state steps xvfb a b off on; do
             cp "$scratch/$f.log" "$SHOTS/$framework-$f.log" 2>/dev/null
         done
     fi
@@ -168,7 +168,7 @@ report() {
 # Whatever runs as nobody finds all it reads here, wherever the source and the
 # build are and whoever may enter them; it does not even start in them.
 cd "$scratch" || fail "cannot enter $scratch"
-mkdir -p home/.config/fcitx5 run a b
+mkdir -p home/.config/fcitx5 run a b off on
 chmod 700 run
 cp "$program" "$scratch/mojiro" || fail "cannot copy $program"
 
@@ -202,7 +202,15 @@ for d in a b; do
     cp "$source_dir/data/辞書.txt" "$scratch/$d/" || fail "cannot copy the word list"
     printf '60,0\r\n' >"$scratch/$d/設定.txt"
 done
-[ ${#as[@]} -gt 0 ] && chown -R nobody "$scratch/home" "$scratch/run" "$scratch/a" "$scratch/b"
+# One word to answer, without and with answering on the commit.
+for d in off on; do
+    printf '\xe3\x82\x8a\xe3\x82\x93\xe3\x81\x94\r\n' >"$scratch/$d/辞書.txt" # りんご
+    printf '60,0\r\n' >"$scratch/$d/設定.txt"
+done
+printf 'answer/on-commit=0\n' >"$scratch/off/オプション.txt"
+printf 'answer/on-commit=1\n' >"$scratch/on/オプション.txt"
+[ ${#as[@]} -gt 0 ] && chown -R nobody "$scratch/home" "$scratch/run" "$scratch/a" "$scratch/b" \
+    "$scratch/off" "$scratch/on"
 
 environment=(env -i "HOME=$scratch/home" "PATH=/usr/bin:/bin" "DISPLAY=$DISPLAY" "LC_ALL=C.UTF-8"
     "XDG_RUNTIME_DIR=$scratch/run" "GSETTINGS_BACKEND=memory")
@@ -281,7 +289,8 @@ log "$framework is running"
 # Two games: the one played (a) and another program's window (b).
 new_window() { # or the game has ended
     # Shown: events sent to a window not yet on the screen would go astray.
-    w=$(xdotool search --onlyvisible --name "^モジロタイピング$" 2>/dev/null | grep -vxF "${windows[*]:-none}" | head -n 1)
+    w=$(xdotool search --onlyvisible --name "^モジロタイピング$" 2>/dev/null |
+        grep -vxF -f <(printf '%s\n' "${windows[@]:-none}") | head -n 1)
     [ -n "$w" ] || ! kill -0 "${games[-1]}" 2>/dev/null
 }
 for d in a b; do
@@ -435,6 +444,7 @@ awk -v framework="$framework" '
 
 click "$a" 593 40 # End
 ended() { ! kill -0 "${games[0]}" 2>/dev/null; }
+ended_last() { ! kill -0 "${games[-1]}" 2>/dev/null; }
 until_s "$wait_s" ended || fail "still running after End"
 note "game a has ended"
 # IBus keeps one engine for everybody: ours must not outlive the game.
@@ -442,5 +452,45 @@ if [ "$framework" = ibus ]; then
     back_before
     expect "the engine after End" "$before" "$(state)"
 fi
-if grep -qE "Sanitizer|runtime error" "$scratch/a.log"; then cat "$scratch/a.log"; fail "the sanitizer found faults"; fi
+
+# The Return that commits ringo answers りんご only where the player chose so;
+# elsewhere the answer waits for a second Return.
+for d in off on; do
+    windows=("$b") # an ended game's window number may come again
+    (cd "$scratch/$d" && exec "${as[@]}" "${environment[@]}" "QT_IM_MODULE=$module" "$scratch/mojiro") \
+        >"$scratch/$d.log" 2>&1 &
+    games+=($!)
+    until_s "$wait_s" new_window
+    [ -n "$w" ] || fail "window $d not shown"
+    windows+=("$w")
+    timeout "$step_s" xdotool windowmove --sync "$w" 700 600 || fail "window $d not moved"
+    focus "$w"
+    mark
+    click "$w" "${start[@]}"
+    switched
+    note "type ringo"
+    xdotool type --delay 60 ringo
+    sleep 0.6
+    key Return
+    sleep 0.6
+    if [ "$d" = off ]; then
+        expect "one Return, answering on the commit off" "りんご" "$(read_back)"
+        key Return
+        sleep 0.4
+    fi
+    no_window 間違い || fail "a wrong answer with answering on the commit $d"
+    # An empty box copies nothing, and leaves what the clipboard held.
+    printf 'nothing' | xsel -b -i
+    key ctrl+a ctrl+c
+    sleep 0.5
+    expect "the answer box after the answer, answering on the commit $d" nothing \
+        "$(xsel -b -o -t 1000 2>/dev/null)"
+    click "$w" 593 40 # End
+    until_s "$wait_s" ended_last || fail "game $d still running after End"
+done
+
+if grep -qE "Sanitizer|runtime error" "$scratch"/{a,off,on}.log; then
+    cat "$scratch"/{a,off,on}.log
+    fail "the sanitizer found faults"
+fi
 log "ok: $framework"
