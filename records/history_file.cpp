@@ -182,7 +182,8 @@ namespace {
 class HistoryParser {
 public:
     explicit HistoryParser(qsizetype keep)
-        : keep_(keep),
+        // Any number of rows may be asked for; more than memory holds is all of them.
+        : keep_(std::clamp<qsizetype>(keep, 0, std::numeric_limits<qsizetype>::max() / 4)),
           scanner_(kMaxRecordBytes, [this](QByteArrayView item, bool endsLine, bool tooLong) {
               Item(item, endsLine, tooLong);
               return true;
