@@ -162,10 +162,13 @@ END {
     for (i = 1; i <= 3 && n == 3; i++) {
         want = i < 3 ? 660 : 1320
         if (hz[i] < want * 0.85 || hz[i] > want * 1.15) bad(sprintf("tone %d is not about %d Hz", i, want))
+        # Played whole: 0.15 s and 0.40 s as made, not cut off at either end.
+        long = i < 3 ? 0.15 : 0.40
+        if ((last[i] - first[i] + 1) / 100 < long * 0.8) bad(sprintf("tone %d is cut short", i))
         if (i == 1 && (gap[1] < 0 || gap[1] > 1.5)) bad("the first tone is not within 1.5 s of スタート")
         if (i > 1 && (gap[i] < 0.85 || gap[i] > 1.15)) bad(sprintf("tone %d is not a second after tone %d", i, i - 1))
     }
-    if (!failed) { print "ok: silence until スタート, then three tones a second apart"; exit }
+    if (!failed) { print "ok: silence until スタート, then three whole tones a second apart"; exit }
     print "loudest frame RMS per 0.1 s:"
     for (f = 0; f < nf; f += 10) {
         m = 0; for (g = f; g < f + 10 && g < nf; g++) if (rms[g] > m) m = rms[g]
