@@ -21,6 +21,9 @@ for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 status=0
+# The sound module, where the program looks for it from its own folder.
+[ -n "$(find "$dest/usr/lib" -path '*/mojiro/libmojiro_sound.so' 2>/dev/null)" ] ||
+    { echo "missing: the sound module under usr/lib"; status=1; }
 for f in "${expected[@]}"; do
     [ -f "$dest/$f" ] || { echo "missing: $f"; status=1; }
 done
