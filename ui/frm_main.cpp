@@ -28,6 +28,7 @@
 #include <QToolButton>
 
 #include <limits>
+#include <utility>
 
 namespace ui {
 namespace {
@@ -454,14 +455,16 @@ void frmMain::SaveSettings() {
     // The new value is in effect already. A file that cannot be written is
     // told once, not at every change, so that the player knows it will be gone
     // at the next start.
-    if (records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave}) ||
-        settingsFailureTold_)
+    if (!records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave}))
+        SaveErrorOnce(settingsFailureTold_,
+                      QStringLiteral("設定を設定.txtに保存できませんでした。\n"
+                                     "変更した設定は、ゲームを終えるまで使われます。"));
+}
+
+void frmMain::SaveErrorOnce(bool& told, const QString& text) {
+    if (std::exchange(told, true))
         return;
-    settingsFailureTold_ = true;
-    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
-        QStringLiteral("設定を設定.txtに保存できませんでした。\n"
-                       "変更した設定は、ゲームを終えるまで使われます。"),
-        QMessageBox::Ok, QMessageBox::Ok);
+    Box(QMessageBox::Warning, QStringLiteral("保存エラー"), text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
 void frmMain::cboJikan_Click() {

@@ -174,6 +174,8 @@ private:
                                     const QString& text, QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton);
     void SaveSettings();
+    // A choice that will not last beyond this start is told once, not at every change.
+    void SaveErrorOnce(bool& told, const QString& text);
 
     enum class ListUse { Used, Unreadable, LevelEmpty };
     // Shows the list's words of the level in the panel for the next Start.

@@ -15,13 +15,10 @@ void frmMain::playSound(game::Sound sound) {
 void frmMain::setOptions(const WindowOptions& options) {
     options_ = options;
     // In effect now; told once when it will not last beyond this start.
-    if (sounds_.saveOptions(options_) || optionsFailureTold_)
-        return;
-    optionsFailureTold_ = true;
-    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
-        QStringLiteral("音と答え方の設定をオプション.txtに保存できませんでした。\n"
-                       "変更した設定は、ゲームを終えるまで使われます。"),
-        QMessageBox::Ok, QMessageBox::Ok);
+    if (!sounds_.saveOptions(options_))
+        SaveErrorOnce(optionsFailureTold_,
+                      QStringLiteral("音と答え方の設定をオプション.txtに保存できませんでした。\n"
+                                     "変更した設定は、ゲームを終えるまで使われます。"));
 }
 
 void frmMain::Form_ContextMenu(QPoint globalPos) {

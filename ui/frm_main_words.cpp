@@ -103,13 +103,10 @@ void frmMain::RestoreWordList() {
 }
 
 void frmMain::KeepWordListChoice() {
-    if (wordLists_.save(listName_, int(level_)) || listChoiceFailureTold_)
-        return;
-    listChoiceFailureTold_ = true;
-    Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
-        QStringLiteral("選んだ単語リストをオプション.txtに保存できませんでした。\n"
-                       "次に起動したときは、辞書.txtで始まります。"),
-        QMessageBox::Ok, QMessageBox::Ok);
+    if (!wordLists_.save(listName_, int(level_)))
+        SaveErrorOnce(listChoiceFailureTold_,
+                      QStringLiteral("選んだ単語リストをオプション.txtに保存できませんでした。\n"
+                                     "次に起動したときは、辞書.txtで始まります。"));
 }
 
 void frmMain::ApplyChoice(const Choice& choice, bool levelChosen) {
