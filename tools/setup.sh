@@ -10,6 +10,7 @@ play=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-multimedia-dev
     libmspack-dev libfontconfig-dev
     fonts-ipafont-gothic qt6-translations-l10n
+    qt6-wayland
 )
 # Never for a player: a second input-method framework can change which one
 # their desktop starts.
@@ -18,6 +19,7 @@ test=(
     xvfb xdotool imagemagick x11-utils xsel dbus
     desktop-file-utils appstream dpkg-dev file
     fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
+    weston pulseaudio pulseaudio-utils
 )
 case ${1:-} in
 play) packages=("${play[@]}") ;;
