@@ -57,11 +57,13 @@ QString Preferences::text(const QString& key, const QString& fallback) const {
     return v ? QString::fromUtf8(*v) : fallback;
 }
 
-bool Preferences::set(const QString& key, const QString& value) {
-    const QByteArray k = key.toUtf8(), v = value.toUtf8();
+bool Preferences::set(const QList<std::pair<QString, QString>>& choices) {
     Entries entries = Read(path_);
-    entries.removeIf([&k](const auto& e) { return e.first == k; });
-    entries.append({k, v});
+    for (const auto& [key, value] : choices) {
+        const QByteArray k = key.toUtf8();
+        entries.removeIf([&k](const auto& e) { return e.first == k; });
+        entries.append({k, value.toUtf8()});
+    }
     QByteArray bytes;
     for (const auto& [name, text] : entries) {
         bytes += name + '=';

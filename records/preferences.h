@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+
+#include <utility>
 
 namespace records {
 
@@ -20,8 +23,10 @@ public:
     QString text(const QString& key, const QString& fallback = {}) const;
     // Rewrites the file at once and atomically; false when it could not be
     // written, which leaves it as it was.
-    bool set(const QString& key, const QString& value);
+    bool set(const QString& key, const QString& value) { return set({{key, value}}); }
     bool set(const QString& key, int value) { return set(key, QString::number(value)); }
+    // Several choices in one rewrite.
+    bool set(const QList<std::pair<QString, QString>>& choices);
 
 private:
     QString path_;

@@ -91,8 +91,6 @@ public:
     void ChooseLevel(game::LengthLevel level);
     void mnuImport_Click();
     void mnuEdit_Click();
-    const QString& chosenList() const { return listName_; }
-    game::LengthLevel chosenLevel() const { return level_; }
 
     game::RoundState& state() { return state_; }
     RirekiModel& rirekiModel() { return *rirekiModel_; }

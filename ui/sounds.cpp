@@ -57,10 +57,11 @@ WindowOptions ModuleSoundService::options() {
 }
 
 bool ModuleSoundService::saveOptions(const WindowOptions& o) {
-    bool kept = preferences_.set(kVolume, o.volume);
+    QList<std::pair<QString, QString>> choices{{kVolume, QString::number(o.volume)}};
     for (const Key& k : kFlags)
-        kept = preferences_.set(QString::fromLatin1(k.name), o.*k.flag ? 1 : 0) && kept;
-    return kept;
+        choices.append(
+            {QString::fromLatin1(k.name), o.*k.flag ? QStringLiteral("1") : QStringLiteral("0")});
+    return preferences_.set(choices);
 }
 
 void ModuleSoundService::start() {

@@ -248,7 +248,7 @@ int WordListWindows::savedLevel() {
 }
 
 bool WordListWindows::save(const QString& list, int level) {
-    return preferences_.set(kListKey, list) && preferences_.set(kLevelKey, level);
+    return preferences_.set({{kListKey, list}, {kLevelKey, QString::number(level)}});
 }
 
 QString WordListWindows::chooseFileToImport(QWidget* owner) {

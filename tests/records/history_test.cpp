@@ -9,10 +9,10 @@
 #include <sys/stat.h>
 
 #include <chrono>
-#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <limits>
 #include <thread>
 
 #include <gtest/gtest.h>

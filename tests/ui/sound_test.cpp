@@ -1,6 +1,7 @@
 #include "window_fixture.h"
 
 #include "ui/sounds.h"
+#include "ui/word_list_editor.h"
 
 namespace {
 
@@ -65,22 +66,18 @@ TEST(Sounds, EachSwitchSilencesItsOwnSoundsAndTheChoicesLastAcrossAStart) {
     EXPECT_EQ(s.w->options(), (ui::WindowOptions{false, true, false, false, 100, false}));
 }
 
-TEST(Sounds, TheChoicesAreKeptWithTheGamesPreferencesAndAFailedSaveIsToldOnce) {
+TEST(Sounds, TheWindowsChoicesAndTheWordListAreKeptInOnePreferencesFile) {
     Folder f;
     records::Preferences preferences(f.path("o.txt"));
-    ui::ModuleSoundService service(preferences, {});
-    EXPECT_EQ(service.options(), ui::WindowOptions{});
+    EXPECT_EQ(ui::ModuleSoundService(preferences, {}).options(), ui::WindowOptions{});
     const ui::WindowOptions chosen{true, false, true, false, 25, true};
-    ASSERT_TRUE(service.saveOptions(chosen));
+    ASSERT_TRUE(ui::ModuleSoundService(preferences, {}).saveOptions(chosen));
+    ASSERT_TRUE(ui::WordListWindows(preferences).save("どうぶつ.txt", 3));
     records::Preferences again(f.path("o.txt"));
     EXPECT_EQ(ui::ModuleSoundService(again, {}).options(), chosen);
-
-    Sounding s;
-    s.sounds.keeps = false;
-    s.choose("mnuSound");
-    s.choose("mnuSound");
-    EXPECT_EQ(s.boxes.filter("保存エラー").size(), 1);
-    EXPECT_TRUE(s.w->options().sound); // in effect all the same
+    EXPECT_EQ(ui::WordListWindows(again).savedList() +
+                  QString::number(ui::WordListWindows(again).savedLevel()),
+              "どうぶつ.txt3");
 }
 
 TEST(Sounds, WithNoAudioServerTheModulePlaysNothingAndSaysNothing) {
@@ -117,5 +114,4 @@ TEST(OneEnter, ACommitThatCompletesTheWordAnswersItWhenChosenAndNoOtherCommitCou
     Commit(s.win.txtKaitou, "ね");
     Commit(s.win.txtKaitou, "こ");
     EXPECT_EQ(s.win.lblOk->text() + s.win.lblNg->text() + s.win.txtKaitou->text(), "20");
-    EXPECT_TRUE(s.wordLists.keeps && s.sounds.kept.answerOnCommit);
 }

@@ -34,13 +34,12 @@ struct FakeHelp : ui::HelpService {
 struct FakeWordLists : ui::WordListService {
     QString list;
     int level = 0;
-    bool keeps = true;
     QString importFile;
     std::optional<QByteArray> editedBytes; // none: the editor is cancelled
     QStringList edits;
     QString savedList() override { return list; }
     int savedLevel() override { return level; }
-    bool save(const QString& l, int v) override { return keeps && (list = l, level = v, true); }
+    bool save(const QString& l, int v) override { return list = l, level = v, true; }
     QString chooseFileToImport(QWidget*) override { return importFile; }
     bool edit(const QString& path, const QString& name, bool cp932, QWidget*) override {
         edits << path + "|" + name + (cp932 ? "|cp932" : "");
@@ -64,10 +63,9 @@ struct FakeShare : ui::ShareService {
 struct FakeSounds : ui::SoundService {
     QStringList played;
     ui::WindowOptions kept;
-    bool keeps = true;
     int starts = 0;
     ui::WindowOptions options() override { return kept; }
-    bool saveOptions(const ui::WindowOptions& o) override { return keeps && (kept = o, true); }
+    bool saveOptions(const ui::WindowOptions& o) override { return kept = o, true; }
     void start() override { ++starts; }
     void play(game::Sound sound, int volume) override {
         static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
