@@ -8,6 +8,7 @@ set -euo pipefail
 play=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-multimedia-dev
+    libqt6sql6-sqlite
     libmspack-dev libfontconfig-dev
     fonts-ipafont-gothic qt6-translations-l10n
     qt6-wayland
@@ -19,7 +20,7 @@ test=(
     xvfb xdotool imagemagick x11-utils xsel dbus
     desktop-file-utils appstream dpkg-dev file
     fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
-    weston pulseaudio pulseaudio-utils
+    weston pulseaudio pulseaudio-utils sqlite3
 )
 case ${1:-} in
 play) packages=("${play[@]}") ;;

@@ -1,0 +1,346 @@
+#include "records/word_store.h"
+
+#include <QAtomicInt>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace records {
+namespace {
+
+// SQLite's result codes, as Qt gives them in the error's native code.
+const QString kBusy = QStringLiteral("5"), kLocked = QStringLiteral("6");
+const QString kCorrupt = QStringLiteral("11"), kNotADatabase = QStringLiteral("26");
+
+// Each step brings a file of the version before it up by one, so that a file
+// of any earlier version keeps what it holds.
+const char* const kSteps[] = {
+    "CREATE TABLE words(word TEXT PRIMARY KEY NOT NULL, asked INTEGER NOT NULL DEFAULT 0,"
+    " solved INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0,"
+    " revealed INTEGER NOT NULL DEFAULT 0, best_ms INTEGER, sum_ms INTEGER NOT NULL DEFAULT 0,"
+    " last_asked TEXT, clean_run INTEGER NOT NULL DEFAULT 0,"
+    " retired INTEGER NOT NULL DEFAULT 0);"
+    "CREATE TABLE confusions(expected TEXT NOT NULL, typed TEXT NOT NULL,"
+    " count INTEGER NOT NULL, PRIMARY KEY(expected, typed))",
+    "CREATE TABLE rounds(key TEXT PRIMARY KEY NOT NULL, started TEXT NOT NULL,"
+    " limit_s INTEGER NOT NULL, list TEXT NOT NULL, practice INTEGER NOT NULL,"
+    " ok INTEGER NOT NULL, ng INTEGER NOT NULL, chars INTEGER NOT NULL);"
+    "CREATE TABLE saves(round TEXT NOT NULL, date TEXT NOT NULL, time TEXT NOT NULL);"
+    "CREATE INDEX saves_by_line ON saves(date, time)",
+};
+static_assert(std::size(kSteps) == kWordStoreVersion);
+
+QString NewConnectionName() {
+    static QAtomicInt next;
+    return QStringLiteral("mojiro-words-%1").arg(next.fetchAndAddRelaxed(1));
+}
+
+QString Stamp(const QDateTime& t) {
+    return t.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+}
+
+bool Run(QSqlDatabase& db, const QString& statements) {
+    for (const QString& s : statements.split(u';', Qt::SkipEmptyParts)) {
+        QSqlQuery q(db);
+        if (!q.exec(s))
+            return false;
+    }
+    return true;
+}
+
+enum class Health { Sound, Damaged, Busy };
+
+// A file that is not a database, or whose pages do not hold together, is
+// damaged; one held by another program is only busy.
+Health Inspect(QSqlDatabase& db, int& version) {
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+        const QString code = q.lastError().nativeErrorCode();
+        return code == kCorrupt || code == kNotADatabase ? Health::Damaged : Health::Busy;
+    }
+    version = q.value(0).toInt();
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
+        const QString code = check.lastError().nativeErrorCode();
+        return code == kBusy || code == kLocked ? Health::Busy : Health::Damaged;
+    }
+    return check.value(0).toString() == QStringLiteral("ok") ? Health::Sound : Health::Damaged;
+}
+
+} // namespace
+
+WordStore::WordStore(QString path, int busyTimeoutMs)
+    : path_(std::move(path)), busyTimeoutMs_(busyTimeoutMs), connection_(NewConnectionName()) {}
+
+WordStore::~WordStore() {
+    if (QSqlDatabase::contains(connection_)) {
+        QSqlDatabase::database(connection_, false).close();
+        QSqlDatabase::removeDatabase(connection_);
+    }
+}
+
+void WordStore::report(Problem problem) {
+    if (told_.contains(problem))
+        return;
+    told_.append(problem);
+    pending_.append(problem);
+}
+
+QList<WordStore::Problem> WordStore::takeProblems() {
+    return std::exchange(pending_, {});
+}
+
+bool WordStore::open(bool create) {
+    if (state_ != State::Closed)
+        return true;
+    const auto drop = [this] {
+        QSqlDatabase::database(connection_, false).close();
+        QSqlDatabase::removeDatabase(connection_);
+    };
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (!QFileInfo::exists(path_) && !create)
+            return false;
+        bool damaged = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+            db.setDatabaseName(path_);
+            // A second copy of the game writing the file holds it for a moment.
+            const QString wait = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
+            db.setConnectOptions(wait);
+            int version = 0;
+            const Health health = db.open() ? Inspect(db, version) : Health::Busy;
+            if (health == Health::Sound && version > kWordStoreVersion) {
+                db.close();
+                db.setConnectOptions(wait + QStringLiteral(";QSQLITE_OPEN_READONLY"));
+                if (db.open()) {
+                    state_ = State::ReadOnly;
+                    report(Problem::Newer);
+                    return true;
+                }
+            } else if (health == Health::Sound) {
+                for (int v = version; v < kWordStoreVersion; ++v) {
+                    QSqlQuery q(db);
+                    const bool done =
+                        q.exec(QStringLiteral("BEGIN IMMEDIATE")) && Run(db, kSteps[v]) &&
+                        q.exec(QStringLiteral("PRAGMA user_version = %1").arg(v + 1)) &&
+                        q.exec(QStringLiteral("COMMIT"));
+                    if (!done) {
+                        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+                        break;
+                    }
+                }
+                // A file that could not be brought up to date still reads.
+                state_ = State::Open;
+                return true;
+            }
+            damaged = health == Health::Damaged;
+        }
+        drop();
+        if (!damaged) {
+            report(Problem::Unwritable);
+            return false;
+        }
+        // Kept beside it under a name of its own, for the player to look into.
+        const QFileInfo info(path_);
+        const QString stamp = QDateTime::currentDateTime().toString(u"yyyyMMdd-hhmmss");
+        QString aside;
+        for (int n = 1;; ++n) {
+            aside = info.dir().filePath(info.completeBaseName() + QStringLiteral(".damaged-") +
+                                        stamp + (n > 1 ? QStringLiteral("-%1").arg(n) : "") + u'.' +
+                                        info.suffix());
+            if (!QFileInfo::exists(aside))
+                break;
+        }
+        if (!QFile::rename(path_, aside)) {
+            report(Problem::Unwritable);
+            return false;
+        }
+        setAside_ = aside;
+        report(Problem::SetAside);
+    }
+    return false;
+}
+
+bool WordStore::write(const std::function<bool()>& work) {
+    if (!open(true))
+        return false;
+    if (state_ == State::ReadOnly)
+        return false; // told once as Newer
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery begin(db);
+    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        if (work() && QSqlQuery(db).exec(QStringLiteral("COMMIT")))
+            return true;
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    }
+    report(Problem::Unwritable);
+    return false;
+}
+
+bool WordStore::addQuestion(const QuestionRecord& r) {
+    return write([&] {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        QSqlQuery old(db);
+        old.prepare(QStringLiteral("SELECT asked, solved, wrong, revealed, best_ms, sum_ms, "
+                                   "clean_run, retired FROM words WHERE word = ?"));
+        old.addBindValue(r.word);
+        if (!old.exec())
+            return false;
+        WordStats w;
+        if (old.next()) {
+            w.asked = old.value(0).toInt(), w.solved = old.value(1).toInt();
+            w.wrong = old.value(2).toInt(), w.revealed = old.value(3).toInt();
+            w.bestMs = old.value(4).isNull() ? -1 : old.value(4).toLongLong();
+            w.sumMs = old.value(5).toLongLong(), w.cleanRun = old.value(6).toInt();
+            w.retired = old.value(7).toInt() != 0;
+        }
+        const int wrong = std::max(0, r.wrong);
+        const bool missed = wrong > 0 || r.revealed;
+        ++w.asked;
+        w.wrong += wrong;
+        w.revealed += r.revealed ? 1 : 0;
+        if (r.solved) {
+            ++w.solved;
+            const qint64 ms = std::max<qint64>(0, r.solveMs);
+            w.bestMs = w.bestMs < 0 ? ms : std::min(w.bestMs, ms);
+            w.sumMs += ms;
+        }
+        // A question left open at time-up neither breaks the run nor adds to it.
+        if (missed) {
+            w.cleanRun = 0;
+            w.retired = false;
+        } else if (r.solved) {
+            ++w.cleanRun;
+            if (w.cleanRun >= kCleanSolvesToRetire && (w.wrong > 0 || w.revealed > 0))
+                w.retired = true;
+        }
+        QSqlQuery put(db);
+        put.prepare(QStringLiteral(
+            "INSERT OR REPLACE INTO words(word, asked, solved, wrong, revealed, best_ms, sum_ms, "
+            "last_asked, clean_run, retired) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant& v :
+             {QVariant(r.word), QVariant(w.asked), QVariant(w.solved), QVariant(w.wrong),
+              QVariant(w.revealed), w.bestMs < 0 ? QVariant() : QVariant(w.bestMs),
+              QVariant(w.sumMs), QVariant(Stamp(r.asked)), QVariant(w.cleanRun),
+              QVariant(w.retired ? 1 : 0)})
+            put.addBindValue(v);
+        if (!put.exec())
+            return false;
+        QSqlQuery slip(db);
+        slip.prepare(
+            QStringLiteral("INSERT INTO confusions(expected, typed, count) VALUES(?, ?, 1) "
+                           "ON CONFLICT(expected, typed) DO UPDATE SET count = count + 1"));
+        for (const auto& [expected, typed] : r.slips) {
+            slip.addBindValue(expected);
+            slip.addBindValue(typed);
+            if (!slip.exec())
+                return false;
+        }
+        return true;
+    });
+}
+
+bool WordStore::addRound(const RoundRecord& r) {
+    return write([&] {
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        q.prepare(QStringLiteral("INSERT OR REPLACE INTO rounds(key, started, limit_s, list, "
+                                 "practice, ok, ng, chars) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
+        for (const QVariant& v :
+             {QVariant(r.key), QVariant(Stamp(r.started)), QVariant(r.limit),
+              QVariant(r.list.isNull() ? QString("") : r.list), QVariant(r.practice ? 1 : 0),
+              QVariant(r.ok), QVariant(r.ng), QVariant(r.chars)})
+            q.addBindValue(v);
+        return q.exec();
+    });
+}
+
+bool WordStore::addSave(const QString& roundKey, const QString& date, const QString& time) {
+    return write([&] {
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        q.prepare(QStringLiteral("INSERT INTO saves(round, date, time) VALUES(?, ?, ?)"));
+        q.addBindValue(roundKey);
+        q.addBindValue(date);
+        q.addBindValue(time);
+        return q.exec();
+    });
+}
+
+bool WordStore::removeWord(const QString& word) {
+    return write([&] {
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        q.prepare(QStringLiteral("DELETE FROM words WHERE word = ?"));
+        q.addBindValue(word);
+        return q.exec();
+    });
+}
+
+bool WordStore::bringBack(const QString& word) {
+    return write([&] {
+        QSqlQuery q(QSqlDatabase::database(connection_, false));
+        q.prepare(QStringLiteral("UPDATE words SET retired = 0, clean_run = 0 WHERE word = ?"));
+        q.addBindValue(word);
+        return q.exec();
+    });
+}
+
+bool WordStore::clear() {
+    return write([&] {
+        QSqlDatabase db = QSqlDatabase::database(connection_, false);
+        return Run(db, QStringLiteral("DELETE FROM words; DELETE FROM confusions;"
+                                      "DELETE FROM rounds; DELETE FROM saves"));
+    });
+}
+
+WordRecordRead WordStore::read() {
+    WordRecordRead out;
+    if (!open(false))
+        return out;
+    out.readOnly = state_ == State::ReadOnly;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery q(db);
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT word, asked, solved, wrong, revealed, best_ms, sum_ms, "
+                              "last_asked, clean_run, retired FROM words"))) {
+        while (q.next()) {
+            WordStats w;
+            w.word = q.value(0).toString();
+            w.asked = q.value(1).toInt(), w.solved = q.value(2).toInt();
+            w.wrong = q.value(3).toInt(), w.revealed = q.value(4).toInt();
+            w.bestMs = q.value(5).isNull() ? -1 : q.value(5).toLongLong();
+            w.sumMs = q.value(6).toLongLong();
+            w.lastAsked = QDateTime::fromString(q.value(7).toString(), Qt::ISODate);
+            w.cleanRun = q.value(8).toInt(), w.retired = q.value(9).toInt() != 0;
+            out.words.append(std::move(w));
+        }
+    }
+    QSqlQuery c(db);
+    c.setForwardOnly(true);
+    if (c.exec(QStringLiteral(
+            "SELECT expected, typed, count FROM confusions ORDER BY count DESC, expected, typed")))
+        while (c.next())
+            out.confusions.append(
+                {c.value(0).toString(), c.value(1).toString(), c.value(2).toInt()});
+    return out;
+}
+
+QList<SavedRound> WordStore::savedRounds() {
+    QList<SavedRound> out;
+    if (!open(false))
+        return out;
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    if (q.exec(QStringLiteral("SELECT s.date, s.time, r.list, r.practice FROM saves s "
+                              "JOIN rounds r ON r.key = s.round")))
+        while (q.next())
+            out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                        q.value(3).toInt() != 0});
+    return out;
+}
+
+} // namespace records
