@@ -16,6 +16,8 @@ public:
     virtual int32_t Seconds() = 0;
     // Local date and time, for saved results.
     virtual QDateTime Now() = 0;
+    // The same clock to the millisecond, for how long a question took.
+    virtual qint64 Milliseconds() { return qint64(Seconds()) * 1000; }
 };
 
 class Random {
@@ -54,6 +56,14 @@ public:
     virtual void saveResult() = 0;
     // Never waits, and is silent where there is no sound.
     virtual void playSound(Sound sound) = 0;
+
+    // What happened to each question, for the record of words; none of them
+    // may change what the round shows or asks next.
+    virtual void questionAsked(const QString& word) { (void)word; }
+    virtual void answerJudged(const QString& answer, bool right) { (void)answer, (void)right; }
+    virtual void answerShown() {}
+    // Time is up: the figures are shown, the round not yet saved.
+    virtual void roundOver() {}
 };
 
 } // namespace game

@@ -115,10 +115,24 @@ Progress ReadProgress(const records::HistoryRows& rows) {
     return progress;
 }
 
-ProgressSeries ChooseRounds(const Progress& progress, int jikan) {
+void MarkKinds(Progress& progress, const records::HistoryRows& rows, const RoundKinds& kinds) {
+    progress.lists.clear();
+    for (ProgressPoint& p : progress.points) {
+        const QByteArray key =
+            rows.item(p.row, 0).toByteArray() + ' ' + rows.item(p.row, 1).toByteArray();
+        p.kind = kinds.value(key);
+        if (!progress.lists.contains(p.kind.list))
+            progress.lists.append(p.kind.list);
+    }
+}
+
+ProgressSeries ChooseRounds(const Progress& progress, int jikan, const RoundFilter& filter) {
     ProgressSeries series;
     for (const ProgressPoint& p : progress.points)
-        if (jikan == 0 || p.jikan == jikan)
+        if ((jikan == 0 || p.jikan == jikan) &&
+            (filter.mode == RoundMode::All ||
+             p.kind.practice == (filter.mode == RoundMode::Practice)) &&
+            (filter.everyList || p.kind.list == filter.list))
             series.points.append(p);
     const qsizetype n = series.points.size();
     series.speedAverage.reserve(n);

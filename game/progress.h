@@ -2,11 +2,22 @@
 
 #include "records/history_file.h"
 
+#include <QHash>
 #include <QList>
 
 #include <optional>
 
 namespace game {
+
+// What the record of words knows of a saved round. A round it does not know
+// is an ordinary round of an unknown list.
+struct RoundKind {
+    bool practice = false;
+    std::optional<QString> list; // the list's file name, "" for 辞書.txt
+    bool operator==(const RoundKind&) const = default;
+};
+// By the date and time the round's line was saved, "yyyy/MM/dd hh:mm:ss".
+using RoundKinds = QHash<QByteArray, RoundKind>;
 
 // One saved round as the progress chart shows it, with its figures exactly
 // as saved: no rounding on the way from the file to the chart.
@@ -16,6 +27,7 @@ struct ProgressPoint {
     int speed = 0;   // hundredths of a character per second
     int rate = 0;    // tenths of a percent
     int jikan = 0;   // the time limit, seconds
+    RoundKind kind;
     bool operator==(const ProgressPoint&) const = default;
 };
 
@@ -23,6 +35,8 @@ struct Progress {
     QList<ProgressPoint> points; // by date and time; rounds of one second in row order
     int unreadable = 0;          // records left out: an item the chart needs does not read
     QList<int> limits;           // the time limits present, ascending
+    // The lists present, in the order first played; none for the unknown.
+    QList<std::optional<QString>> lists;
 };
 
 // The round as the chart reads it from the rate, speed, date, time and limit
@@ -30,13 +44,22 @@ struct Progress {
 // "60秒"), or nothing when one of them does not read so.
 std::optional<ProgressPoint> ReadProgressPoint(const records::HistoryRows& rows, qsizetype row);
 Progress ReadProgress(const records::HistoryRows& rows);
+// Gives each round its kind and fills in the lists present.
+void MarkKinds(Progress& progress, const records::HistoryRows& rows, const RoundKinds& kinds);
+
+enum class RoundMode { All, Ordinary, Practice };
+struct RoundFilter {
+    RoundMode mode = RoundMode::All;
+    bool everyList = true;
+    std::optional<QString> list; // when not every list: this one, or none for the unknown
+};
 
 // Rounds this many make a point of the moving average; the trend looks back
 // over this many.
 constexpr int kAverageRounds = 10;
 constexpr int kTrendRounds = 30;
 
-// The rounds of one time limit (0 for all), with the moving average of their
+// The rounds of one time limit (0 for all) that pass the filter, with the moving average of their
 // speed and rate at each round: the mean of it and the rounds before it, up
 // to kAverageRounds in all.
 struct ProgressSeries {
@@ -44,7 +67,7 @@ struct ProgressSeries {
     QList<double> speedAverage; // characters per second
     QList<double> rateAverage;  // percent
 };
-ProgressSeries ChooseRounds(const Progress& progress, int jikan);
+ProgressSeries ChooseRounds(const Progress& progress, int jikan, const RoundFilter& filter = {});
 
 struct ProgressFigures {
     int count = 0;

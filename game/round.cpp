@@ -99,7 +99,7 @@ void Round::setWordSource(QString path, LengthLevel level) {
 }
 
 void Round::LoadPlayWords() {
-    const QStringList words = OfLevel(ReadWordList(jisyoPath_), level_);
+    const QStringList words = practising() ? practice_ : OfLevel(ReadWordList(jisyoPath_), level_);
     s_.intWordCount = int16_t(words.size());
     s_.strJisyo.clear();
     s_.strJisyo.reserve(words.size() + 1);
@@ -119,6 +119,7 @@ void Round::MakeQuestion() {
     s_.strSeikai = s_.strJisyo[DrawIndex(s_.intWordCount, random_.Draw())];
     s_.strMondai = DrawOut(SplitForShuffle(s_.strSeikai), random_);
     window_.setCaption(Caption::Mondai, s_.strMondai);
+    window_.questionAsked(s_.strSeikai);
 }
 
 void Round::cmdStart_Click() {
@@ -179,20 +180,25 @@ void Round::tmrBp_Timer() {
     window_.setCaption(Caption::Ritu, s_.intMoji != 0 ? records::FormatRate(s_.intOk, s_.intNg)
                                                       : QStringLiteral("0.0%"));
     window_.setCaption(Caption::MojiT, QString::number(s_.intMoji));
+    window_.roundOver();
     if (s_.intAutoSave == 1)
         window_.saveResult();
 }
 
 void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
-    if (keyAscii == kKeyEsc)
+    if (keyAscii == kKeyEsc) {
         window_.setCaption(Caption::Mondai, s_.strSeikai);
+        window_.answerShown();
+    }
     if (keyAscii != kKeyEnter)
         return;
     keyAscii = 0;
     const QString answer = window_.kaitouText();
     if (answer.isEmpty() && s_.strSeikai.isEmpty())
         return; // no question yet: nothing to judge
-    if (!SameAnswer(answer, s_.strSeikai)) {
+    const bool right = SameAnswer(answer, s_.strSeikai);
+    window_.answerJudged(answer, right);
+    if (!right) {
         window_.playSound(Sound::Wrong);
         window_.showWrongAnswerBox();
         s_.intNg = SaturatingAdd(s_.intNg, 1);
@@ -210,6 +216,7 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
 
 void Round::lblHint_Click() {
     window_.setCaption(Caption::Mondai, s_.strSeikai);
+    window_.answerShown();
 }
 
 } // namespace game

@@ -45,6 +45,9 @@ public:
 
     // The list the next Start plays, and the length of its words.
     void setWordSource(QString path, LengthLevel level);
+    // Words the next rounds draw from instead of the list; none for the list.
+    void setPracticeWords(QStringList words) { practice_ = std::move(words); }
+    bool practising() const { return !practice_.isEmpty(); }
 
     void LoadPlayWords();
     void MakeQuestion();
@@ -56,6 +59,7 @@ private:
     Random& random_;
     QString jisyoPath_;
     LengthLevel level_ = LengthLevel::All;
+    QStringList practice_;
 };
 
 } // namespace game

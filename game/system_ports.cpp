@@ -14,6 +14,10 @@ int32_t SystemClock::Seconds() {
     return int32_t((msAtStart_ + elapsed_.elapsed()) / 1000);
 }
 
+qint64 SystemClock::Milliseconds() {
+    return msAtStart_ + elapsed_.elapsed();
+}
+
 QDateTime SystemClock::Now() {
     return QDateTime::currentDateTime();
 }

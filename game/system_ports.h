@@ -13,6 +13,7 @@ public:
     SystemClock();
     int32_t Seconds() override;
     QDateTime Now() override;
+    qint64 Milliseconds() override;
 
 private:
     qint64 msAtStart_; // milliseconds since local midnight when the clock was made

@@ -23,7 +23,7 @@ Progress Rounds(std::initializer_list<int> speeds) {
     Progress p;
     int i = 0;
     for (int s : speeds)
-        p.points.append({i, 60 * i, s, 1000 - 10 * i, 60}), ++i;
+        p.points.append({i, 60 * i, s, 1000 - 10 * i, 60, {}}), ++i;
     p.limits = {60};
     return p;
 }
@@ -55,9 +55,9 @@ TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
     EXPECT_EQ(p.limits, (QList<int>{30, 60}));
     // By time, rounds of one second in row order, with their rows of the table.
     const qint64 day = QDate(1970, 1, 1).daysTo(QDate(2025, 1, 31)) * 86400;
-    const QList<ProgressPoint> expected = {{13, day + 9 * 3600 + 240, 1205, 1000, 30},
-                                           {14, day + 9 * 3600 + 240, 0, 0, 60},
-                                           {12, day + 9 * 3600 + 300, 142, 900, 60}};
+    const QList<ProgressPoint> expected = {{13, day + 9 * 3600 + 240, 1205, 1000, 30, {}},
+                                           {14, day + 9 * 3600 + 240, 0, 0, 60, {}},
+                                           {12, day + 9 * 3600 + 300, 142, 900, 60, {}}};
     EXPECT_EQ(p.points, expected);
 }
 
@@ -88,7 +88,7 @@ TEST(Progress, FiguresGiveCountBestMeansAndTheChangeOfTheAverageOverThirtyRounds
         speeds.append(100 + 5 * i);
     Progress p;
     for (int i = 0; i < 40; ++i)
-        p.points.append({i, 60 * i, speeds[i], 900, 60});
+        p.points.append({i, 60 * i, speeds[i], 900, 60, {}});
     const ProgressFigures f = FiguresOf(ChooseRounds(p, 0));
     EXPECT_EQ(f.count, 40);
     EXPECT_DOUBLE_EQ(f.bestSpeed, 2.95);
