@@ -10,6 +10,7 @@
 #include "ui/progress_window.h"
 #include "ui/sounds.h"
 #include "ui/word_list_editor.h"
+#include "ui/word_record.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -101,8 +102,11 @@ int main(int argc, char** argv) {
         preferences,
         {QDir(programDir).filePath(QStringLiteral("libmojiro_sound.so")),
          QDir(programDir).filePath(QStringLiteral(MOJIRO_MODULE_DIR "/libmojiro_sound.so"))});
+    // Nothing of the file is opened before the first question is answered.
+    ui::StoreWordRecord wordRecord(QDir::current().absoluteFilePath(records::kWordStoreFileName));
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds);
+    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds,
+                       wordRecord);
     window.Form_Load(&*history);
     return app.exec();
 }

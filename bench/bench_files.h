@@ -8,8 +8,10 @@
 #include "ui/progress_window.h"
 #include "ui/sounds.h"
 #include "ui/word_list_editor.h"
+#include "ui/word_record.h"
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
 #include <QString>
 
@@ -39,7 +41,8 @@ struct LoadedWindow {
     ui::WordListWindows wordLists{preferences};
     ui::DesktopShareService share;
     ui::ModuleSoundService sounds{preferences, {}};
-    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds};
+    ui::StoreWordRecord record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
+    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds, record};
     LoadedWindow() {
         w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

@@ -59,8 +59,9 @@ void BM_WindowPainted(benchmark::State& state) {
     ui::WordListWindows wordLists(preferences);
     ui::DesktopShareService share;
     ui::ModuleSoundService sounds(preferences, {});
+    ui::StoreWordRecord record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds);
+        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds, record);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

@@ -26,6 +26,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
+#include <QUuid>
 
 #include <limits>
 #include <utility>
@@ -105,11 +106,11 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
                  ProgressService& progress, WordListService& wordLists, ShareService& share,
-                 SoundService& sounds, QWidget* parent)
+                 SoundService& sounds, WordRecordService& record, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
-      share_(share), sounds_(sounds), rirekiModel_(new RirekiModel(this)),
+      share_(share), sounds_(sounds), record_(record), rirekiModel_(new RirekiModel(this)),
       jisyoModel_(new QStringListModel(this)),
       round_(state_, *this, clock, random, game::kJisyoFileName) {
     InstallFontSubstitutes();
@@ -129,10 +130,15 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, Hel
     connect(tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
     tmrStart->start();
     tmrBp->start();
+    record_.setProblemHandler([this](const QString& text) {
+        recordProblems_.append(text);
+        TellRecordProblems();
+    });
 }
 
 frmMain::~frmMain() {
     txtKaitou->focusChanged = nullptr; // the box loses the focus as the window goes
+    record_.setProblemHandler(nullptr);
 }
 
 void frmMain::CreateControls() {
@@ -336,6 +342,9 @@ void frmMain::CreateControls() {
     mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
     mnuGraph->setObjectName("mnuGraph");
     connect(mnuGraph, &QAction::triggered, this, [this] { mnuGraph_Click(); });
+    mnuWeak = mnuRireki->addAction("苦手な単語(&W)…");
+    mnuWeak->setObjectName("mnuWeak");
+    connect(mnuWeak, &QAction::triggered, this, [this] { mnuWeak_Click(); });
     mnuCsv = mnuRireki->addAction("CSVに書き出す(&E)…");
     mnuCsv->setObjectName("mnuCsv");
     connect(mnuCsv, &QAction::triggered, this, [this] { mnuCsv_Click(); });
@@ -486,6 +495,10 @@ void frmMain::cmdHozon_Click() {
         return;
     const records::HistoryRecord record = records::MakeHistoryRecord(
         state_.intOk, state_.intNg, state_.intMoji, state_.intJikan, clock_.Now());
+    // Noted before the row reaches the chart, which asks what kind of round it
+    // was. A line that then fails to be written matches no line of the file.
+    if (!roundKey_.isEmpty())
+        record_.addSave(roundKey_, record.date, record.time);
     rirekiModel_->AddRirekiRow(record);
     rirekiModel_->ScrollRirekiToEnd();
     if (!records::AppendHistory(kHistoryFile, record)) {
@@ -520,6 +533,7 @@ void frmMain::cmdHelp_Click() {
 void frmMain::cmdEnd_Click() {
     help_.CloseAll();
     progress_.CloseAll();
+    record_.CloseAll();
     ime_.Restore();
     QCoreApplication::exit(0);
 }
@@ -550,11 +564,21 @@ void frmMain::cmdStart_Click() {
             UseWordList(QString(), game::LengthLevel::All);
         KeepWordListChoice();
     }
+    roundKey_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    roundStarted_ = clock_.Now();
+    question_.reset();
     round_.cmdStart_Click();
+    record_.setInRound(true);
 }
 
 void frmMain::tmrBp_Timer() {
+    const bool playing = state_.blnPlaying;
     round_.tmrBp_Timer();
+    if (playing && !state_.blnPlaying) {
+        round_.setPracticeWords({}); // the next Start plays the chosen list
+        record_.setInRound(false);
+        TellRecordProblems();
+    }
     if (pending_ && !InRound()) {
         const Choice choice = *std::exchange(pending_, std::nullopt);
         ApplyChoice(choice, choice.list == listName_);
@@ -562,7 +586,7 @@ void frmMain::tmrBp_Timer() {
 }
 
 void frmMain::mnuGraph_Click() {
-    progress_.Show(*rirekiModel_, this);
+    progress_.Show(*rirekiModel_, this, [this] { return record_.roundKinds(); });
 }
 
 void frmMain::mnuCsv_Click() {

@@ -11,6 +11,7 @@
 #include "ui/share_service.h"
 #include "ui/sound_service.h"
 #include "ui/word_list_service.h"
+#include "ui/word_record_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -50,7 +51,7 @@ public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
             ProgressService& progress, WordListService& wordLists, ShareService& share,
-            SoundService& sounds, QWidget* parent = nullptr);
+            SoundService& sounds, WordRecordService& record, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -76,6 +77,10 @@ public:
     // The table's menu, at a point of the table (by the mouse or the menu key).
     void msgRireki_ContextMenu(QPoint pos);
     void mnuGraph_Click();
+    // The window of weak words, from the table's menu or the word panel's.
+    void mnuWeak_Click();
+    // A round of these words, then the chosen list again.
+    void StartPractice(const QStringList& words);
     void mnuCsv_Click();
     void mnuCopy_Click();
     // The last round's figures as a line to paste elsewhere; empty before any.
@@ -110,6 +115,10 @@ public:
     void showWrongAnswerBox() override;
     void saveResult() override { cmdHozon_Click(); }
     void playSound(game::Sound sound) override;
+    void questionAsked(const QString& word) override;
+    void answerJudged(const QString& answer, bool right) override;
+    void answerShown() override;
+    void roundOver() override;
 
     // The window's own menu, on its free area and banner: sounds and how
     // answers are given.
@@ -152,6 +161,7 @@ public:
     QTableView* msgRireki;
     QMenu* mnuRireki;
     QAction* mnuGraph;
+    QAction* mnuWeak;
     QAction* mnuCsv;
     QAction* mnuCopy;
     QMenu* mnuJisyo;  // filled as it opens
@@ -189,6 +199,9 @@ private:
     void KeepWordListChoice();
     QString ListPath(const QString& list) const;
     bool InRound() const { return state_.blnStartWait || state_.blnPlaying; }
+    // Told once the round is over, never over a round in play.
+    void TellRecordProblems();
+    WeakWordsContext WeakContext();
 
     game::RoundState state_;
     game::Clock& clock_;
@@ -198,6 +211,12 @@ private:
     WordListService& wordLists_;
     ShareService& share_;
     SoundService& sounds_;
+    WordRecordService& record_;
+    std::optional<records::QuestionRecord> question_; // the question up, as the record takes it
+    qint64 questionShownMs_ = 0;
+    QString roundKey_;
+    QDateTime roundStarted_;
+    QStringList recordProblems_;
     WindowOptions options_;
     bool optionsFailureTold_ = false;
     RirekiModel* rirekiModel_;

@@ -190,6 +190,10 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     // A file dialog or an editor over a round in play would cost its seconds.
     import->setEnabled(!InRound());
     edit->setEnabled(!InRound());
+    mnuJisyo->addSeparator();
+    QAction* weak = mnuJisyo->addAction(QStringLiteral("苦手な単語(&W)…"));
+    weak->setObjectName("mnuWeakWords");
+    connect(weak, &QAction::triggered, this, [this] { mnuWeak_Click(); });
     mnuJisyo->popup(globalPos);
 }
 

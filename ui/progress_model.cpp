@@ -44,17 +44,19 @@ QString UnreadableNote(int unreadable) {
     return QStringLiteral("読み取れない記録 %1件はグラフに入れていません").arg(unreadable);
 }
 
-ProgressModel::ProgressModel(const RirekiModel& table, QObject* parent)
-    : QObject(parent), table_(table) {
+ProgressModel::ProgressModel(const RirekiModel& table, RoundKindSource kinds, QObject* parent)
+    : QObject(parent), table_(table), kinds_(std::move(kinds)) {
     const auto reread = [this] { Reread(); };
     connect(&table, &QAbstractItemModel::rowsInserted, this, reread);
     connect(&table, &QAbstractItemModel::rowsRemoved, this, reread);
     connect(&table, &QAbstractItemModel::modelReset, this, reread);
     progress_ = game::ReadProgress(table_.rows());
+    game::MarkKinds(progress_, table_.rows(), kinds_ ? kinds_() : game::RoundKinds());
 }
 
 void ProgressModel::Reread() {
     progress_ = game::ReadProgress(table_.rows());
+    game::MarkKinds(progress_, table_.rows(), kinds_ ? kinds_() : game::RoundKinds());
     emit changed();
 }
 

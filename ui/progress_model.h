@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/progress.h"
+#include "ui/progress_service.h"
 
 #include <QObject>
 #include <QString>
@@ -20,7 +21,8 @@ QString UnreadableNote(int unreadable);
 class ProgressModel : public QObject {
     Q_OBJECT
 public:
-    explicit ProgressModel(const RirekiModel& table, QObject* parent = nullptr);
+    explicit ProgressModel(const RirekiModel& table, RoundKindSource kinds = {},
+                           QObject* parent = nullptr);
     const game::Progress& progress() const { return progress_; }
 
 signals:
@@ -29,6 +31,7 @@ signals:
 private:
     void Reread();
     const RirekiModel& table_;
+    RoundKindSource kinds_;
     game::Progress progress_;
 };
 

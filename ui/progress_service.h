@@ -1,10 +1,17 @@
 #pragma once
 
+#include "game/progress.h"
+
+#include <functional>
+
 class QWidget;
 
 namespace ui {
 
 class RirekiModel;
+
+// What the record of words knows of each saved round, read at every change.
+using RoundKindSource = std::function<game::RoundKinds()>;
 
 // What the main window needs of the chart of its history.
 class ProgressService {
@@ -12,7 +19,7 @@ public:
     virtual ~ProgressService() = default;
     // Shows the chart of the table's rounds in a window owned by `owner`, kept
     // in step with the table while it is open; a second call raises it.
-    virtual void Show(const RirekiModel& table, QWidget* owner) = 0;
+    virtual void Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) = 0;
     virtual void CloseAll() = 0;
 };
 

@@ -4,6 +4,7 @@
 #include "ui/rireki_model.h"
 
 #include <QComboBox>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -233,8 +234,8 @@ void ProgressChart::leaveEvent(QEvent*) {
     }
 }
 
-ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner)
-    : QWidget(owner, Qt::Window), model_(table, this) {
+ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKindSource kinds)
+    : QWidget(owner, Qt::Window), model_(table, std::move(kinds), this) {
     setObjectName(QStringLiteral("frmGraph"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("成績グラフ"));
@@ -246,6 +247,20 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner)
     cboLimit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* limitLabel = new QLabel(QStringLiteral("プレイ秒数(&S)"), this);
     limitLabel->setBuddy(cboLimit);
+    cboMode = new QComboBox(this);
+    cboMode->setObjectName(QStringLiteral("cboMode"));
+    cboMode->setAccessibleName(QStringLiteral("種類"));
+    cboMode->addItem(QStringLiteral("すべて"), int(game::RoundMode::All));
+    cboMode->addItem(QStringLiteral("通常のみ"), int(game::RoundMode::Ordinary));
+    cboMode->addItem(QStringLiteral("練習のみ"), int(game::RoundMode::Practice));
+    auto* modeLabel = new QLabel(QStringLiteral("種類(&K)"), this);
+    modeLabel->setBuddy(cboMode);
+    cboList = new QComboBox(this);
+    cboList->setObjectName(QStringLiteral("cboList"));
+    cboList->setAccessibleName(QStringLiteral("リスト"));
+    cboList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    auto* listLabel = new QLabel(QStringLiteral("リスト(&L)"), this);
+    listLabel->setBuddy(cboList);
     chart = new ProgressChart(table, this);
     lblFigures = new QLabel(this);
     lblFigures->setObjectName(QStringLiteral("lblFigures"));
@@ -259,6 +274,12 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner)
     auto* top = new QHBoxLayout;
     top->addWidget(limitLabel);
     top->addWidget(cboLimit);
+    top->addSpacing(12);
+    top->addWidget(modeLabel);
+    top->addWidget(cboMode);
+    top->addSpacing(12);
+    top->addWidget(listLabel);
+    top->addWidget(cboList);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -271,12 +292,24 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner)
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
     connect(cboLimit, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(cboMode, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(cboList, &QComboBox::activated, this, [this] { Refresh(); });
     connect(&model_, &ProgressModel::changed, this, [this] { Refresh(); });
     Refresh();
 }
 
 int ProgressWindow::chosenLimit() const {
     return cboLimit->currentData().toInt();
+}
+
+game::RoundFilter ProgressWindow::chosenFilter() const {
+    game::RoundFilter filter;
+    filter.mode = game::RoundMode(cboMode->currentData().toInt());
+    const QString list = cboList->currentData().toString();
+    filter.everyList = list.isEmpty();
+    if (list.startsWith(u'='))
+        filter.list = list.mid(1);
+    return filter;
 }
 
 void ProgressWindow::chooseLimit(int jikan) {
@@ -300,15 +333,35 @@ void ProgressWindow::Refresh() {
             cboLimit->addItem(QStringLiteral("%1秒").arg(jikan), jikan);
         cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(chosen)));
     }
-    chart->setSeries(game::ChooseRounds(progress, chosenLimit()));
+    // The lists likewise: "" for 辞書.txt, a file name, or none for the unknown.
+    QStringList offeredLists, presentLists;
+    for (int i = 1; i < cboList->count(); ++i)
+        offeredLists.append(cboList->itemData(i).toString());
+    const auto keyOf = [](const std::optional<QString>& list) {
+        return list ? QStringLiteral("=") + *list : QStringLiteral("?");
+    };
+    for (const std::optional<QString>& list : progress.lists)
+        presentLists.append(keyOf(list));
+    if (cboList->count() == 0 || offeredLists != presentLists) {
+        const QString chosen = cboList->currentData().toString();
+        cboList->clear();
+        cboList->addItem(QStringLiteral("すべてのリスト"), QString());
+        for (const std::optional<QString>& list : progress.lists)
+            cboList->addItem(!list             ? QStringLiteral("不明")
+                             : list->isEmpty() ? QStringLiteral("辞書.txt")
+                                               : QFileInfo(*list).completeBaseName(),
+                             keyOf(list));
+        cboList->setCurrentIndex(std::max(0, cboList->findData(chosen)));
+    }
+    chart->setSeries(game::ChooseRounds(progress, chosenLimit(), chosenFilter()));
     lblFigures->setText(FiguresLine(game::FiguresOf(chart->series())));
     lblNote->setText(UnreadableNote(progress.unreadable));
     lblNote->setVisible(progress.unreadable > 0);
 }
 
-void WindowProgressService::Show(const RirekiModel& table, QWidget* owner) {
+void WindowProgressService::Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds) {
     if (!window_)
-        window_ = new ProgressWindow(table, owner);
+        window_ = new ProgressWindow(table, owner, std::move(kinds));
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -58,13 +58,16 @@ private:
 class ProgressWindow : public QWidget {
     Q_OBJECT
 public:
-    ProgressWindow(const RirekiModel& table, QWidget* owner);
+    ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {});
 
     // 0 for every time limit.
     void chooseLimit(int jikan);
     int chosenLimit() const;
+    game::RoundFilter chosenFilter() const;
 
     QComboBox* cboLimit;
+    QComboBox* cboMode;
+    QComboBox* cboList;
     ProgressChart* chart;
     QLabel* lblFigures;
     QLabel* lblNote;
@@ -76,7 +79,7 @@ private:
 
 class WindowProgressService : public ProgressService {
 public:
-    void Show(const RirekiModel& table, QWidget* owner) override;
+    void Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) override;
     void CloseAll() override;
     ProgressWindow* window() const { return window_.data(); }
 

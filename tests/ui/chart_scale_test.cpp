@@ -91,8 +91,12 @@ TEST_P(ChartScaleOf, SpansTheRoundsWithRoomAndAxesThatHoldThem) {
     game::ProgressSeries series;
     for (const QString& round : QString(row.rounds).split(u';', Qt::SkipEmptyParts)) {
         const QStringList f = round.split(u' ');
-        series.points.append(
-            {int(series.points.size()), At(f[0] + u' ' + f[1]), f[2].toInt(), f[3].toInt(), 60});
+        series.points.append({int(series.points.size()),
+                              At(f[0] + u' ' + f[1]),
+                              f[2].toInt(),
+                              f[3].toInt(),
+                              60,
+                              {}});
     }
     const ChartScale s = ui::ScaleOf(series);
     EXPECT_EQ(s.from, At(row.from));

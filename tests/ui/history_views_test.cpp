@@ -50,7 +50,7 @@ TEST(ProgressModel, FollowsTheTableThroughAFullTableTakingBackAndAClear) {
     EXPECT_EQ(table.data(table.index(kMaxHistoryRows - 1, 0)).toString(), "32766");
     const qint64 wallClock = QDateTime(later.date(), later.time(), Qt::UTC).toSecsSinceEpoch();
     EXPECT_EQ(model.progress().points.last(),
-              (game::ProgressPoint{kMaxHistoryRows - 1, wallClock, 400, 900, 30}));
+              (game::ProgressPoint{kMaxHistoryRows - 1, wallClock, 400, 900, 30, {}}));
     EXPECT_EQ(model.progress().limits, (QList<int>{30, 60}));
     table.RemoveLastRow(); // a save that could not be stored
     EXPECT_EQ(table.record(kMaxHistoryRows - 2), Rec((kMaxHistoryRows + 4) % 1000));

@@ -73,6 +73,28 @@ struct FakeSounds : ui::SoundService {
     }
 };
 
+// Keeps what the window records in memory, in the order given.
+struct FakeRecord : ui::WordRecordService {
+    QList<records::QuestionRecord> questions;
+    QList<records::RoundRecord> rounds;
+    QStringList saves, calls;
+    std::function<void(const QString&)> problems;
+    void addQuestion(const records::QuestionRecord& q) override { questions << q; }
+    void addRound(const records::RoundRecord& r) override { rounds << r; }
+    void addSave(const QString& key, const QString& date, const QString& time) override {
+        saves << key + " " + date + " " + time;
+    }
+    void setProblemHandler(std::function<void(const QString&)> h) override { problems = h; }
+    records::WordRecordRead read() override { return {}; }
+    game::RoundKinds roundKinds() override { return {}; }
+    bool removeWord(const QString&) override { return false; }
+    bool bringBack(const QString&) override { return false; }
+    bool clear() override { return false; }
+    void showWeakWords(const ui::WeakWordsContext&, QWidget*) override { calls << "show"; }
+    void setInRound(bool inRound) override { calls << (inRound ? "round" : "over"); }
+    void CloseAll() override { calls << "close all"; }
+};
+
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
 struct Window : Folder {
@@ -85,6 +107,8 @@ struct Window : Folder {
     FakeWordLists wordLists;
     FakeShare share;
     FakeSounds sounds;
+    FakeRecord record;
+    ui::WordRecordService* recordService = &record; // or a real one
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -93,7 +117,7 @@ struct Window : Folder {
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share,
-                                          sounds);
+                                          sounds, *recordService);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

@@ -1,0 +1,152 @@
+#include "ui/weak_words_window.h"
+#include "ui/word_record.h"
+#include "window_fixture.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// A window over ねこ and いぬ at the defaults (60 s, auto-save on), recording
+// into a real file of the scratch folder.
+struct Recorded : Window {
+    ui::StoreWordRecord store{path("単語記録.db")};
+    explicit Recorded(const QString& words = "ねこ\r\nいぬ\r\n") {
+        write("辞書.txt", records::EncodeCp932(words));
+        recordService = &store;
+        load();
+    }
+    ~Recorded() { w.reset(); }
+    // Plays a round from Start to time-up at `start`, with the given draws.
+    void round(int32_t start, std::deque<double> draws, const std::function<void()>& play) {
+        clock.seconds = start;
+        clock.now = kMay1.addSecs(start);
+        random.draws = std::move(draws);
+        countdown();
+        play();
+        tickAt(start + 60);
+    }
+    QString rowOf(QTableView* grid, int row) {
+        QStringList cells;
+        for (int c = 0; c < grid->model()->columnCount(); ++c)
+            cells << grid->model()->index(row, c).data().toString();
+        return cells.join(' ');
+    }
+};
+
+QStringList Query(const QString& path, const QString& sql) {
+    QStringList rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "look");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec(sql);
+        while (q.next()) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << q.value(i).toString();
+            rows << cells.join('|');
+        }
+    }
+    QSqlDatabase::removeDatabase("look");
+    return rows;
+}
+
+} // namespace
+
+TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPractiseThatWord) {
+    Recorded r;
+    r.round(0, {0.0, 0.9}, [&] {
+        EXPECT_EQ(r.w->lblMondai->text(), "こね");
+        r.type("ねご");
+        QTest::keyClick(r.w->txtKaitou, Qt::Key_Escape);
+        r.clock.seconds = 4;
+        r.type("ねこ"); // 4 s after it was asked
+        r.type("いい"); // the next, ねこ again, open at time-up
+    });
+    r.round(100, {0.5, 0.0, 0.0}, [&] {
+        r.clock.seconds = 102;
+        r.type("いぬ"); // then ねこ, left open
+    });
+    EXPECT_EQ(r.boxes.size(), 2); // the two wrong answers, nothing of the record
+
+    r.w->mnuWeak_Click();
+    ui::WeakWordsWindow* weak = r.store.window();
+    ASSERT_TRUE(weak && weak->isVisible());
+    ASSERT_EQ(weak->weakModel->rowCount(), 2);
+    EXPECT_EQ(r.rowOf(weak->grdWeak, 0), "ねこ 175 3 1 2 1 4.00 4.00 0");
+    EXPECT_EQ(r.rowOf(weak->grdWeak, 1), "いぬ 0 1 1 0 0 2.00 2.00 1");
+    QStringList confusions;
+    for (int i = 0; i < weak->lstConfusions->count(); ++i)
+        confusions << weak->lstConfusions->item(i)->text();
+    EXPECT_EQ(confusions, (QStringList{"こ→ご　1回"})); // いい is another word, not a slip
+    EXPECT_EQ(Query(r.path("単語記録.db"),
+                    "SELECT word, asked, solved, wrong, revealed, clean_run FROM words "
+                    "ORDER BY word DESC"),
+              (QStringList{"ねこ|3|1|2|1|0", "いぬ|1|1|0|0|1"}));
+    EXPECT_EQ(Query(r.path("単語記録.db"), "SELECT expected, typed, count FROM confusions"),
+              QStringList{"こ|ご|1"});
+    // Each round with its saved line; the file of the history is as ever.
+    EXPECT_EQ(Query(r.path("単語記録.db"), "SELECT r.limit_s, r.list, r.practice, r.ok, r.ng, "
+                                           "s.date, s.time FROM rounds r JOIN saves s "
+                                           "ON s.round = r.key ORDER BY r.started")
+                  .size(),
+              2);
+    EXPECT_EQ(r.read("履歴.txt").count("\r\n"), 2);
+
+    // Sorting by a column puts its smallest first, and back.
+    weak->grdWeak->sortByColumn(ui::WeakWordsModel::Asked, Qt::AscendingOrder);
+    EXPECT_TRUE(r.rowOf(weak->grdWeak, 0).startsWith("いぬ"));
+    // Only ねこ was missed: the practice round asks it alone, whatever the draws.
+    EXPECT_EQ(weak->practiceWords(), QStringList{"ねこ"});
+    ASSERT_TRUE(weak->cmdPractise->isEnabled());
+    r.clock.seconds = 200;
+    r.clock.now = kMay1.addSecs(200);
+    r.random.draws = {0.99, 0.0, 0.0};
+    QTest::mouseClick(weak->cmdPractise, Qt::LeftButton);
+    EXPECT_FALSE(weak->cmdPractise->isEnabled()); // not over a round in play
+    for (int i = 0; i < 3; ++i)
+        r.w->tmrStart_Timer();
+    EXPECT_EQ(r.w->state().strSeikai, "ねこ");
+    r.type("ねこ");
+    EXPECT_EQ(r.w->state().strSeikai, "ねこ");
+    r.tickAt(260);
+    // The next Start draws from the list as before: the ⌊2 × 0.99 + 1⌋th word.
+    r.round(300, {0.99, 0.0, 0.0}, [&] {
+        EXPECT_EQ(r.w->state().strSeikai, "いぬ");
+        r.type("いぬ");
+    });
+
+    // The chart tells the practice round from the ordinary ones.
+    r.w->mnuGraph_Click();
+    ui::ProgressWindow* chart = r.progress.window();
+    ASSERT_TRUE(chart);
+    const auto shown = [&](int mode, const QString& list) {
+        chart->cboMode->setCurrentIndex(mode);
+        chart->cboList->setCurrentIndex(chart->cboList->findText(list));
+        emit chart->cboList->activated(chart->cboList->currentIndex());
+        return chart->chart->series().points.size();
+    };
+    EXPECT_EQ(shown(0, "すべてのリスト"), 4);
+    EXPECT_EQ(shown(1, "辞書.txt"), 3);
+    EXPECT_EQ(shown(2, "すべてのリスト"), 1);
+}
+
+TEST(WordRecord, AFileThatCannotBeWrittenIsToldOnceAfterTheRoundAndThePlayGoesOn) {
+    Recorded fx("ねこ\r\n");
+    QDir(fx.dir.path()).mkdir("単語記録.db"); // a folder where the file would be
+    for (int32_t start : {0, 100}) {
+        fx.round(start, {0.0, 0.9}, [&] {
+            fx.type("ねこ");
+            QTest::qWait(50); // the problem reaches the window while the round plays
+            EXPECT_EQ(fx.boxes.size(), start == 0 ? 0 : 1);
+            EXPECT_EQ(fx.w->lblOk->text(), "1");
+        });
+    }
+    ASSERT_EQ(fx.boxes.size(), 1);
+    EXPECT_TRUE(fx.boxes[0].contains("単語の記録を単語記録.dbに書けませんでした"))
+        << fx.boxes[0].toStdString();
+    EXPECT_EQ(fx.read("履歴.txt").count("\r\n"), 2);
+}

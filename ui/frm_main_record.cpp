@@ -1,0 +1,77 @@
+// The record of every word: what each question came to, the window of weak
+// words and its practice rounds.
+#include "game/word_list.h"
+#include "ui/frm_main.h"
+
+#include <QFileInfo>
+#include <QStringListModel>
+#include <QUuid>
+
+namespace ui {
+
+void frmMain::questionAsked(const QString& word) {
+    if (question_) // never left open by the round, but kept rather than lost
+        record_.addQuestion(*std::exchange(question_, std::nullopt));
+    question_ = records::QuestionRecord{};
+    question_->word = word;
+    question_->asked = clock_.Now();
+    questionShownMs_ = clock_.Milliseconds();
+}
+
+void frmMain::answerJudged(const QString& answer, bool right) {
+    if (!question_)
+        return;
+    if (!right) {
+        ++question_->wrong;
+        // Enough to see the slips; a key held on Enter adds no more.
+        if (question_->wrongAnswers.size() < 20)
+            question_->wrongAnswers.append(answer);
+        return;
+    }
+    question_->solved = true;
+    question_->solveMs = clock_.Milliseconds() - questionShownMs_;
+    record_.addQuestion(*std::exchange(question_, std::nullopt));
+}
+
+void frmMain::answerShown() {
+    if (question_)
+        question_->revealed = true;
+}
+
+void frmMain::roundOver() {
+    if (question_)
+        record_.addQuestion(*std::exchange(question_, std::nullopt));
+    record_.addRound({roundKey_, roundStarted_, state_.intJikan, listName_, round_.practising(),
+                      state_.intOk, state_.intNg, state_.intMoji});
+}
+
+void frmMain::TellRecordProblems() {
+    if (InRound())
+        return;
+    for (const QString& text : std::exchange(recordProblems_, {}))
+        Box(QMessageBox::Warning, QStringLiteral("単語の記録"), text, QMessageBox::Ok,
+            QMessageBox::Ok);
+}
+
+WeakWordsContext frmMain::WeakContext() {
+    QString name =
+        listName_.isEmpty() ? game::kJisyoFileName : QFileInfo(listName_).completeBaseName();
+    return {name, jisyoModel_->stringList(), InRound(),
+            [this](const QStringList& words) { StartPractice(words); }};
+}
+
+void frmMain::mnuWeak_Click() {
+    record_.showWeakWords(WeakContext(), this);
+    TellRecordProblems();
+}
+
+void frmMain::StartPractice(const QStringList& words) {
+    if (InRound() || words.isEmpty())
+        return;
+    round_.setPracticeWords(words);
+    activateWindow();
+    raise();
+    cmdStart_Click();
+}
+
+} // namespace ui

@@ -1,0 +1,353 @@
+#include "ui/weak_words_window.h"
+
+#include "ui/look.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSet>
+#include <QShortcut>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace ui {
+namespace {
+
+constexpr int kConfusionsShown = 30;
+
+QString Seconds(qint64 ms) {
+    return QString::number(double(ms) / 1000.0, 'f', 2);
+}
+
+} // namespace
+
+QString ConfusionText(const records::Confusion& c) {
+    QString what;
+    if (c.typed.isEmpty())
+        what = QStringLiteral("「%1」が抜ける").arg(c.expected);
+    else if (c.expected.isEmpty())
+        what = QStringLiteral("「%1」が余分").arg(c.typed);
+    else
+        what = c.expected + u'→' + c.typed;
+    return what + QStringLiteral("　%1回").arg(c.count);
+}
+
+void WeakWordsModel::setWords(QList<game::RankedWord> words) {
+    beginResetModel();
+    words_ = std::move(words);
+    endResetModel();
+}
+
+int WeakWordsModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(words_.size());
+}
+
+int WeakWordsModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : kColumns;
+}
+
+QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= words_.size())
+        return {};
+    const game::RankedWord& r = words_[index.row()];
+    const records::WordStats& w = r.stats;
+    const bool timed = w.solved > 0 && w.bestMs >= 0;
+    if (role == Qt::TextAlignmentRole)
+        return index.column() == Word ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                      : int(Qt::AlignRight | Qt::AlignVCenter);
+    if (role == kSortRole) {
+        switch (index.column()) {
+        case Word:
+            return w.word;
+        case Score:
+            return r.score;
+        case Asked:
+            return w.asked;
+        case Solved:
+            return w.solved;
+        case Wrong:
+            return w.wrong;
+        case Revealed:
+            return w.revealed;
+        // A word never solved sorts after the slowest.
+        case Best:
+            return timed ? double(w.bestMs) : INFINITY;
+        case Mean:
+            return timed ? double(w.sumMs) / w.solved : INFINITY;
+        case CleanRun:
+            return w.cleanRun;
+        }
+    }
+    if (role != Qt::DisplayRole)
+        return {};
+    switch (index.column()) {
+    case Word:
+        return w.word;
+    case Score:
+        return QString::number(std::lround(r.score));
+    case Asked:
+        return w.asked;
+    case Solved:
+        return w.solved;
+    case Wrong:
+        return w.wrong;
+    case Revealed:
+        return w.revealed;
+    case Best:
+        return timed ? Seconds(w.bestMs) : QString();
+    case Mean:
+        return timed ? Seconds(w.sumMs / w.solved) : QString();
+    case CleanRun:
+        return w.cleanRun;
+    }
+    return {};
+}
+
+QVariant WeakWordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    static const char* titles[kColumns] = {"単語",     "苦手度",   "出題",
+                                           "正解",     "間違い",   "答えを見た",
+                                           "最速(秒)", "平均(秒)", "連続正解"};
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return QString::fromUtf8(titles[section]);
+}
+
+WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
+    : QWidget(owner, Qt::Window), record_(record) {
+    runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
+    setObjectName(QStringLiteral("frmWeak"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("苦手な単語"));
+    setFont(GothicFont(13));
+
+    cboShow = new QComboBox(this);
+    cboShow->setObjectName(QStringLiteral("cboShow"));
+    auto* showLabel = new QLabel(QStringLiteral("表示(&F)"), this);
+    showLabel->setBuddy(cboShow);
+    cboShow->setAccessibleName(QStringLiteral("表示"));
+
+    weakModel = new WeakWordsModel(this);
+    retiredModel = new WeakWordsModel(this);
+    grdWeak = Grid(weakModel, &weakProxy_);
+    grdWeak->setObjectName(QStringLiteral("grdWeak"));
+    grdRetired = Grid(retiredModel, &retiredProxy_);
+    grdRetired->setObjectName(QStringLiteral("grdRetired"));
+    tabs = new QTabWidget(this);
+    tabs->addTab(grdWeak, QString());
+    tabs->addTab(grdRetired, QString());
+
+    lstConfusions = new QListWidget(this);
+    lstConfusions->setObjectName(QStringLiteral("lstConfusions"));
+    lstConfusions->setAccessibleName(QStringLiteral("よく間違える文字"));
+    auto* confusionsLabel = new QLabel(QStringLiteral("よく間違える文字"), this);
+    confusionsLabel->setBuddy(lstConfusions);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(QStringLiteral("lblNote"));
+    lblNote->setWordWrap(true);
+
+    const auto button = [this](const char* name, const QString& text) {
+        auto* b = new QPushButton(text, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setAutoDefault(false);
+        return b;
+    };
+    cmdPractise = button("cmdPractise", QStringLiteral("苦手な単語で練習(&P)"));
+    cmdRemove = button("cmdRemove", QStringLiteral("記録から消す(&D)"));
+    cmdBringBack = button("cmdBringBack", QStringLiteral("練習に戻す(&B)"));
+    cmdClearAll = button("cmdClearAll", QStringLiteral("記録をすべて消す(&C)…"));
+    QPushButton* cmdClose = button("cmdClose", QStringLiteral("閉じる"));
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(showLabel);
+    top->addWidget(cboShow);
+    top->addStretch(1);
+    auto* side = new QVBoxLayout;
+    side->addWidget(confusionsLabel);
+    side->addWidget(lstConfusions, 1);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(tabs, 3);
+    middle->addLayout(side, 1);
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {cmdPractise, cmdRemove, cmdBringBack, cmdClearAll})
+        buttons->addWidget(b);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(middle, 1);
+    layout->addWidget(lblNote);
+    layout->addLayout(buttons);
+    resize(900, 560);
+
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
+    connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(cmdPractise, &QPushButton::clicked, this, [this] { cmdPractise_Click(); });
+    connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
+    connect(cmdBringBack, &QPushButton::clicked, this, [this] { cmdBringBack_Click(); });
+    connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
+    connect(cboShow, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(tabs, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
+}
+
+QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel** proxy) {
+    *proxy = new QSortFilterProxyModel(this);
+    (*proxy)->setSourceModel(model);
+    (*proxy)->setSortRole(WeakWordsModel::kSortRole);
+    auto* grid = new QTableView(this);
+    grid->setModel(*proxy);
+    grid->setSortingEnabled(true);
+    // In the order of the ranking until a column is clicked.
+    grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    grid->horizontalHeader()->setSortIndicatorShown(true);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->setColumnWidth(WeakWordsModel::Word, 170);
+    for (int c = WeakWordsModel::Score; c < WeakWordsModel::kColumns; ++c)
+        grid->setColumnWidth(c, 66);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { UpdateButtons(); });
+    return grid;
+}
+
+void WeakWordsWindow::setContext(const WeakWordsContext& context) {
+    context_ = context;
+    const int chosen = std::max(0, cboShow->currentIndex());
+    cboShow->clear();
+    cboShow->addItem(QStringLiteral("すべての単語"));
+    cboShow->addItem(QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
+    cboShow->setCurrentIndex(chosen);
+    Refresh();
+}
+
+void WeakWordsWindow::setInRound(bool inRound) {
+    context_.inRound = inRound;
+    if (!inRound)
+        Refresh(); // the round's words are in the record now
+    else
+        UpdateButtons();
+}
+
+void WeakWordsWindow::Refresh() {
+    const QString current = CurrentWord();
+    const records::WordRecordRead record = record_.read();
+    readOnly_ = record.readOnly;
+    // The player's usual speed is theirs over every word, whatever is shown.
+    const double usual = game::UsualSpeed(record.words);
+    QList<records::WordStats> shown;
+    if (cboShow->currentIndex() == 1) {
+        const QSet<QString> inList(context_.listWords.begin(), context_.listWords.end());
+        for (const records::WordStats& w : record.words)
+            if (inList.contains(w.word))
+                shown.append(w);
+    } else {
+        shown = record.words;
+    }
+    QList<game::RankedWord> weak, retired;
+    for (game::RankedWord& r : game::RankWords(shown, usual))
+        (r.stats.retired ? retired : weak).append(std::move(r));
+    practice_ = game::PracticeWords(weak);
+    weakModel->setWords(std::move(weak));
+    retiredModel->setWords(std::move(retired));
+    tabs->setTabText(0, QStringLiteral("苦手な単語（%1）").arg(weakModel->rowCount()));
+    tabs->setTabText(1, QStringLiteral("卒業した単語（%1）").arg(retiredModel->rowCount()));
+
+    lstConfusions->clear();
+    for (qsizetype i = 0; i < record.confusions.size() && i < kConfusionsShown; ++i)
+        lstConfusions->addItem(ConfusionText(record.confusions[i]));
+
+    QString note;
+    if (record.words.isEmpty())
+        note = QStringLiteral("まだ記録がありません。ラウンドで答えると、単語ごとに記録されます。");
+    else if (practice_.isEmpty())
+        note = QStringLiteral(
+            "練習する単語はありません。間違えた単語や答えを見た単語が、ここで練習できます。");
+    else
+        note = QStringLiteral("練習では、苦手度の高い%1語から出題します。").arg(practice_.size());
+    if (readOnly_)
+        note += QStringLiteral(
+                    "\n%1は新しい版のモジロタイピングで作られているため、読むだけにしています。")
+                    .arg(records::kWordStoreFileName);
+    lblNote->setText(note);
+
+    // The word that was current stays so, when it is still shown.
+    for (QTableView* grid : {grdWeak, grdRetired}) {
+        const QModelIndexList found = grid->model()->match(
+            grid->model()->index(0, 0), Qt::DisplayRole, current, 1, Qt::MatchExactly);
+        if (!current.isEmpty() && !found.isEmpty())
+            grid->setCurrentIndex(found.first());
+    }
+    UpdateButtons();
+}
+
+QStringList WeakWordsWindow::practiceWords() const {
+    return practice_;
+}
+
+QString WeakWordsWindow::CurrentWord() const {
+    const QTableView* grid = tabs->currentIndex() == 1 ? grdRetired : grdWeak;
+    const QModelIndex index = grid->currentIndex();
+    if (!index.isValid())
+        return {};
+    return grid->model()->index(index.row(), WeakWordsModel::Word).data().toString();
+}
+
+void WeakWordsWindow::UpdateButtons() {
+    cmdPractise->setEnabled(!context_.inRound && !practice_.isEmpty() && context_.practise);
+    const bool word = !CurrentWord().isEmpty();
+    cmdRemove->setEnabled(word && !readOnly_);
+    cmdBringBack->setEnabled(word && !readOnly_ && tabs->currentIndex() == 1);
+    cmdClearAll->setEnabled(!readOnly_ && (weakModel->rowCount() + retiredModel->rowCount() > 0 ||
+                                           lstConfusions->count() > 0));
+}
+
+void WeakWordsWindow::cmdPractise_Click() {
+    if (context_.inRound || practice_.isEmpty() || !context_.practise)
+        return;
+    context_.practise(practice_);
+}
+
+void WeakWordsWindow::cmdRemove_Click() {
+    const QString word = CurrentWord();
+    if (!word.isEmpty() && record_.removeWord(word))
+        Refresh();
+}
+
+void WeakWordsWindow::cmdBringBack_Click() {
+    const QString word = CurrentWord();
+    if (word.isEmpty() || tabs->currentIndex() != 1 || !record_.bringBack(word))
+        return;
+    Refresh();
+}
+
+void WeakWordsWindow::cmdClearAll_Click() {
+    QMessageBox ask(QMessageBox::Warning, QStringLiteral("クリア確認"),
+                    QStringLiteral("単語の記録をすべて消します。よろしいですか？"),
+                    QMessageBox::Ok | QMessageBox::Cancel, this);
+    ask.setDefaultButton(QMessageBox::Ok);
+    if (runBox(ask) != QMessageBox::Ok)
+        return;
+    const bool cleared = record_.clear();
+    QMessageBox done(cleared ? QMessageBox::Information : QMessageBox::Warning,
+                     cleared ? QStringLiteral("クリア終了") : QStringLiteral("クリアエラー"),
+                     cleared ? QStringLiteral("単語の記録を消しました")
+                             : QStringLiteral("単語の記録を消せませんでした。"),
+                     QMessageBox::Ok, this);
+    runBox(done);
+    Refresh();
+}
+
+} // namespace ui

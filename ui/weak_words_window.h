@@ -1,0 +1,93 @@
+#pragma once
+
+#include "game/weakness.h"
+#include "ui/word_record_service.h"
+
+#include <QAbstractTableModel>
+#include <QMessageBox>
+#include <QWidget>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSortFilterProxyModel;
+class QTabWidget;
+class QTableView;
+
+namespace ui {
+
+// A confusion as the window lists it: 「ず→じ　7回」.
+QString ConfusionText(const records::Confusion& confusion);
+
+// The record's words, weakest first; sorted by any column through the role
+// kSortRole.
+class WeakWordsModel : public QAbstractTableModel {
+public:
+    enum Column { Word, Score, Asked, Solved, Wrong, Revealed, Best, Mean, CleanRun, kColumns };
+    static constexpr int kSortRole = Qt::UserRole;
+
+    using QAbstractTableModel::QAbstractTableModel;
+    void setWords(QList<game::RankedWord> words);
+    const game::RankedWord& at(int row) const { return words_[row]; }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<game::RankedWord> words_;
+};
+
+// The words the player misses, the kana they confuse, and practice of the
+// weakest words.
+class WeakWordsWindow : public QWidget {
+public:
+    WeakWordsWindow(WordRecordService& record, QWidget* owner);
+
+    // Runs a modal box and returns the button pressed; tests answer it themselves.
+    std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
+
+    void setContext(const WeakWordsContext& context);
+    void setInRound(bool inRound);
+    // Reads the record anew.
+    void Refresh();
+    // The words a practice round would draw from now.
+    QStringList practiceWords() const;
+
+    void cmdPractise_Click();
+    void cmdRemove_Click();
+    void cmdBringBack_Click();
+    void cmdClearAll_Click();
+
+    QComboBox* cboShow;
+    QTabWidget* tabs;
+    QTableView* grdWeak;    // words still practised
+    QTableView* grdRetired; // words retired from practice
+    WeakWordsModel* weakModel;
+    WeakWordsModel* retiredModel;
+    QListWidget* lstConfusions;
+    QLabel* lblNote;
+    QPushButton* cmdPractise;
+    QPushButton* cmdRemove;
+    QPushButton* cmdBringBack;
+    QPushButton* cmdClearAll;
+
+private:
+    QTableView* Grid(WeakWordsModel* model, QSortFilterProxyModel** proxy);
+    // The word of the current row of the tab shown, if any.
+    QString CurrentWord() const;
+    void UpdateButtons();
+
+    WordRecordService& record_;
+    WeakWordsContext context_;
+    QSortFilterProxyModel* weakProxy_;
+    QSortFilterProxyModel* retiredProxy_;
+    QStringList practice_;
+    bool readOnly_ = false;
+};
+
+} // namespace ui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/weak_words_window.h"
+#include "ui/word_record_service.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <condition_variable>
+#include <deque>
+#include <future>
+#include <mutex>
+#include <thread>
+
+namespace ui {
+
+// The record in an SQLite file, written on a thread of its own so that no
+// key waits for the disk. The thread starts with the first use.
+class StoreWordRecord : public QObject, public WordRecordService {
+public:
+    explicit StoreWordRecord(QString path);
+    ~StoreWordRecord() override; // writes what is left first
+
+    void addQuestion(const records::QuestionRecord& question) override;
+    void addRound(const records::RoundRecord& round) override;
+    void addSave(const QString& roundKey, const QString& date, const QString& time) override;
+    void setProblemHandler(std::function<void(const QString&)> handler) override;
+    records::WordRecordRead read() override;
+    game::RoundKinds roundKinds() override;
+    bool removeWord(const QString& word) override;
+    bool bringBack(const QString& word) override;
+    bool clear() override;
+    void showWeakWords(const WeakWordsContext& context, QWidget* owner) override;
+    void setInRound(bool inRound) override;
+    void CloseAll() override;
+
+    WeakWordsWindow* window() const { return window_.data(); }
+
+private:
+    using Job = std::function<void(records::WordStore&)>;
+    void post(Job job);
+    template <class T> T call(std::function<T(records::WordStore&)> job) {
+        std::promise<T> done;
+        std::future<T> result = done.get_future();
+        post([&](records::WordStore& store) { done.set_value(job(store)); });
+        return result.get();
+    }
+    void Run();
+
+    const QString path_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    std::deque<Job> jobs_;
+    bool stopping_ = false;
+    std::thread thread_;
+    std::function<void(const QString&)> problemHandler_;
+    QPointer<WeakWordsWindow> window_;
+};
+
+// The text that tells the player of a problem with the file.
+QString ProblemText(records::WordStore::Problem problem, const QString& setAsidePath);
+
+} // namespace ui
