@@ -147,6 +147,7 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     lstConfusions = new QListWidget(this);
     lstConfusions->setObjectName(QStringLiteral("lstConfusions"));
     lstConfusions->setAccessibleName(QStringLiteral("よく間違える文字"));
+    lstConfusions->setFixedWidth(180);
     auto* confusionsLabel = new QLabel(QStringLiteral("よく間違える文字"), this);
     confusionsLabel->setBuddy(lstConfusions);
     lblNote = new QLabel(this);
@@ -173,8 +174,8 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     side->addWidget(confusionsLabel);
     side->addWidget(lstConfusions, 1);
     auto* middle = new QHBoxLayout;
-    middle->addWidget(tabs, 3);
-    middle->addLayout(side, 1);
+    middle->addWidget(tabs, 1);
+    middle->addLayout(side);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {cmdPractise, cmdRemove, cmdBringBack, cmdClearAll})
         buttons->addWidget(b);
@@ -185,7 +186,7 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     layout->addLayout(middle, 1);
     layout->addWidget(lblNote);
     layout->addLayout(buttons);
-    resize(900, 560);
+    resize(960, 560);
 
     connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
             &QWidget::close);
@@ -215,9 +216,14 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->setColumnWidth(WeakWordsModel::Word, 170);
+    // Each figure as wide as its title, so that all of them fit beside the word.
+    const QFontMetrics fm(grid->horizontalHeader()->font());
+    grid->setColumnWidth(WeakWordsModel::Word, 150);
     for (int c = WeakWordsModel::Score; c < WeakWordsModel::kColumns; ++c)
-        grid->setColumnWidth(c, 66);
+        grid->setColumnWidth(
+            c, std::max(48, fm.horizontalAdvance(
+                                model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
+                                16));
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { UpdateButtons(); });
     return grid;
