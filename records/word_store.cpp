@@ -306,7 +306,7 @@ WordRecordRead WordStore::read() {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (q.exec(QStringLiteral("SELECT word, asked, solved, wrong, revealed, best_ms, sum_ms, "
-                              "last_asked, clean_run, retired FROM words"))) {
+                              "clean_run, retired FROM words"))) {
         while (q.next()) {
             WordStats w;
             w.word = q.value(0).toString();
@@ -314,8 +314,7 @@ WordRecordRead WordStore::read() {
             w.wrong = q.value(3).toInt(), w.revealed = q.value(4).toInt();
             w.bestMs = q.value(5).isNull() ? -1 : q.value(5).toLongLong();
             w.sumMs = q.value(6).toLongLong();
-            w.lastAsked = QDateTime::fromString(q.value(7).toString(), Qt::ISODate);
-            w.cleanRun = q.value(8).toInt(), w.retired = q.value(9).toInt() != 0;
+            w.cleanRun = q.value(7).toInt(), w.retired = q.value(8).toInt() != 0;
             out.words.append(std::move(w));
         }
     }

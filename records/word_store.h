@@ -46,7 +46,6 @@ struct WordStats {
     int asked = 0, solved = 0, wrong = 0, revealed = 0;
     qint64 bestMs = -1; // none before the first solve
     qint64 sumMs = 0;
-    QDateTime lastAsked;
     int cleanRun = 0;
     bool retired = false;
     bool operator==(const WordStats&) const = default;
