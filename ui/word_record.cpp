@@ -3,7 +3,12 @@
 #include "game/alignment.h"
 #include "ui/weak_words_window.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFileInfo>
+
+#include <pthread.h>
+#include <sched.h>
 
 namespace ui {
 
@@ -32,6 +37,7 @@ StoreWordRecord::StoreWordRecord(QString path) : path_(std::move(path)) {}
 
 StoreWordRecord::~StoreWordRecord() {
     delete window_.data();
+    PostDeferred();
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
@@ -51,7 +57,36 @@ void StoreWordRecord::post(Job job) {
     wake_.notify_one();
 }
 
+// After the paint: a widget's repaint is a posted event of low priority, and
+// this one is lower still.
+constexpr int kAfterPaintPriority = Qt::LowEventPriority - 1;
+constexpr QEvent::Type kWriteLater = QEvent::User;
+
+void StoreWordRecord::later(Job job) {
+    deferred_.push_back(std::move(job));
+    if (!std::exchange(deferPosted_, true))
+        QCoreApplication::postEvent(this, new QEvent(kWriteLater), kAfterPaintPriority);
+}
+
+bool StoreWordRecord::event(QEvent* event) {
+    if (event->type() != kWriteLater)
+        return QObject::event(event);
+    PostDeferred();
+    return true;
+}
+
+void StoreWordRecord::PostDeferred() {
+    deferPosted_ = false;
+    for (Job& job : std::exchange(deferred_, {}))
+        post(std::move(job));
+}
+
 void StoreWordRecord::Run() {
+#ifdef SCHED_IDLE
+    // The disk's turn comes when the window and the display have none to do.
+    const sched_param idle{};
+    pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
+#endif
     records::WordStore store(path_);
     for (;;) {
         Job job;
@@ -78,7 +113,7 @@ void StoreWordRecord::Run() {
 }
 
 void StoreWordRecord::addQuestion(const records::QuestionRecord& question) {
-    post([q = question](records::WordStore& store) mutable {
+    later([q = question](records::WordStore& store) mutable {
         // Lined up here, off the window's thread: a long answer takes a while.
         for (const QString& answer : q.wrongAnswers)
             for (const game::Slip& slip : game::AnswerSlips(q.word, answer))
@@ -88,11 +123,11 @@ void StoreWordRecord::addQuestion(const records::QuestionRecord& question) {
 }
 
 void StoreWordRecord::addRound(const records::RoundRecord& round) {
-    post([round](records::WordStore& store) { store.addRound(round); });
+    later([round](records::WordStore& store) { store.addRound(round); });
 }
 
 void StoreWordRecord::addSave(const QString& roundKey, const QString& date, const QString& time) {
-    post([=](records::WordStore& store) { store.addSave(roundKey, date, time); });
+    later([=](records::WordStore& store) { store.addSave(roundKey, date, time); });
 }
 
 void StoreWordRecord::setProblemHandler(std::function<void(const QString&)> handler) {

@@ -11,6 +11,7 @@
 #include <future>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 namespace ui {
 
@@ -36,12 +37,19 @@ public:
 
     WeakWordsWindow* window() const { return window_.data(); }
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     using Job = std::function<void(records::WordStore&)>;
     void post(Job job);
+    // A write waits until the window has painted what the key changed.
+    void later(Job job);
+    void PostDeferred();
     template <class T> T call(std::function<T(records::WordStore&)> job) {
         std::promise<T> done;
         std::future<T> result = done.get_future();
+        PostDeferred(); // a read sees every write asked for before it
         post([&](records::WordStore& store) { done.set_value(job(store)); });
         return result.get();
     }
@@ -53,6 +61,8 @@ private:
     std::deque<Job> jobs_;
     bool stopping_ = false;
     std::thread thread_;
+    std::vector<Job> deferred_; // on the window's thread
+    bool deferPosted_ = false;
     std::function<void(const QString&)> problemHandler_;
     QPointer<WeakWordsWindow> window_;
 };
