@@ -62,36 +62,21 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return index.column() == Word ? int(Qt::AlignLeft | Qt::AlignVCenter)
                                       : int(Qt::AlignRight | Qt::AlignVCenter);
-    if (role == kSortRole) {
-        switch (index.column()) {
-        case Word:
-            return w.word;
-        case Score:
-            return r.score;
-        case Asked:
-            return w.asked;
-        case Solved:
-            return w.solved;
-        case Wrong:
-            return w.wrong;
-        case Revealed:
-            return w.revealed;
-        // A word never solved sorts after the slowest.
-        case Best:
-            return timed ? double(w.bestMs) : INFINITY;
-        case Mean:
-            return timed ? double(w.sumMs) / w.solved : INFINITY;
-        case CleanRun:
-            return w.cleanRun;
-        }
-    }
-    if (role != Qt::DisplayRole)
+    const bool sorting = role == kSortRole;
+    if (role != Qt::DisplayRole && !sorting)
         return {};
+    // Times sort by their value and show in seconds; a word never solved
+    // shows none and sorts after the slowest.
+    const auto time = [&](double ms) -> QVariant {
+        if (sorting)
+            return timed ? ms : INFINITY;
+        return timed ? Seconds(qint64(ms)) : QString();
+    };
     switch (index.column()) {
     case Word:
         return w.word;
     case Score:
-        return QString::number(std::lround(r.score));
+        return sorting ? QVariant(r.score) : QVariant(QString::number(std::lround(r.score)));
     case Asked:
         return w.asked;
     case Solved:
@@ -101,9 +86,9 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
     case Revealed:
         return w.revealed;
     case Best:
-        return timed ? Seconds(w.bestMs) : QString();
+        return time(double(w.bestMs));
     case Mean:
-        return timed ? Seconds(w.sumMs / w.solved) : QString();
+        return time(timed ? double(w.sumMs / w.solved) : 0);
     case CleanRun:
         return w.cleanRun;
     }
