@@ -132,6 +132,18 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     EXPECT_EQ(shown(0, "すべてのリスト"), 4);
     EXPECT_EQ(shown(1, "辞書.txt"), 3);
     EXPECT_EQ(shown(2, "すべてのリスト"), 1);
+
+    // Shown for the chosen list only, the words and the practice are its own.
+    QDir(r.dir.path()).mkdir("単語リスト");
+    r.write("単語リスト/どうぶつ.txt", "いぬ\nさる\n");
+    r.w->ChooseList("どうぶつ.txt");
+    r.w->mnuWeak_Click();
+    ASSERT_EQ(weak->cboShow->itemText(1), "選んだリストの単語（どうぶつ）");
+    weak->cboShow->setCurrentIndex(1);
+    emit weak->cboShow->activated(1);
+    ASSERT_EQ(weak->weakModel->rowCount(), 1);
+    EXPECT_EQ(weak->weakModel->at(0).stats.word, "いぬ");
+    EXPECT_FALSE(weak->cmdPractise->isEnabled()); // いぬ was never missed
 }
 
 TEST(WordRecord, AFileThatCannotBeWrittenIsToldOnceAfterTheRoundAndThePlayGoesOn) {
