@@ -214,6 +214,27 @@ TEST(WordStore, AFolderThatRefusesFilesIsToldOnceAndLosesNothingElse) {
     EXPECT_EQ(f.read("履歴.txt"), kExampleLine);
 }
 
+TEST(WordStore, AFullDiskFailsTheWriteAndKeepsWhatWasWritten) {
+    Folder f;
+    const QString path = f.path("単語記録.db");
+    WordStore store(path);
+    ASSERT_TRUE(store.addQuestion(Asked("ほし", true)));
+    const qint64 size = QFileInfo(path).size();
+    {
+        FileSizeLimit full(size);
+        bool failed = false;
+        // Words long enough to need new pages soon.
+        for (int i = 0; i < 50 && !failed; ++i)
+            failed = !store.addQuestion(Asked(QString(200, QChar(0x3042 + i)), true));
+        EXPECT_TRUE(failed);
+    }
+    EXPECT_EQ(store.takeProblems(), QList{Problem::Unwritable});
+    EXPECT_EQ(Direct(path).value("PRAGMA integrity_check").toString(), "ok");
+    EXPECT_EQ(Direct(path).value("SELECT asked FROM words WHERE word = 'ほし'").toInt(), 1);
+    ASSERT_TRUE(store.addQuestion(Asked("ほし", true))); // room again: it goes on
+    EXPECT_EQ(Direct(path).value("SELECT asked FROM words WHERE word = 'ほし'").toInt(), 2);
+}
+
 TEST(WordStore, ASecondCopyHoldingTheFileMakesAWriteWaitThenFailWithoutHarm) {
     Folder f;
     const QString path = f.path("単語記録.db");
