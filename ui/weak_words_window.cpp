@@ -123,8 +123,10 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     retiredModel = new WeakWordsModel(this);
     grdWeak = Grid(weakModel, &weakProxy_);
     grdWeak->setObjectName(QStringLiteral("grdWeak"));
+    grdWeak->setAccessibleName(QStringLiteral("苦手な単語"));
     grdRetired = Grid(retiredModel, &retiredProxy_);
     grdRetired->setObjectName(QStringLiteral("grdRetired"));
+    grdRetired->setAccessibleName(QStringLiteral("卒業した単語"));
     tabs = new QTabWidget(this);
     tabs->addTab(grdWeak, QString());
     tabs->addTab(grdRetired, QString());
