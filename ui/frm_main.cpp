@@ -568,7 +568,7 @@ void frmMain::cmdStart_Click() {
     roundStarted_ = clock_.Now();
     question_.reset();
     round_.cmdStart_Click();
-    record_.setInRound(true);
+    record_.contextChanged(WeakContext());
 }
 
 void frmMain::tmrBp_Timer() {
@@ -576,7 +576,7 @@ void frmMain::tmrBp_Timer() {
     round_.tmrBp_Timer();
     if (playing && !state_.blnPlaying) {
         round_.setPracticeWords({}); // the next Start plays the chosen list
-        record_.setInRound(false);
+        record_.contextChanged(WeakContext());
         TellRecordProblems();
     }
     if (pending_ && !InRound()) {

@@ -75,6 +75,7 @@ frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel lev
     round_.setWordSource(ListPath(list), level);
     listName_ = list;
     level_ = level;
+    record_.contextChanged(WeakContext());
     return ListUse::Used;
 }
 

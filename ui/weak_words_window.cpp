@@ -118,6 +118,8 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     auto* showLabel = new QLabel(QStringLiteral("表示(&F)"), this);
     showLabel->setBuddy(cboShow);
     cboShow->setAccessibleName(QStringLiteral("表示"));
+    cboShow->addItem(QStringLiteral("すべての単語"));
+    cboShow->addItem(QString()); // the chosen list's, named by setContext
 
     weakModel = new WeakWordsModel(this);
     retiredModel = new WeakWordsModel(this);
@@ -217,19 +219,12 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
 }
 
 void WeakWordsWindow::setContext(const WeakWordsContext& context) {
+    const bool roundOver = context_.inRound && !context.inRound;
+    const bool otherList = context.listWords != context_.listWords;
     context_ = context;
-    const int chosen = std::max(0, cboShow->currentIndex());
-    cboShow->clear();
-    cboShow->addItem(QStringLiteral("すべての単語"));
-    cboShow->addItem(QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
-    cboShow->setCurrentIndex(chosen);
-    Refresh();
-}
-
-void WeakWordsWindow::setInRound(bool inRound) {
-    context_.inRound = inRound;
-    if (!inRound)
-        Refresh(); // the round's words are in the record now
+    cboShow->setItemText(1, QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
+    if (roundOver || (otherList && cboShow->currentIndex() == 1))
+        Refresh();
     else
         UpdateButtons();
 }

@@ -51,8 +51,9 @@ public:
     // Runs a modal box and returns the button pressed; tests answer it themselves.
     std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
 
+    // Reads the record anew where the change shows: the round's words once it
+    // is over, another list's while only its words are shown.
     void setContext(const WeakWordsContext& context);
-    void setInRound(bool inRound);
     // Reads the record anew.
     void Refresh();
     // The words a practice round would draw from now.

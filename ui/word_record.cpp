@@ -163,14 +163,15 @@ void StoreWordRecord::showWeakWords(const WeakWordsContext& context, QWidget* ow
     if (!window_)
         window_ = new WeakWordsWindow(*this, owner);
     window_->setContext(context);
+    window_->Refresh(); // what was recorded since it last showed
     window_->show();
     window_->raise();
     window_->activateWindow();
 }
 
-void StoreWordRecord::setInRound(bool inRound) {
+void StoreWordRecord::contextChanged(const WeakWordsContext& context) {
     if (window_)
-        window_->setInRound(inRound);
+        window_->setContext(context);
 }
 
 void StoreWordRecord::CloseAll() {

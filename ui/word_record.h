@@ -32,7 +32,7 @@ public:
     bool bringBack(const QString& word) override;
     bool clear() override;
     void showWeakWords(const WeakWordsContext& context, QWidget* owner) override;
-    void setInRound(bool inRound) override;
+    void contextChanged(const WeakWordsContext& context) override;
     void CloseAll() override;
 
     WeakWordsWindow* window() const { return window_.data(); }

@@ -44,8 +44,8 @@ public:
 
     // The window of weak words, owned by `owner`; a second call raises it.
     virtual void showWeakWords(const WeakWordsContext& context, QWidget* owner) = 0;
-    // A round began or ended, for the window's practice button.
-    virtual void setInRound(bool inRound) = 0;
+    // A round began or ended, or another list was chosen: an open window follows.
+    virtual void contextChanged(const WeakWordsContext& context) = 0;
     virtual void CloseAll() = 0;
 };
 

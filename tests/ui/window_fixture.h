@@ -91,7 +91,9 @@ struct FakeRecord : ui::WordRecordService {
     bool bringBack(const QString&) override { return false; }
     bool clear() override { return false; }
     void showWeakWords(const ui::WeakWordsContext&, QWidget*) override { calls << "show"; }
-    void setInRound(bool inRound) override { calls << (inRound ? "round" : "over"); }
+    void contextChanged(const ui::WeakWordsContext& c) override {
+        calls << (c.inRound ? "round " : "over ") + c.listName;
+    }
     void CloseAll() override { calls << "close all"; }
 };
 

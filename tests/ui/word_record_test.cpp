@@ -136,8 +136,7 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     // Shown for the chosen list only, the words and the practice are its own.
     QDir(r.dir.path()).mkdir("単語リスト");
     r.write("単語リスト/どうぶつ.txt", "いぬ\nさる\n");
-    r.w->ChooseList("どうぶつ.txt");
-    r.w->mnuWeak_Click();
+    r.w->ChooseList("どうぶつ.txt"); // while the window is open
     ASSERT_EQ(weak->cboShow->itemText(1), "選んだリストの単語（どうぶつ）");
     weak->cboShow->setCurrentIndex(1);
     emit weak->cboShow->activated(1);
