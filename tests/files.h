@@ -77,15 +77,23 @@ inline std::optional<bool> InLockedFolder(const QString& folder, const QString& 
     const passwd* nobody = getpwnam("nobody");
     if (!nobody)
         return std::nullopt;
-    // The scratch folder above is the owner's alone; nobody must reach the file.
-    chmod(QFileInfo(folder).absolutePath().toLocal8Bit().constData(), 0755);
-    chmod(f.constData(), 0755);
-    if (chown(file.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid) != 0)
+    // The scratch folder above is the owner's alone; nobody must reach the
+    // file. Its mode is put back after: it may be a folder others share.
+    const QByteArray above = QFileInfo(folder).absolutePath().toLocal8Bit();
+    struct stat old {};
+    if (stat(above.constData(), &old) != 0)
         return false;
-    const pid_t child = fork();
-    if (child == 0)
-        _exit(setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 && work() ? 0 : 1);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    chmod(above.constData(), 0755);
+    chmod(f.constData(), 0755);
+    bool ok = false;
+    if (chown(file.toLocal8Bit().constData(), nobody->pw_uid, nobody->pw_gid) == 0) {
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(setgid(nobody->pw_gid) == 0 && setuid(nobody->pw_uid) == 0 && work() ? 0 : 1);
+        int status = 0;
+        waitpid(child, &status, 0);
+        ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+    }
+    chmod(above.constData(), old.st_mode & 07777);
+    return ok;
 }

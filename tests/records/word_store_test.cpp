@@ -199,9 +199,10 @@ TEST(WordStore, ADamagedFileIsKeptAsideAndAFreshOneStarted) {
 
 TEST(WordStore, AFolderThatRefusesFilesIsToldOnceAndLosesNothingElse) {
     Folder f;
-    f.write("履歴.txt", kExampleLine);
-    const auto result = InLockedFolder(f.dir.path(), f.path("履歴.txt"), [&] {
-        WordStore store(f.path("単語記録.db"));
+    QDir(f.dir.path()).mkdir("locked");
+    f.write("locked/履歴.txt", kExampleLine);
+    const auto result = InLockedFolder(f.path("locked"), f.path("locked/履歴.txt"), [&] {
+        WordStore store(f.path("locked/単語記録.db"));
         const bool refused =
             !store.addQuestion(Asked("そら", true)) && !store.addQuestion(Asked("そら", true));
         return refused && store.takeProblems() == QList{Problem::Unwritable} &&
@@ -210,8 +211,8 @@ TEST(WordStore, AFolderThatRefusesFilesIsToldOnceAndLosesNothingElse) {
     if (!result)
         GTEST_SKIP() << "no unprivileged user to run as";
     EXPECT_TRUE(*result);
-    EXPECT_FALSE(f.exists("単語記録.db"));
-    EXPECT_EQ(f.read("履歴.txt"), kExampleLine);
+    EXPECT_FALSE(f.exists("locked/単語記録.db"));
+    EXPECT_EQ(f.read("locked/履歴.txt"), kExampleLine);
 }
 
 TEST(WordStore, AFullDiskFailsTheWriteAndKeepsWhatWasWritten) {
