@@ -7,9 +7,6 @@
 #include <QEvent>
 #include <QFileInfo>
 
-#include <pthread.h>
-#include <sched.h>
-
 namespace ui {
 
 QString ProblemText(records::WordStore::Problem problem, const QString& setAsidePath) {
@@ -82,11 +79,6 @@ void StoreWordRecord::PostDeferred() {
 }
 
 void StoreWordRecord::Run() {
-#ifdef SCHED_IDLE
-    // The disk's turn comes when the window and the display have none to do.
-    const sched_param idle{};
-    pthread_setschedparam(pthread_self(), SCHED_IDLE, &idle);
-#endif
     records::WordStore store(path_);
     for (;;) {
         Job job;
