@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include <functional>
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -151,14 +153,21 @@ public:
     }
 };
 
-// Runs events until the window paints. The first paint goes over the whole
-// window at once, so when the events that held it are done the frame is
-// drawn: that time, a little late at worst, is kept in `frameAt`.
-bool WaitForPaint(WindowPainted& probe, qint64& frameAt) {
+// Does `action` and runs events until the window paints. The first paint
+// goes over the whole window at once, so when the events that held it are
+// done the frame is drawn: that time, a little late at worst, is `frameAt`.
+struct Paint {
+    qint64 at = -1, frameAt = -1; // nanoseconds after the action began
+};
+Paint PaintAfter(const std::function<void()>& action) {
+    WindowPainted probe;
+    qApp->installEventFilter(&probe);
+    probe.clock.start();
+    action();
     while (probe.paintedAt < 0 && probe.clock.elapsed() < 5000)
         QCoreApplication::processEvents();
-    frameAt = probe.clock.nsecsElapsed();
-    return probe.paintedAt >= 0;
+    qApp->removeEventFilter(&probe);
+    return {probe.paintedAt, probe.paintedAt < 0 ? -1 : probe.clock.nsecsElapsed()};
 }
 
 // An owner shown and painted before the clock starts, as the main window is.
@@ -175,7 +184,9 @@ int Rows(const ui::StoreWordRecord& service) {
     return w ? w->weakModel->rowCount() + w->retiredModel->rowCount() : 0;
 }
 
-void BM_WeakWordsWindowPainted(benchmark::State& state) {
+// From the command to the first paint, with the chosen list's words to show
+// when `chosen`: every word of the record.
+void WeakWordsPainted(benchmark::State& state, bool chosen) {
     const Record& record = TheRecord();
     if (!record.ok) {
         state.SkipWithError("the record could not be written");
@@ -188,70 +199,36 @@ void BM_WeakWordsWindowPainted(benchmark::State& state) {
     for (auto _ : state) {
         // A service of its own each time, so that the file is opened and read anew.
         ui::StoreWordRecord service(record.path);
-        WindowPainted probe;
-        qApp->installEventFilter(&probe);
-        probe.clock.start();
-        service.showWeakWords({QStringLiteral("辞書.txt"), QStringList(), false, {}}, &owner);
-        qint64 frameAt = 0;
-        const bool painted = WaitForPaint(probe, frameAt);
-        qApp->removeEventFilter(&probe);
-        if (!painted) {
+        const ui::WeakWordsContext context{
+            QStringLiteral("辞書.txt"), chosen ? record.words : QStringList(), false, {}};
+        Paint paint = PaintAfter([&] { service.showWeakWords(context, &owner); });
+        ui::WeakWordsWindow* w = service.window();
+        if (chosen && paint.at >= 0 && w)
+            paint = PaintAfter([&] {
+                w->cboShow->setCurrentIndex(1);
+                emit w->cboShow->activated(1);
+            });
+        if (paint.at < 0 || !w) {
             state.SkipWithError("the window of weak words was never painted");
             break;
         }
-        state.SetIterationTime(double(probe.paintedAt) / 1e9);
-        frames += double(frameAt) / 1e6;
+        state.SetIterationTime(double(paint.at) / 1e9);
+        frames += double(paint.frameAt) / 1e6;
         rows = Rows(service);
         service.CloseAll();
     }
     state.counters["frame_ms"] = benchmark::Counter(frames, benchmark::Counter::kAvgIterations);
     state.counters["rows"] = rows;
 }
+
+void BM_WeakWordsWindowPainted(benchmark::State& state) {
+    WeakWordsPainted(state, false);
+}
 BENCHMARK(BM_WeakWordsWindowPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// The player shows only the words of the chosen list, which holds every word
-// of the record: from the choice to the next paint.
+// The player shows only the words of the chosen list: from the choice to the next paint.
 void BM_WeakWordsListChosenPainted(benchmark::State& state) {
-    const Record& record = TheRecord();
-    if (!record.ok) {
-        state.SkipWithError("the record could not be written");
-        return;
-    }
-    QWidget owner;
-    ShowOwner(owner);
-    double frames = 0;
-    int rows = 0;
-    for (auto _ : state) {
-        ui::StoreWordRecord service(record.path);
-        WindowPainted opened;
-        qApp->installEventFilter(&opened);
-        opened.clock.start();
-        service.showWeakWords({QStringLiteral("辞書.txt"), record.words, false, {}}, &owner);
-        qint64 frameAt = 0;
-        bool painted = WaitForPaint(opened, frameAt);
-        qApp->removeEventFilter(&opened);
-        ui::WeakWordsWindow* w = service.window();
-        if (painted && w) {
-            WindowPainted probe;
-            qApp->installEventFilter(&probe);
-            probe.clock.start();
-            w->cboShow->setCurrentIndex(1);
-            w->Refresh(); // what the choice in the box calls
-            painted = WaitForPaint(probe, frameAt);
-            qApp->removeEventFilter(&probe);
-            if (painted)
-                state.SetIterationTime(double(probe.paintedAt) / 1e9);
-        }
-        if (!painted || !w) {
-            state.SkipWithError("the window of weak words was never painted");
-            break;
-        }
-        frames += double(frameAt) / 1e6;
-        rows = Rows(service);
-        service.CloseAll();
-    }
-    state.counters["frame_ms"] = benchmark::Counter(frames, benchmark::Counter::kAvgIterations);
-    state.counters["rows"] = rows;
+    WeakWordsPainted(state, true);
 }
 BENCHMARK(BM_WeakWordsListChosenPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
 

@@ -115,12 +115,14 @@ Progress ReadProgress(const records::HistoryRows& rows) {
     return progress;
 }
 
+QByteArray RoundKindKey(QByteArrayView date, QByteArrayView time) {
+    return date.toByteArray() + ' ' + time.toByteArray();
+}
+
 void MarkKinds(Progress& progress, const records::HistoryRows& rows, const RoundKinds& kinds) {
     progress.lists.clear();
     for (ProgressPoint& p : progress.points) {
-        const QByteArray key =
-            rows.item(p.row, 0).toByteArray() + ' ' + rows.item(p.row, 1).toByteArray();
-        p.kind = kinds.value(key);
+        p.kind = kinds.value(RoundKindKey(rows.item(p.row, 0), rows.item(p.row, 1)));
         if (!progress.lists.contains(p.kind.list))
             progress.lists.append(p.kind.list);
     }

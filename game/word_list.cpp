@@ -5,6 +5,7 @@
 #include "records/text_file.h"
 
 #include <QCollator>
+#include <QFileInfo>
 #include <QLocale>
 #include <QSet>
 
@@ -209,6 +210,10 @@ ListCheck CheckList(const QStringList& items) {
         check.marks.push_back(mark);
     }
     return check;
+}
+
+QString ShownListName(const QString& list) {
+    return list.isEmpty() ? kJisyoFileName : QFileInfo(list).completeBaseName();
 }
 
 } // namespace game

@@ -11,6 +11,9 @@ namespace game {
 
 // The game's own word list, in the data folder.
 inline const QString kJisyoFileName = QStringLiteral("辞書.txt");
+// A list as the player sees it: 辞書.txt as it is ("" stands for it), a file
+// of the list folder by its base name.
+QString ShownListName(const QString& list);
 
 // At most this many words are used, the range of the 16-bit word count.
 constexpr int kMaxWords = 32767;

@@ -558,7 +558,7 @@ void frmMain::cmdStart_Click() {
         Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
                            "辞書.txtの単語で遊びます。")
-                .arg(QFileInfo(listName_).completeBaseName()),
+                .arg(game::ShownListName(listName_)),
             QMessageBox::Ok, QMessageBox::Ok);
         if (UseWordList(QString(), level_) != ListUse::Used)
             UseWordList(QString(), game::LengthLevel::All);
@@ -566,7 +566,6 @@ void frmMain::cmdStart_Click() {
     }
     roundKey_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     roundStarted_ = clock_.Now();
-    question_.reset();
     round_.cmdStart_Click();
     record_.contextChanged(WeakContext());
 }

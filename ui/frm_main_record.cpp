@@ -3,7 +3,6 @@
 #include "game/word_list.h"
 #include "ui/frm_main.h"
 
-#include <QFileInfo>
 #include <QStringListModel>
 #include <QUuid>
 
@@ -54,9 +53,7 @@ void frmMain::TellRecordProblems() {
 }
 
 WeakWordsContext frmMain::WeakContext() {
-    QString name =
-        listName_.isEmpty() ? game::kJisyoFileName : QFileInfo(listName_).completeBaseName();
-    return {name, jisyoModel_->stringList(), InRound(),
+    return {game::ShownListName(listName_), jisyoModel_->stringList(), InRound(),
             [this](const QStringList& words) { StartPractice(words); }};
 }
 

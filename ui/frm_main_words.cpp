@@ -23,11 +23,6 @@ QString LevelName(game::LengthLevel level) {
     return kLevelNames[int(level)];
 }
 
-// The name the player sees: 辞書.txt as it is, a list by its file's base name.
-QString ShownName(const QString& list) {
-    return list.isEmpty() ? game::kJisyoFileName : QFileInfo(list).completeBaseName();
-}
-
 // A name kept from before, or edited by hand, that is no file of the folder.
 bool IsListName(const QString& list) {
     return !list.isEmpty() && !list.contains(u'/') && !list.contains(u'\\') && list != u"." &&
@@ -65,7 +60,7 @@ frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel lev
     const game::JisyoPanel panel = game::FillJisyoPanel(std::move(words));
     jisyoModel_->setStringList(panel.words);
     fraJisyo->setTitle(panel.caption);
-    QString about = QStringLiteral("単語リスト：") + ShownName(list);
+    QString about = QStringLiteral("単語リスト：") + game::ShownListName(list);
     if (level != game::LengthLevel::All)
         about += QStringLiteral("（") + LevelName(level) + QStringLiteral("）");
     for (QWidget* w : {static_cast<QWidget*>(fraJisyo), static_cast<QWidget*>(lstJisyo)}) {
@@ -97,7 +92,7 @@ void frmMain::RestoreWordList() {
         Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
                            "辞書.txtの単語で遊びます。")
-                .arg(ShownName(saved)),
+                .arg(game::ShownListName(saved)),
             QMessageBox::Ok, QMessageBox::Ok);
         KeepWordListChoice();
     }
@@ -116,21 +111,22 @@ void frmMain::ApplyChoice(const Choice& choice, bool levelChosen) {
         break;
     case ListUse::Unreadable:
         Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
-            QStringLiteral("単語リスト「%1」を読めません。").arg(ShownName(choice.list)),
+            QStringLiteral("単語リスト「%1」を読めません。").arg(game::ShownListName(choice.list)),
             QMessageBox::Ok, QMessageBox::Ok);
         return;
     case ListUse::LevelEmpty:
         if (levelChosen) {
             Box(QMessageBox::Information, QStringLiteral("単語リスト"),
                 QStringLiteral("「%1」には%2の単語がありません。長さは「%3」のままです。")
-                    .arg(ShownName(choice.list), LevelName(choice.level), LevelName(level_)),
+                    .arg(game::ShownListName(choice.list), LevelName(choice.level),
+                         LevelName(level_)),
                 QMessageBox::Ok, QMessageBox::Ok);
             return;
         }
         UseWordList(choice.list, game::LengthLevel::All);
         Box(QMessageBox::Information, QStringLiteral("単語リスト"),
             QStringLiteral("「%1」には%2の単語がないため、長さを「すべて」にしました。")
-                .arg(ShownName(choice.list), LevelName(choice.level)),
+                .arg(game::ShownListName(choice.list), LevelName(choice.level)),
             QMessageBox::Ok, QMessageBox::Ok);
         break;
     }
@@ -164,7 +160,7 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     auto* lists = new QActionGroup(mnuJisyo);
     const QStringList all = WordLists();
     for (qsizetype i = 0; i < all.size(); ++i) {
-        QAction* a = mnuJisyo->addAction(MenuText(ShownName(all[i])));
+        QAction* a = mnuJisyo->addAction(MenuText(game::ShownListName(all[i])));
         a->setObjectName(QStringLiteral("mnuList_%1").arg(i));
         a->setCheckable(true);
         a->setChecked(all[i] == shown.list);
@@ -233,7 +229,7 @@ void frmMain::mnuImport_Click() {
             Box(QMessageBox::Question, QStringLiteral("読み込み"),
                 QStringLiteral("単語リスト「%1」はもうあります。置き換えますか？\n"
                                "「いいえ」を選ぶと、別の名前で読み込みます。")
-                    .arg(ShownName(name)),
+                    .arg(game::ShownListName(name)),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return;
@@ -251,7 +247,7 @@ void frmMain::mnuImport_Click() {
                           .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
 
     QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
-                         .arg(ShownName(name))
+                         .arg(game::ShownListName(name))
                          .arg(check.words.size());
     if (const QString left = LeftOutText(check); !left.isEmpty())
         report += QStringLiteral("\n除いたもの：") + left;
@@ -265,7 +261,8 @@ void frmMain::mnuImport_Click() {
 void frmMain::mnuEdit_Click() {
     if (InRound())
         return;
-    if (wordLists_.edit(ListPath(listName_), ShownName(listName_), listName_.isEmpty(), this))
+    if (wordLists_.edit(ListPath(listName_), game::ShownListName(listName_), listName_.isEmpty(),
+                        this))
         ApplyChoice({listName_, level_}, false);
 }
 

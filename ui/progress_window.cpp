@@ -1,10 +1,10 @@
 #include "ui/progress_window.h"
 
+#include "game/word_list.h"
 #include "ui/look.h"
 #include "ui/rireki_model.h"
 
 #include <QComboBox>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -347,9 +347,7 @@ void ProgressWindow::Refresh() {
         cboList->clear();
         cboList->addItem(QStringLiteral("すべてのリスト"), QString());
         for (const std::optional<QString>& list : progress.lists)
-            cboList->addItem(!list             ? QStringLiteral("不明")
-                             : list->isEmpty() ? QStringLiteral("辞書.txt")
-                                               : QFileInfo(*list).completeBaseName(),
+            cboList->addItem(list ? game::ShownListName(*list) : QStringLiteral("不明"),
                              keyOf(list));
         cboList->setCurrentIndex(std::max(0, cboList->findData(chosen)));
     }

@@ -184,7 +184,7 @@ WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
     connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
     connect(cmdBringBack, &QPushButton::clicked, this, [this] { cmdBringBack_Click(); });
     connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
-    connect(cboShow, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(cboShow, &QComboBox::activated, this, [this] { Show(); });
     connect(tabs, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
 }
 
@@ -223,16 +223,22 @@ void WeakWordsWindow::setContext(const WeakWordsContext& context) {
     const bool otherList = context.listWords != context_.listWords;
     context_ = context;
     cboShow->setItemText(1, QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
-    if (roundOver || (otherList && cboShow->currentIndex() == 1))
+    if (roundOver)
         Refresh();
+    else if (otherList && cboShow->currentIndex() == 1)
+        Show();
     else
         UpdateButtons();
 }
 
 void WeakWordsWindow::Refresh() {
+    read_ = record_.read();
+    Show();
+}
+
+void WeakWordsWindow::Show() {
     const QString current = CurrentWord();
-    const records::WordRecordRead record = record_.read();
-    readOnly_ = record.readOnly;
+    const records::WordRecordRead& record = read_;
     // The player's usual speed is theirs over every word, whatever is shown.
     const double usual = game::UsualSpeed(record.words);
     QList<records::WordStats> shown;
@@ -265,7 +271,7 @@ void WeakWordsWindow::Refresh() {
             "練習する単語はありません。間違えた単語や答えを見た単語が、ここで練習できます。");
     else
         note = QStringLiteral("練習では、苦手度の高い%1語から出題します。").arg(practice_.size());
-    if (readOnly_)
+    if (record.readOnly)
         note += QStringLiteral(
                     "\n%1は新しい版のモジロタイピングで作られているため、読むだけにしています。")
                     .arg(records::kWordStoreFileName);
@@ -296,10 +302,11 @@ QString WeakWordsWindow::CurrentWord() const {
 void WeakWordsWindow::UpdateButtons() {
     cmdPractise->setEnabled(!context_.inRound && !practice_.isEmpty() && context_.practise);
     const bool word = !CurrentWord().isEmpty();
-    cmdRemove->setEnabled(word && !readOnly_);
-    cmdBringBack->setEnabled(word && !readOnly_ && tabs->currentIndex() == 1);
-    cmdClearAll->setEnabled(!readOnly_ && (weakModel->rowCount() + retiredModel->rowCount() > 0 ||
-                                           lstConfusions->count() > 0));
+    cmdRemove->setEnabled(word && !read_.readOnly);
+    cmdBringBack->setEnabled(word && !read_.readOnly && tabs->currentIndex() == 1);
+    // The whole record, whatever the choice of 表示 shows of it.
+    cmdClearAll->setEnabled(!read_.readOnly &&
+                            (!read_.words.isEmpty() || !read_.confusions.isEmpty()));
 }
 
 void WeakWordsWindow::cmdPractise_Click() {

@@ -54,7 +54,7 @@ public:
     // Reads the record anew where the change shows: the round's words once it
     // is over, another list's while only its words are shown.
     void setContext(const WeakWordsContext& context);
-    // Reads the record anew.
+    // Reads the record anew, and shows it.
     void Refresh();
     // The words a practice round would draw from now.
     QStringList practiceWords() const;
@@ -79,6 +79,8 @@ public:
 
 private:
     QTableView* Grid(WeakWordsModel* model, QSortFilterProxyModel** proxy);
+    // The words of the record last read that the choice of 表示 lets through.
+    void Show();
     // The word of the current row of the tab shown, if any.
     QString CurrentWord() const;
     void UpdateButtons();
@@ -87,8 +89,8 @@ private:
     WeakWordsContext context_;
     QSortFilterProxyModel* weakProxy_;
     QSortFilterProxyModel* retiredProxy_;
+    records::WordRecordRead read_;
     QStringList practice_;
-    bool readOnly_ = false;
 };
 
 } // namespace ui

@@ -135,7 +135,8 @@ game::RoundKinds StoreWordRecord::roundKinds() {
         call<QList<records::SavedRound>>([](records::WordStore& s) { return s.savedRounds(); });
     game::RoundKinds kinds;
     for (const records::SavedRound& r : saved)
-        kinds.insert((r.date + u' ' + r.time).toLatin1(), game::RoundKind{r.practice, r.list});
+        kinds.insert(game::RoundKindKey(r.date.toLatin1(), r.time.toLatin1()),
+                     game::RoundKind{r.practice, r.list});
     return kinds;
 }
 
