@@ -1,3 +1,4 @@
+#include "../rows.h"
 #include "game/weakness.h"
 
 #include <gtest/gtest.h>
@@ -67,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "あ:100 い:67 う:67 え:0"},
         ScoreRow{
             "NothingSolvedHasNoUsualSpeedAndNoSlowness", {W("そら", 2, 0, 3, 0, 0)}, "そら:200"}),
-    [](const testing::TestParamInfo<ScoreRow>& row) { return row.param.name; });
+    kRowName);
 
 TEST(Practice, DrawsFromTheTwentyWeakestMissedWordsNotRetired) {
     QList<WordStats> words = {W("みず", 5, 5, 0, 0, 2000), W("ひ", 2, 1, 0, 0, 900000),

@@ -3,8 +3,6 @@
 #include "records/items.h"
 #include "records/text_file.h"
 
-#include <QStringDecoder>
-
 #include <algorithm>
 #include <iconv.h>
 #include <random>
@@ -19,31 +17,6 @@ TEST(Cp932, ConvertsMicrosoftCharactersAndAsciiControlsExactly) {
     EXPECT_EQ(DecodeCp932(bytes), text);
     EXPECT_EQ(EncodeCp932(text), bytes);
     EXPECT_EQ(EncodeCp932(QStringLiteral("a😀b한")), QByteArray("a?b?"));
-}
-
-TEST(Cp932, EveryPairDecodesAsTheSystemConverterDoes) {
-    // The decoder's own table against ICU's windows-31j, pair by pair; where
-    // ICU finds no character the pair is a bad lead byte and the trail is read
-    // again by itself.
-    int characters = 0;
-    for (int a = 0x80; a < 0x100; ++a)
-        for (int b = 0x40; b < 0x100; ++b) {
-            if (a >= 0xA1 && a <= 0xDF)
-                continue; // half-width kana are single bytes
-            const char raw[2] = {char(a), char(b)};
-            QStringDecoder icu("windows-31j");
-            const QString expected = icu.decode(QByteArrayView(raw, 2));
-            const QString got = DecodeCp932(QByteArrayView(raw, 2));
-            if (!icu.hasError() && expected.size() == 1 && expected[0].unicode() != 0x1A &&
-                a != 0x80 && a != 0xA0 && a < 0xFD) {
-                ++characters;
-                ASSERT_EQ(got, expected) << std::hex << a << " " << b;
-            } else {
-                ASSERT_TRUE(got.startsWith(QChar::ReplacementCharacter) || got.size() == 2)
-                    << std::hex << a << " " << b;
-            }
-        }
-    EXPECT_GT(characters, 7000);
 }
 
 TEST(Cp932, EverySequenceGlibcAcceptsDecodesAsGlibcDecodesIt) {

@@ -1,4 +1,4 @@
-#include "rows.h"
+#include "../rows.h"
 #include "ui/chart_scale.h"
 
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "rows.h"
+#include "../rows.h"
 #include "window_fixture.h"
 
 #include "game/word_list.h"

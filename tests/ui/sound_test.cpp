@@ -80,24 +80,6 @@ TEST(Sounds, TheWindowsChoicesAndTheWordListAreKeptInOnePreferencesFile) {
               "どうぶつ.txt3");
 }
 
-TEST(Sounds, WithNoAudioServerTheModulePlaysNothingAndSaysNothing) {
-    qputenv("PULSE_SERVER", "unix:/nonexistent/pulse");
-    Folder f;
-    records::Preferences preferences(f.path("o.txt"));
-    ui::ModuleSoundService service(preferences, {f.path("none.so"), MOJIRO_SOUND_MODULE});
-    static QStringList said;
-    const QtMessageHandler old = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { said << text; });
-    service.start();
-    for (int s = 0; s <= int(game::Sound::TimeUp); ++s)
-        service.play(game::Sound(s), 100);
-    QCoreApplication::processEvents();
-    qInstallMessageHandler(old);
-    qunsetenv("PULSE_SERVER");
-    EXPECT_TRUE(service.started()); // the module is there, just silent
-    EXPECT_EQ(said, QStringList());
-}
-
 TEST(OneEnter, ACommitThatCompletesTheWordAnswersItWhenChosenAndNoOtherCommitCounts) {
     Sounding s;
     s.countdown();
