@@ -4,6 +4,7 @@
 #include "records/figures.h"
 #include "records/items.h"
 #include "records/text_file.h"
+#include "records/write_points.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -351,6 +352,11 @@ bool AppendHistory(const QString& path, const HistoryRecord& record) {
     // Unbuffered, so that a failed write leaves nothing behind to be flushed later.
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append | QIODevice::Unbuffered))
         return false;
+    // A second copy of the game may append at the same moment: the lock keeps
+    // the size read here true until this line is in, so that undoing a failed
+    // write never cuts off the other copy's line.
+    const FileLock lock(file.handle());
+    AtWritePoint("history.opened");
     const qint64 before = file.size();
     QByteArray line = HistoryLine(record);
     // A last line without its line end (written by something else) would
@@ -360,11 +366,16 @@ bool AppendHistory(const QString& path, const HistoryRecord& record) {
         if (last != "\n")
             line.prepend("\r\n");
     }
-    if (file.write(line) != line.size()) {
-        file.close();
-        QFile::resize(path, before);
+    // One write, so that a kill leaves the line whole or not there at all.
+    const bool written = file.write(line) == line.size();
+    AtWritePoint("history.written");
+    // On the disk before the save is told done, so that a power cut cannot
+    // take back a result the player saw saved.
+    if (!written || !SyncFile(file.handle())) {
+        file.resize(before);
         return false;
     }
+    AtWritePoint("history.synced");
     file.close();
     return file.error() == QFileDevice::NoError;
 }
@@ -373,10 +384,16 @@ bool ClearHistory(const QString& path) {
     if (QFileInfo(path).isDir())
         return false;
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    // Emptied under the lock rather than at the open, so that it never lands
+    // in the middle of another copy's append.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
         return false;
+    const FileLock lock(file.handle());
+    AtWritePoint("clear.opened");
+    const bool cleared = file.resize(0) && SyncFile(file.handle());
+    AtWritePoint("clear.synced");
     file.close();
-    return file.error() == QFileDevice::NoError;
+    return cleared && file.error() == QFileDevice::NoError;
 }
 
 } // namespace records

@@ -1,10 +1,16 @@
 #include "records/text_file.h"
 
 #include "records/cp932.h"
+#include "records/write_points.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 namespace records {
 
@@ -67,11 +73,52 @@ bool ReplaceFile(const QString& path, QByteArrayView bytes, bool atomicOnly) {
     // Unbuffered, so that a failing write is seen before the rename.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
+    AtWritePoint("replace.opened");
     if (file.write(bytes.data(), bytes.size()) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    AtWritePoint("replace.written");
+    // The commit syncs the new file before it takes the old one's name.
+    if (!file.commit())
+        return false;
+    AtWritePoint("replace.committed");
+    // The new name is kept only once the folder is on the disk too.
+    SyncFolderOf(target);
+    AtWritePoint("replace.synced");
+    return true;
+}
+
+bool SyncFile(int fd) {
+    while (::fsync(fd) != 0) {
+        // A file system that cannot sync (a pipe, some network mounts) keeps
+        // what it was given as well as it can; that is no failure of ours.
+        if (errno == EINVAL || errno == EROFS)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+bool SyncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool synced = SyncFile(fd);
+    ::close(fd);
+    return synced;
+}
+
+FileLock::FileLock(int fd) : fd_(fd) {
+    while (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+    }
+}
+
+FileLock::~FileLock() {
+    if (fd_ >= 0)
+        ::flock(fd_, LOCK_UN);
 }
 
 bool LooksLikeUtf8(QByteArrayView piece) {

@@ -27,6 +27,24 @@ ReadStatus ReadFileInPieces(const QString& path,
 // failure instead, so that the old file is never half replaced.
 bool ReplaceFile(const QString& path, QByteArrayView bytes, bool atomicOnly = false);
 
+// Waits for the bytes written to the file, and then its folder's names, to
+// reach the disk, so that what was told saved survives a power cut.
+bool SyncFile(int fd);
+bool SyncFolderOf(const QString& path);
+
+// Holds the file's advisory lock from construction to destruction; the copies
+// of the game take it around every change of a file they share.
+class FileLock {
+public:
+    explicit FileLock(int fd);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_;
+};
+
 // True when the bytes hold non-ASCII text that is well-formed UTF-8, allowing
 // for a character cut off at the end of a piece of a file.
 bool LooksLikeUtf8(QByteArrayView piece);

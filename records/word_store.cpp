@@ -1,5 +1,7 @@
 #include "records/word_store.h"
 
+#include "records/write_points.h"
+
 #include <QAtomicInt>
 #include <QDir>
 #include <QFile>
@@ -124,6 +126,14 @@ bool WordStore::open(bool create) {
                     return true;
                 }
             } else if (health == Health::Sound) {
+                // Each commit waits for the journal and the file to reach the
+                // disk, so that a power cut loses at most the question still
+                // open. A deleted journal is not: its name may come back
+                // after a power cut and undo the commit, so it is emptied and
+                // synced instead. A rollback journal rather than a log, as
+                // two copies on a network folder cannot share a log's memory.
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
+                QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
                 for (int v = version; v < kWordStoreVersion; ++v) {
                     QSqlQuery q(db);
                     const bool done =
@@ -175,8 +185,13 @@ bool WordStore::write(const std::function<bool()>& work) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery begin(db);
     if (begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        if (work() && QSqlQuery(db).exec(QStringLiteral("COMMIT")))
+        AtWritePoint("store.begun");
+        const bool worked = work();
+        AtWritePoint("store.worked");
+        if (worked && QSqlQuery(db).exec(QStringLiteral("COMMIT"))) {
+            AtWritePoint("store.committed");
             return true;
+        }
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
     }
     report(Problem::Unwritable);
@@ -232,6 +247,7 @@ bool WordStore::addQuestion(const QuestionRecord& r) {
             put.addBindValue(v);
         if (!put.exec())
             return false;
+        AtWritePoint("store.row");
         QSqlQuery slip(db);
         slip.prepare(
             QStringLiteral("INSERT INTO confusions(expected, typed, count) VALUES(?, ?, 1) "
@@ -241,6 +257,7 @@ bool WordStore::addQuestion(const QuestionRecord& r) {
             slip.addBindValue(typed);
             if (!slip.exec())
                 return false;
+            AtWritePoint("store.row");
         }
         return true;
     });
