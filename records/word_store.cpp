@@ -183,6 +183,26 @@ bool WordStore::write(const std::function<bool()>& work) {
     if (state_ == State::ReadOnly)
         return false; // told once as Newer
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    const auto run = [&](const char* sql) { return QSqlQuery(db).exec(QLatin1String(sql)); };
+    if (together_) {
+        // Tried once: a file held by another program is not waited for again
+        // for each write of the batch.
+        if (!begun_ && !refused_) {
+            begun_ = run("BEGIN IMMEDIATE");
+            refused_ = !begun_;
+            if (begun_)
+                AtWritePoint("store.begun");
+        }
+        // The savepoint takes back a write that fails half done, and only it.
+        if (begun_ && run("SAVEPOINT one")) {
+            if (work())
+                return run("RELEASE one");
+            run("ROLLBACK TO one");
+            run("RELEASE one");
+        }
+        report(Problem::Unwritable);
+        return false;
+    }
     QSqlQuery begin(db);
     if (begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         AtWritePoint("store.begun");
@@ -196,6 +216,22 @@ bool WordStore::write(const std::function<bool()>& work) {
     }
     report(Problem::Unwritable);
     return false;
+}
+
+void WordStore::together(const std::function<void()>& work) {
+    together_ = true;
+    work();
+    together_ = refused_ = false;
+    if (!std::exchange(begun_, false))
+        return;
+    AtWritePoint("store.worked");
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (QSqlQuery(db).exec(QStringLiteral("COMMIT"))) {
+        AtWritePoint("store.committed");
+        return;
+    }
+    QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    report(Problem::Unwritable);
 }
 
 bool WordStore::addQuestion(const QuestionRecord& r) {

@@ -93,6 +93,13 @@ public:
     WordRecordRead read();
     QList<SavedRound> savedRounds();
 
+    // Runs `work`, whose writes then share one transaction, each of them
+    // still all in or all out; until it returns, their true means only that
+    // they are in the transaction. A backlog of questions so costs one commit
+    // and leaves the file free for a second copy of the game in between,
+    // which a stream of commits one after the other would keep out.
+    void together(const std::function<void()>& work);
+
     // The problems met since the last call, each one once for the life of
     // the store, so that the player is told once per start.
     QList<Problem> takeProblems();
@@ -109,6 +116,9 @@ private:
     enum class State { Closed, Open, ReadOnly } state_ = State::Closed;
     QString setAside_;
     QList<Problem> told_, pending_;
+    bool together_ = false; // inside together()
+    bool begun_ = false;    // and its transaction has begun
+    bool refused_ = false;  // or could not begin
 };
 
 } // namespace records

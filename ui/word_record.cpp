@@ -81,16 +81,19 @@ void StoreWordRecord::PostDeferred() {
 void StoreWordRecord::Run() {
     records::WordStore store(path_);
     for (;;) {
-        Job job;
+        std::deque<Job> jobs;
         {
             std::unique_lock lock(mutex_);
             wake_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
             if (jobs_.empty())
                 return; // stopping, with everything written
-            job = std::move(jobs_.front());
-            jobs_.pop_front();
+            jobs.swap(jobs_);
         }
-        job(store);
+        // All that waits in one commit, however far behind the writes are.
+        store.together([&] {
+            for (Job& job : jobs)
+                job(store);
+        });
         for (const records::WordStore::Problem problem : store.takeProblems()) {
             const QString text = ProblemText(problem, store.setAsidePath());
             QMetaObject::invokeMethod(
