@@ -125,8 +125,8 @@ int RunChild(const QString& kind, const QString& dir, int stop) {
             ok = ClearHistory("履歴.txt");
         else if (kind == "wordlist") // as the word-list editor saves
             ok = ReplaceFile(kList, ListBytes(i), true);
-        else if (kind == "store")
-            ok = store->addQuestion(Question(i));
+        else if (kind == "store") // as the game's writing thread does
+            store->together([&] { ok = store->addQuestion(Question(i)); });
         if (!ok) {
             std::printf("failed %d\n", i);
             return 1;
