@@ -99,6 +99,9 @@ QList<Slip> AnswerSlips(const QString& word, const QString& answer) {
         return {};
 
     const auto text = [](const QString& s, const Char& c) { return s.sliced(c.at, c.size); };
+    // A character left out or typed too many faces an empty text, never a null
+    // one: the word record keeps both sides in columns that refuse NULL.
+    const QString none = QStringLiteral("");
     QList<Slip> slips;
     for (qsizetype i = n, j = m; i > 0 || j > 0;) {
         switch (steps[i * cols + j]) {
@@ -110,11 +113,11 @@ QList<Slip> AnswerSlips(const QString& word, const QString& answer) {
             break;
         }
         case kMissing:
-            slips.append({text(word, w[head + i - 1]), QString()});
+            slips.append({text(word, w[head + i - 1]), none});
             --i;
             break;
         default:
-            slips.append({QString(), text(answer, a[head + j - 1])});
+            slips.append({none, text(answer, a[head + j - 1])});
             --j;
         }
     }

@@ -116,6 +116,20 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     EXPECT_FALSE(weak->cmdPractise->isEnabled()); // いぬ was never missed
 }
 
+TEST(WordRecord, ACharacterLeftOutOrTypedTooManyIsRecordedAsASlip) {
+    Recorded r;
+    r.round(0, {0.0, 0.0}, [&] {
+        r.type("ね");
+        r.type("ねここ");
+        r.type("ねこ");
+    });
+    r.store.read();               // every write is in
+    EXPECT_EQ(r.boxes.size(), 2); // the two wrong answers, nothing of the record
+    EXPECT_EQ(SqlFile(r.path("単語記録.db"))
+                  .rows("SELECT expected, typed, count FROM confusions ORDER BY expected"),
+              (QStringList{"|こ|1", "こ||1"}));
+}
+
 TEST(WordRecord, AFileThatCannotBeWrittenIsToldOnceAfterTheRoundAndThePlayGoesOn) {
     Recorded fx("ねこ\r\n");
     QDir(fx.dir.path()).mkdir("単語記録.db"); // a folder where the file would be
