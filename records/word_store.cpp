@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace records {
 namespace {
@@ -41,6 +42,13 @@ static_assert(std::size(kSteps) == kWordStoreVersion);
 QString NewConnectionName() {
     static QAtomicInt next;
     return QStringLiteral("mojiro-words-%1").arg(next.fetchAndAddRelaxed(1));
+}
+
+// A count read back from the file may be anything the file says: one already
+// at the top stays there rather than wrapping round.
+template <typename T> T Plus(T count, T more) {
+    T sum;
+    return __builtin_add_overflow(count, more, &sum) ? std::numeric_limits<T>::max() : sum;
 }
 
 QString Stamp(const QDateTime& t) {
@@ -134,7 +142,9 @@ bool WordStore::open(bool create) {
                 // two copies on a network folder cannot share a log's memory.
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
                 QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = TRUNCATE"));
-                for (int v = version; v < kWordStoreVersion; ++v) {
+                // No version of ours is below zero: a file that says so is
+                // taken for one of none.
+                for (int v = std::max(version, 0); v < kWordStoreVersion; ++v) {
                     QSqlQuery q(db);
                     const bool done =
                         q.exec(QStringLiteral("BEGIN IMMEDIATE")) && Run(db, kSteps[v]) &&
@@ -253,21 +263,21 @@ bool WordStore::addQuestion(const QuestionRecord& r) {
         }
         const int wrong = std::max(0, r.wrong);
         const bool missed = wrong > 0 || r.revealed;
-        ++w.asked;
-        w.wrong += wrong;
-        w.revealed += r.revealed ? 1 : 0;
+        w.asked = Plus(w.asked, 1);
+        w.wrong = Plus(w.wrong, wrong);
+        w.revealed = Plus(w.revealed, r.revealed ? 1 : 0);
         if (r.solved) {
-            ++w.solved;
+            w.solved = Plus(w.solved, 1);
             const qint64 ms = std::max<qint64>(0, r.solveMs);
             w.bestMs = w.bestMs < 0 ? ms : std::min(w.bestMs, ms);
-            w.sumMs += ms;
+            w.sumMs = Plus(w.sumMs, ms);
         }
         // A question left open at time-up neither breaks the run nor adds to it.
         if (missed) {
             w.cleanRun = 0;
             w.retired = false;
         } else if (r.solved) {
-            ++w.cleanRun;
+            w.cleanRun = Plus(w.cleanRun, 1);
             if (w.cleanRun >= kCleanSolvesToRetire && (w.wrong > 0 || w.revealed > 0))
                 w.retired = true;
         }

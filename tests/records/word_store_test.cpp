@@ -127,6 +127,49 @@ TEST(WordStore, AnOlderFileIsBroughtUpToDateKeepingItsWordsAndANewerOneIsOnlyRea
     EXPECT_EQ(f.read("単語記録.db"), before);
 }
 
+TEST(WordStore, AFileWhoseVersionReadsBelowZeroIsTakenAsOneOfNoVersion) {
+    // No version of ours is below zero: only another program or a damaged
+    // header says so. An empty file is brought up to date as one of none.
+    Folder f;
+    const QString path = f.path("単語記録.db");
+    ASSERT_TRUE(SqlFile(path).exec("PRAGMA user_version = -1"));
+    {
+        WordStore store(path);
+        EXPECT_TRUE(store.addQuestion(Asked("いぬ", true, 2)));
+        EXPECT_TRUE(store.takeProblems().isEmpty());
+    }
+    EXPECT_EQ(SqlFile(path).rows("PRAGMA user_version"),
+              QStringList{QString::number(records::kWordStoreVersion)});
+    // One that has the tables keeps its words and takes more.
+    ASSERT_TRUE(SqlFile(path).exec("PRAGMA user_version = -1"));
+    WordStore store(path);
+    EXPECT_EQ(Stats(store, "いぬ"), "1 1 2 0 1500 1500 0");
+    EXPECT_TRUE(store.addQuestion(Asked("いぬ", true)));
+    EXPECT_EQ(Stats(store, "いぬ"), "2 2 2 0 1500 3000 1");
+    EXPECT_TRUE(store.takeProblems().isEmpty());
+}
+
+TEST(WordStore, ACountAtTheTopOfItsRangeStaysThere) {
+    Folder f;
+    const QString path = f.path("単語記録.db");
+    {
+        WordStore store(path);
+        store.addQuestion(Asked("いぬ", true));
+        store.addQuestion(Asked("ねこ", true));
+    }
+    // Only a file written elsewhere holds such counts, but it reads as sound.
+    ASSERT_TRUE(SqlFile(path).exec(
+        "UPDATE words SET asked = 2147483647, solved = 2147483647, wrong = 2147483647,"
+        " revealed = 2147483647, sum_ms = 9223372036854775807, clean_run = 2147483647"));
+    WordStore store(path);
+    EXPECT_TRUE(store.addQuestion(Asked("いぬ", true, 1, true)));
+    EXPECT_TRUE(store.addQuestion(Asked("ねこ", true)));
+    EXPECT_EQ(Stats(store, "いぬ"),
+              "2147483647 2147483647 2147483647 2147483647 1500 9223372036854775807 0");
+    EXPECT_EQ(Stats(store, "ねこ"),
+              "2147483647 2147483647 2147483647 2147483647 1500 9223372036854775807 2147483647R");
+}
+
 TEST(WordStore, ADamagedFileIsKeptAsideAndAFreshOneStarted) {
     const auto setAside = [](Folder& f, const QByteArray& bytes) {
         f.write("単語記録.db", bytes);
