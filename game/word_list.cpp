@@ -44,12 +44,13 @@ public:
                 encoding_ = Encoding::Utf8;
             }
         }
-        piece_ = piece;
-        const bool more = scanner_.feed(piece);
-        // The piece is the reader's buffer, gone once this returns: the item
-        // still open, which finish() gives, is judged by its own bytes.
-        piece_ = {};
-        return more;
+        // Today's editors write UTF-8; a list that is not valid UTF-8 is code
+        // page 932. The first piece that holds more than ASCII decides, once,
+        // for the whole file: an item alone lacks the bytes around it (a
+        // closing quote, blanks, skipped items) that tell the two apart.
+        if (encoding_ == Encoding::Unknown && !IsAscii(piece))
+            encoding_ = records::LooksLikeUtf8(piece) ? Encoding::Utf8 : Encoding::Cp932;
+        return scanner_.feed(piece);
     }
 
     QStringList finish() {
@@ -66,18 +67,11 @@ private:
         if (tooLong || item.isEmpty())
             return true;
         QString word;
-        if (IsAscii(item)) {
+        if (IsAscii(item))
             word = QString::fromLatin1(item);
-        } else {
-            // Today's editors write UTF-8; a list that is not valid UTF-8 is code
-            // page 932. The part of the file at hand decides, once.
-            if (encoding_ == Encoding::Unknown)
-                encoding_ = records::LooksLikeUtf8(piece_.isEmpty() ? item : piece_)
-                                ? Encoding::Utf8
-                                : Encoding::Cp932;
+        else // the piece the item came in has decided the encoding
             word =
                 encoding_ == Encoding::Utf8 ? QString::fromUtf8(item) : records::DecodeCp932(item);
-        }
         // (A lone byte order mark decodes to nothing.)
         if (!word.isEmpty() && word.size() <= kMaxWordLength)
             words_.append(std::move(word));
@@ -87,7 +81,6 @@ private:
     records::ByteItemScanner scanner_;
     bool first_ = true;
     Encoding encoding_ = Encoding::Unknown;
-    QByteArrayView piece_;
     QStringList words_;
 };
 

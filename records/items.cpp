@@ -105,24 +105,33 @@ ByteItemScanner::ByteItemScanner(qsizetype maxItemBytes, Sink sink)
 void ByteItemScanner::keep(const char* from, qsizetype n) {
     if (tooLong_)
         return;
-    if (qsizetype(item_.size()) + n > max_) {
-        tooLong_ = true;
-        item_.clear();
-        return;
+    // Blanks at the end of a bare item are trimmed when it ends, so they are
+    // held back and count against the cap only once text follows them.
+    qsizetype text = n;
+    if (state_ == State::Bare)
+        while (text > 0 && IsBlankByte(from[text - 1]))
+            --text;
+    if (text > 0) {
+        if (qsizetype(item_.size() + blanks_.size()) + text > max_) {
+            tooLong_ = true;
+            item_.clear();
+            blanks_.clear();
+            return;
+        }
+        item_ += blanks_;
+        blanks_.clear();
+        item_.append(from, text);
     }
-    item_.append(from, n);
+    // Past the cap their bytes no longer matter, only that there are so many.
+    const qsizetype room = max_ + 1 - qsizetype(blanks_.size());
+    blanks_.append(from + text, std::min(n - text, std::max<qsizetype>(room, 0)));
 }
 
 bool ByteItemScanner::endItem(bool endsLine) {
-    if (state_ == State::Bare) {
-        size_t end = item_.size();
-        while (end > 0 && IsBlankByte(item_[end - 1]))
-            --end;
-        item_.resize(end);
-    }
     const bool more =
         sink_(QByteArrayView(item_.data(), qsizetype(item_.size())), endsLine, tooLong_);
     item_.clear();
+    blanks_.clear();
     tooLong_ = false;
     open_ = false;
     stopped_ = !more;

@@ -50,7 +50,8 @@ namespace records {
 // the file at a time. Commas, quotes, blanks and line ends are ASCII and are
 // never part of a multi-byte character in code page 932 or UTF-8, so the
 // items come out the same without decoding first. An item longer than the cap
-// is not kept: it comes out empty and marked too long.
+// (blanks trimmed off a bare one not counted) is not kept: it comes out empty
+// and marked too long.
 class ByteItemScanner {
 public:
     // Gets each item as it ends; returns false to stop the scan.
@@ -74,7 +75,8 @@ private:
     bool open_ = false; // bytes of an item have been seen since the last separator
     bool tooLong_ = false;
     bool stopped_ = false;
-    std::string item_; // std::string: appends are cheaper than QByteArray's
+    std::string item_;   // std::string: appends are cheaper than QByteArray's
+    std::string blanks_; // blanks that end the bare item so far, held back
 };
 
 } // namespace records

@@ -5,8 +5,23 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 
 namespace records {
+namespace {
+
+// Whether the item, written as it is, would read back as another: the reader
+// ends an item at a comma, trims its blanks and takes a leading quote for the
+// start of a quoted item. An item the reader gave that needs quotes holds
+// none, as only a quoted item can hold a comma or an edge blank and none can
+// hold a quote.
+bool NeedsQuotes(QStringView item) {
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t'; };
+    return item.contains(u',') || item.startsWith(u'"') ||
+           (!item.isEmpty() && (blank(item.front()) || blank(item.back())));
+}
+
+} // namespace
 
 ListText ParseListText(QByteArrayView bytes, TextEncoding unsure) {
     ListText list;
@@ -29,8 +44,12 @@ ListText ParseListText(QByteArrayView bytes, TextEncoding unsure) {
                                                                 : "\r";
     else
         list.lineEnd = list.encoding == TextEncoding::Cp932 ? "\r\n" : "\n";
+    // A second byte order mark is text, as the game reads it: fromUtf8 would
+    // drop it, and a quote after it would then start a quoted item.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringConverter::Flag::Stateless |
+                                                  QStringConverter::Flag::ConvertInitialBom);
     ItemReader reader(list.encoding == TextEncoding::Cp932 ? DecodeCp932(bytes)
-                                                           : QString::fromUtf8(bytes));
+                                                           : QString(utf8.decode(bytes)));
     while (!reader.atEnd())
         list.items.append(reader.next().text);
     return list;
@@ -60,6 +79,9 @@ std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding 
     if (encoding == TextEncoding::Utf8WithBom)
         out = "\xEF\xBB\xBF";
     for (qsizetype w = 0; w < words.size(); ++w) {
+        const bool quoted = NeedsQuotes(words[w]);
+        if (quoted)
+            out += '"';
         if (encoding == TextEncoding::Cp932) {
             qsizetype at = 0;
             const std::optional<QByteArray> bytes = EncodeCp932Exactly(words[w], &at);
@@ -74,6 +96,8 @@ std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding 
         } else {
             out += words[w].toUtf8();
         }
+        if (quoted)
+            out += '"';
         out += lineEnd;
     }
     return out;

@@ -32,9 +32,10 @@ constexpr qint64 kMaxListBytes = 32ll * 1024 * 1024;
 ListText ParseListText(QByteArrayView bytes, TextEncoding unsure);
 ReadStatus ReadListText(const QString& path, TextEncoding unsure, ListText& text);
 
-// The words one a line in the encoding, for writing whole. Nothing when a
-// word has a character the encoding cannot hold; then `badWord` and `badAt`
-// say where.
+// The words one a line in the encoding, for writing whole; a word that would
+// not read back as it is (one with a comma or an edge blank) is quoted.
+// Nothing when a word has a character the encoding cannot hold; then
+// `badWord` and `badAt` say where.
 std::optional<QByteArray> EncodeListText(const QStringList& words, TextEncoding encoding,
                                          QByteArrayView lineEnd, qsizetype* badWord = nullptr,
                                          qsizetype* badAt = nullptr);

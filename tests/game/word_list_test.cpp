@@ -24,6 +24,11 @@ TEST(PlayWordList, ReadsCodePage932AndUtf8WithAnyLineEnd) {
     const QByteArray utf8A("\xE3\x81\x82");
     EXPECT_EQ(ParseWordList("\x82\xA0\r\n" + utf8A),
               (QStringList{"あ", records::DecodeCp932(utf8A)}));
+    // The last word, ended by the end of the file, is judged with the bytes
+    // around it: a half-width kana before a closing quote or a blank is no
+    // UTF-8 cut short.
+    EXPECT_EQ(ParseWordList("\"\xD5\""), QStringList{"ﾕ"});
+    EXPECT_EQ(ParseWordList("ab,\xC3 "), (QStringList{"ab", "ﾃ"}));
 }
 
 TEST(PlayWordList, SkipsWordsNoPlayerCouldTypeAndStopsAtTheLast) {
@@ -31,6 +36,11 @@ TEST(PlayWordList, SkipsWordsNoPlayerCouldTypeAndStopsAtTheLast) {
     EXPECT_EQ(ParseWordList("a\r\n" + QByteArray(kMaxWordLength + 1, 'x') + "\r\n" + longest + "," +
                             QByteArray(5000, 'y') + "\r\nb"),
               (QStringList{"a", QString(kMaxWordLength, u'あ'), "b"}));
+    // Blanks trimmed off a word are not part of it, however many; blanks
+    // inside one are.
+    EXPECT_EQ(
+        ParseWordList("c" + QByteArray(5000, ' ') + "\r\nd" + QByteArray(700, '\t') + "e\r\n"),
+        QStringList{"c"});
     QByteArray many;
     for (int i = 0; i < kMaxWords + 5; ++i)
         many += "w" + QByteArray::number(i) + ",";
@@ -48,7 +58,7 @@ TEST(PlayWordList, AListWithoutWordsIsEmptyAndAMissingOrUnreadableOneIsTheBuiltI
     f.write("blank.txt", "\r\n\r\n");
     EXPECT_TRUE(ReadWordList(f.path("blank.txt")).isEmpty());
     // The first kana in the last word, with no line end after it: that word is
-    // judged once the reading is over, by its own bytes.
+    // taken once the reading is over, in the encoding its piece showed.
     f.write("cp932.txt", "apple\r\n" + records::EncodeCp932(u"りんご"));
     f.write("utf8.txt", QStringLiteral("apple,りんご").toUtf8());
     EXPECT_EQ(ReadWordList(f.path("cp932.txt")), (QStringList{"apple", "りんご"}));

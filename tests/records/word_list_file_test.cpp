@@ -29,6 +29,8 @@ TEST(ListText, ReadsEachEncodingAndLineEndAsThePlayingReaderSplitsIt) {
         {"", "utf8 lf "},                                  // nothing at all
         {QByteArray("a\0b\n", 4), "utf8 lf a\\0b binary"}, // UTF-16 or a picture
         {"\x81\x60\n", "cp932 lf ～"},
+        // A second byte order mark is text, so the quote after it starts no quoted item.
+        {"\xEF\xBB\xBF\xEF\xBB\xBF\"a,b\"", "utf8bom lf \uFEFF\"a|b\""},
     };
     for (const auto& [bytes, shown] : rows)
         EXPECT_EQ(Show(ParseListText(bytes, TextEncoding::Utf8)), shown) << shown.toStdString();
@@ -57,6 +59,13 @@ TEST(ListText, WritesWholeInItsEncodingOrNamesWhatItCannotHold) {
     // What is written reads back as the same words.
     const QByteArray bytes = *EncodeListText(words, TextEncoding::Cp932, "\r");
     EXPECT_EQ(ParseListText(bytes, TextEncoding::Cp932).items, (QStringList{"いぬ", "～", "ab"}));
+    // Items that would not read back bare, as a quoted item gives them, are
+    // quoted; a blank item is an empty line.
+    const QStringList quoted{"a,b", " ねこ ", "\tx", "", "y\""};
+    EXPECT_EQ(EncodeListText(quoted, TextEncoding::Utf8, "\n"),
+              QByteArray("\"a,b\"\n\" ねこ \"\n\"\tx\"\n\ny\"\n"));
+    for (TextEncoding e : {TextEncoding::Cp932, TextEncoding::Utf8, TextEncoding::Utf8WithBom})
+        EXPECT_EQ(ParseListText(*EncodeListText(quoted, e, "\r\n"), e).items, quoted);
 }
 
 TEST(ListFolder, FindsTheTextFilesAndNamesACopyWithoutTakingAName) {
