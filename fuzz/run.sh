@@ -1,7 +1,9 @@
 #!/bin/bash
 # Builds the fuzzers with clang and runs each for the given seconds (default 60):
-# the readers of the three files, then the help file reader. A second argument
-# runs only that one (readers or help).
+# the readers of the three files, the help file reader, the word list import
+# and editor, the slips of a wrong answer, the history's CSV export and the
+# record of words. A second argument runs only that one (readers, help,
+# word_list, alignment, history_csv or word_store).
 #
 # Each starts from its seeds in fuzz/corpus/NAME and from what earlier runs found
 # in build-fuzz/corpus/NAME; new finds go to the latter only, so the seeds stay
@@ -11,16 +13,22 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 only=${2:-}
-case "$only" in
-"" | readers | help) ;;
-*)
-    echo "usage: fuzz/run.sh [seconds] [readers|help]" >&2
+names=(readers help word_list alignment history_csv word_store)
+known=false
+for name in "${names[@]}"; do
+    [ "$name" != "$only" ] || known=true
+done
+if [ -n "$only" ] && ! $known; then
+    echo "usage: fuzz/run.sh [seconds] [readers|help|word_list|alignment|history_csv|word_store]" >&2
     exit 2
-    ;;
-esac
+fi
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMOJIRO_FUZZ=ON -DMOJIRO_TESTS=OFF \
     -DMOJIRO_BENCH=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build-fuzz --target readers_fuzz help_fuzz
+if [ -z "$only" ]; then
+    cmake --build build-fuzz --target "${names[@]/%/_fuzz}"
+else
+    cmake --build build-fuzz --target "${only}_fuzz"
+fi
 mkdir -p build-fuzz/findings
 
 # run NAME MAX_LEN: one fuzzer at a time, leaving the other core free.
@@ -32,17 +40,38 @@ run() {
         -artifact_prefix="build-fuzz/findings/$name-" \
         "build-fuzz/corpus/$name" "fuzz/corpus/$name"
 }
+wanted() {
+    [ -z "$only" ] || [ "$only" = "$1" ]
+}
 # The readers must stay correct on files of any size; 1 MiB is far beyond any
 # real word list or settings file and holds thousands of history lines.
-if [ -z "$only" ] || [ "$only" = readers ]; then
+if wanted readers; then
     run readers 1048576
 fi
 # The shipped help file is about 92 KiB; 256 KiB leaves room for a larger one
 # while keeping each run of the decompressor short.
-if [ -z "$only" ] || [ "$only" = help ]; then
+if wanted help; then
     # The shipped help file, the one the reader must open above all, is a seed
     # too; it is in data/ already, so the working corpus takes it from there.
     mkdir -p build-fuzz/corpus/help
     [ -e build-fuzz/corpus/help/ZkHelp.chm ] || cp data/ZkHelp.chm build-fuzz/corpus/help/
     run help 262144
+fi
+# A list of as many distinct words as the game takes is a few hundred KiB.
+if wanted word_list; then
+    run word_list 1048576
+fi
+# 8 KiB is 4096 UTF-16 code units, enough for a table past the aligner's cap;
+# the first bytes can repeat the texts for longer ones still.
+if wanted alignment; then
+    run alignment 8192
+fi
+# About a thousand history lines.
+if wanted history_csv; then
+    run history_csv 65536
+fi
+# A record of some hundreds of words; every open checks the whole file, so
+# larger ones would only slow each run.
+if wanted word_store; then
+    run word_store 65536
 fi
