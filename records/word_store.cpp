@@ -231,7 +231,11 @@ bool WordStore::write(const std::function<bool()>& work) {
 void WordStore::together(const std::function<void()>& work) {
     together_ = true;
     work();
+    commitSoFar();
     together_ = refused_ = false;
+}
+
+void WordStore::commitSoFar() {
     if (!std::exchange(begun_, false))
         return;
     AtWritePoint("store.worked");

@@ -99,6 +99,9 @@ public:
     // and leaves the file free for a second copy of the game in between,
     // which a stream of commits one after the other would keep out.
     void together(const std::function<void()>& work);
+    // Inside together(): commits what it has written so far, so that a read
+    // that follows, in this program or another, sees it in the file.
+    void commitSoFar();
 
     // The problems met since the last call, each one once for the life of
     // the store, so that the player is told once per start.

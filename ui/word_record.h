@@ -50,7 +50,10 @@ private:
         std::promise<T> done;
         std::future<T> result = done.get_future();
         PostDeferred(); // a read sees every write asked for before it
-        post([&](records::WordStore& store) { done.set_value(job(store)); });
+        post([&](records::WordStore& store) {
+            store.commitSoFar();
+            done.set_value(job(store));
+        });
         return result.get();
     }
     void Run();
