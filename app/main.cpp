@@ -1,5 +1,6 @@
 #include "app/play_folder.h"
 #include "game/system_ports.h"
+#include "game/word_record.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
 #include "records/preferences.h"
@@ -9,8 +10,8 @@
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/sounds.h"
+#include "ui/weak_words_window.h"
 #include "ui/word_list_editor.h"
-#include "ui/word_record.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -103,10 +104,12 @@ int main(int argc, char** argv) {
         {QDir(programDir).filePath(QStringLiteral("libmojiro_sound.so")),
          QDir(programDir).filePath(QStringLiteral(MOJIRO_MODULE_DIR "/libmojiro_sound.so"))});
     // Nothing of the file is opened before the first question is answered.
-    ui::StoreWordRecord wordRecord(QDir::current().absoluteFilePath(records::kWordStoreFileName));
+    game::WordRecordThread wordRecord(
+        QDir::current().absoluteFilePath(records::kWordStoreFileName));
+    ui::WeakWordsWindows weakWords(wordRecord);
     fonts.wait();
     ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds,
-                       wordRecord);
+                       wordRecord, weakWords);
     window.Form_Load(&*history);
     return app.exec();
 }

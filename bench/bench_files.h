@@ -1,14 +1,15 @@
 #pragma once
 
 #include "game/system_ports.h"
+#include "game/word_record.h"
 #include "ime/switch.h"
 #include "records/preferences.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
 #include "ui/progress_window.h"
 #include "ui/sounds.h"
+#include "ui/weak_words_window.h"
 #include "ui/word_list_editor.h"
-#include "ui/word_record.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -41,8 +42,9 @@ struct LoadedWindow {
     ui::WordListWindows wordLists{preferences};
     ui::DesktopShareService share;
     ui::ModuleSoundService sounds{preferences, {}};
-    ui::StoreWordRecord record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
-    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds, record};
+    game::WordRecordThread record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
+    ui::WeakWordsWindows weak{record};
+    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds, record, weak};
     LoadedWindow() {
         w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

@@ -59,9 +59,10 @@ void BM_WindowPainted(benchmark::State& state) {
     ui::WordListWindows wordLists(preferences);
     ui::DesktopShareService share;
     ui::ModuleSoundService sounds(preferences, {});
-    ui::StoreWordRecord record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
+    game::WordRecordThread record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
+    ui::WeakWordsWindows weak(record);
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds, record);
+        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds, record, weak);
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

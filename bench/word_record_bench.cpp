@@ -1,9 +1,10 @@
 // How soon the window of weak words is on the screen with the largest list
 // fully recorded: from the command's call of the real service, whose read
-// goes to the file on its own thread, to the window's first paint.
+// goes to the file on its own thread, to the window's first paint with the
+// words read.
+#include "game/word_record.h"
 #include "records/word_store.h"
 #include "ui/weak_words_window.h"
-#include "ui/word_record.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -153,17 +154,21 @@ public:
     }
 };
 
-// Does `action` and runs events until the window paints. The first paint
-// goes over the whole window at once, so when the events that held it are
-// done the frame is drawn: that time, a little late at worst, is `frameAt`.
+// Does `action` and runs events until `ready` and the window paints after
+// that. The paint goes over the whole window at once, so when the events that
+// held it are done the frame is drawn: that time, a little late at worst, is
+// `frameAt`.
 struct Paint {
     qint64 at = -1, frameAt = -1; // nanoseconds after the action began
 };
-Paint PaintAfter(const std::function<void()>& action) {
+Paint PaintAfter(const std::function<void()>& action, const std::function<bool()>& ready) {
     WindowPainted probe;
     qApp->installEventFilter(&probe);
     probe.clock.start();
     action();
+    while (!ready() && probe.clock.elapsed() < 5000)
+        QCoreApplication::processEvents();
+    probe.paintedAt = -1;
     while (probe.paintedAt < 0 && probe.clock.elapsed() < 5000)
         QCoreApplication::processEvents();
     qApp->removeEventFilter(&probe);
@@ -179,7 +184,7 @@ void ShowOwner(QWidget& owner) {
         QCoreApplication::processEvents();
 }
 
-int Rows(const ui::StoreWordRecord& service) {
+int Rows(const ui::WeakWordsWindows& service) {
     const ui::WeakWordsWindow* w = service.window();
     return w ? w->weakModel->rowCount() + w->retiredModel->rowCount() : 0;
 }
@@ -197,17 +202,21 @@ void WeakWordsPainted(benchmark::State& state, bool chosen) {
     double frames = 0;
     int rows = 0;
     for (auto _ : state) {
-        // A service of its own each time, so that the file is opened and read anew.
-        ui::StoreWordRecord service(record.path);
+        // A record of its own each time, so that the file is opened and read anew.
+        game::WordRecordThread file(record.path);
+        ui::WeakWordsWindows service(file);
         const ui::WeakWordsContext context{
             QStringLiteral("辞書.txt"), chosen ? record.words : QStringList(), false, {}};
-        Paint paint = PaintAfter([&] { service.showWeakWords(context, &owner); });
+        Paint paint =
+            PaintAfter([&] { service.show(context, &owner); }, [&] { return Rows(service) > 0; });
         ui::WeakWordsWindow* w = service.window();
         if (chosen && paint.at >= 0 && w)
-            paint = PaintAfter([&] {
-                w->cboShow->setCurrentIndex(1);
-                emit w->cboShow->activated(1);
-            });
+            paint = PaintAfter(
+                [&] {
+                    w->cboShow->setCurrentIndex(1);
+                    emit w->cboShow->activated(1);
+                },
+                [] { return true; });
         if (paint.at < 0 || !w) {
             state.SkipWithError("the window of weak words was never painted");
             break;
@@ -215,7 +224,7 @@ void WeakWordsPainted(benchmark::State& state, bool chosen) {
         state.SetIterationTime(double(paint.at) / 1e9);
         frames += double(paint.frameAt) / 1e6;
         rows = Rows(service);
-        service.CloseAll();
+        service.closeAll();
     }
     state.counters["frame_ms"] = benchmark::Counter(frames, benchmark::Counter::kAvgIterations);
     state.counters["rows"] = rows;

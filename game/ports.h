@@ -64,6 +64,8 @@ public:
     virtual void answerShown() {}
     // Time is up: the figures are shown, the round not yet saved.
     virtual void roundOver() {}
+    // And saved, when auto-save is on.
+    virtual void roundEnded() {}
 };
 
 } // namespace game

@@ -121,8 +121,14 @@ QByteArray RoundKindKey(QByteArrayView date, QByteArrayView time) {
 
 void MarkKinds(Progress& progress, const records::HistoryRows& rows, const RoundKinds& kinds) {
     progress.lists.clear();
+    // Rounds saved in one second take the kinds of that second in the order
+    // they were saved, as their rows stand.
+    QHash<QByteArray, int> taken;
     for (ProgressPoint& p : progress.points) {
-        p.kind = kinds.value(RoundKindKey(rows.item(p.row, 0), rows.item(p.row, 1)));
+        const QByteArray key = RoundKindKey(rows.item(p.row, 0), rows.item(p.row, 1));
+        const QList<RoundKind> ofSecond = kinds.value(key);
+        const int n = taken[key]++;
+        p.kind = n < ofSecond.size() ? ofSecond[n] : RoundKind{};
         if (!progress.lists.contains(p.kind.list))
             progress.lists.append(p.kind.list);
     }

@@ -16,8 +16,9 @@ struct RoundKind {
     std::optional<QString> list; // the list's file name, "" for 辞書.txt
     bool operator==(const RoundKind&) const = default;
 };
-// By the date and time the round's line was saved, as RoundKindKey makes them.
-using RoundKinds = QHash<QByteArray, RoundKind>;
+// By the date and time the round's line was saved, as RoundKindKey makes them:
+// the rounds saved in that second, in the order they were saved.
+using RoundKinds = QHash<QByteArray, QList<RoundKind>>;
 QByteArray RoundKindKey(QByteArrayView date, QByteArrayView time);
 
 // One saved round as the progress chart shows it, with its figures exactly

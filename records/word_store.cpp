@@ -64,7 +64,12 @@ bool Run(QSqlDatabase& db, const QString& statements) {
     return true;
 }
 
-enum class Health { Sound, Damaged, Busy };
+bool IsBusy(const QSqlError& error) {
+    const QString code = error.nativeErrorCode();
+    return code == kBusy || code == kLocked;
+}
+
+enum class Health { Sound, Damaged, Busy, Unreadable };
 
 // A file that is not a database, or whose pages do not hold together, is
 // damaged; one held by another program is only busy.
@@ -72,14 +77,14 @@ Health Inspect(QSqlDatabase& db, int& version) {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
         const QString code = q.lastError().nativeErrorCode();
-        return code == kCorrupt || code == kNotADatabase ? Health::Damaged : Health::Busy;
+        if (code == kCorrupt || code == kNotADatabase)
+            return Health::Damaged;
+        return IsBusy(q.lastError()) ? Health::Busy : Health::Unreadable;
     }
     version = q.value(0).toInt();
     QSqlQuery check(db);
-    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next()) {
-        const QString code = check.lastError().nativeErrorCode();
-        return code == kBusy || code == kLocked ? Health::Busy : Health::Damaged;
-    }
+    if (!check.exec(QStringLiteral("PRAGMA quick_check")) || !check.next())
+        return IsBusy(check.lastError()) ? Health::Busy : Health::Damaged;
     return check.value(0).toString() == QStringLiteral("ok") ? Health::Sound : Health::Damaged;
 }
 
@@ -106,17 +111,17 @@ QList<WordStore::Problem> WordStore::takeProblems() {
     return std::exchange(pending_, {});
 }
 
-bool WordStore::open(bool create) {
+WriteOutcome WordStore::open(bool create) {
     if (state_ != State::Closed)
-        return true;
+        return WriteOutcome::Written;
     const auto drop = [this] {
         QSqlDatabase::database(connection_, false).close();
         QSqlDatabase::removeDatabase(connection_);
     };
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (!QFileInfo::exists(path_) && !create)
-            return false;
-        bool damaged = false;
+            return WriteOutcome::Failed;
+        Health health = Health::Unreadable;
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
             db.setDatabaseName(path_);
@@ -124,15 +129,16 @@ bool WordStore::open(bool create) {
             const QString wait = QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(busyTimeoutMs_);
             db.setConnectOptions(wait);
             int version = 0;
-            const Health health = db.open() ? Inspect(db, version) : Health::Busy;
+            health = db.open() ? Inspect(db, version) : Health::Unreadable;
             if (health == Health::Sound && version > kWordStoreVersion) {
                 db.close();
                 db.setConnectOptions(wait + QStringLiteral(";QSQLITE_OPEN_READONLY"));
                 if (db.open()) {
                     state_ = State::ReadOnly;
                     report(Problem::Newer);
-                    return true;
+                    return WriteOutcome::Written;
                 }
+                health = Health::Unreadable;
             } else if (health == Health::Sound) {
                 // Each commit waits for the journal and the file to reach the
                 // disk, so that a power cut loses at most the question still
@@ -157,14 +163,15 @@ bool WordStore::open(bool create) {
                 }
                 // A file that could not be brought up to date still reads.
                 state_ = State::Open;
-                return true;
+                return WriteOutcome::Written;
             }
-            damaged = health == Health::Damaged;
         }
         drop();
-        if (!damaged) {
+        if (health == Health::Busy)
+            return WriteOutcome::Busy; // opened again at the next use
+        if (health != Health::Damaged) {
             report(Problem::Unwritable);
-            return false;
+            return WriteOutcome::Failed;
         }
         // Kept beside it under a name of its own, for the player to look into.
         const QFileInfo info(path_);
@@ -179,76 +186,96 @@ bool WordStore::open(bool create) {
         }
         if (!QFile::rename(path_, aside)) {
             report(Problem::Unwritable);
-            return false;
+            return WriteOutcome::Failed;
         }
         setAside_ = aside;
         report(Problem::SetAside);
     }
-    return false;
+    return WriteOutcome::Failed;
 }
 
-bool WordStore::write(const std::function<bool()>& work) {
-    if (!open(true))
-        return false;
+WriteOutcome WordStore::write(const std::function<bool()>& work) {
+    if (const WriteOutcome opened = open(true); !opened)
+        return opened;
     if (state_ == State::ReadOnly)
-        return false; // told once as Newer
+        return WriteOutcome::Failed; // told once as Newer
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     const auto run = [&](const char* sql) { return QSqlQuery(db).exec(QLatin1String(sql)); };
+    // Another program's hold on the file passes; anything else is told.
+    const auto begin = [&]() -> WriteOutcome {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            AtWritePoint("store.begun");
+            return WriteOutcome::Written;
+        }
+        if (IsBusy(q.lastError()))
+            return WriteOutcome::Busy;
+        report(Problem::Unwritable);
+        return WriteOutcome::Failed;
+    };
     if (together_) {
         // Tried once: a file held by another program is not waited for again
         // for each write of the batch.
         if (!begun_ && !refused_) {
-            begun_ = run("BEGIN IMMEDIATE");
-            refused_ = !begun_;
-            if (begun_)
-                AtWritePoint("store.begun");
+            const WriteOutcome begun = begin();
+            begun_ = bool(begun);
+            if (!begun_)
+                refused_ = begun;
         }
+        if (!begun_)
+            return *refused_;
         // The savepoint takes back a write that fails half done, and only it.
-        if (begun_ && run("SAVEPOINT one")) {
+        if (run("SAVEPOINT one")) {
             if (work())
-                return run("RELEASE one");
+                return run("RELEASE one") ? WriteOutcome::Written : WriteOutcome::Failed;
             run("ROLLBACK TO one");
             run("RELEASE one");
         }
         report(Problem::Unwritable);
-        return false;
+        return WriteOutcome::Failed;
     }
-    QSqlQuery begin(db);
-    if (begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-        AtWritePoint("store.begun");
-        const bool worked = work();
-        AtWritePoint("store.worked");
-        if (worked && QSqlQuery(db).exec(QStringLiteral("COMMIT"))) {
-            AtWritePoint("store.committed");
-            return true;
-        }
-        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
-    }
-    report(Problem::Unwritable);
-    return false;
-}
-
-void WordStore::together(const std::function<void()>& work) {
-    together_ = true;
-    work();
-    commitSoFar();
-    together_ = refused_ = false;
-}
-
-void WordStore::commitSoFar() {
-    if (!std::exchange(begun_, false))
-        return;
+    if (const WriteOutcome begun = begin(); !begun)
+        return begun;
+    const bool worked = work();
     AtWritePoint("store.worked");
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (QSqlQuery(db).exec(QStringLiteral("COMMIT"))) {
+    QSqlQuery commit(db);
+    if (worked && commit.exec(QStringLiteral("COMMIT"))) {
         AtWritePoint("store.committed");
-        return;
+        return WriteOutcome::Written;
+    }
+    run("ROLLBACK");
+    if (worked && IsBusy(commit.lastError()))
+        return WriteOutcome::Busy;
+    report(Problem::Unwritable);
+    return WriteOutcome::Failed;
+}
+
+WriteOutcome WordStore::together(const std::function<bool()>& work) {
+    together_ = true;
+    const bool keep = work();
+    together_ = false;
+    const std::optional<WriteOutcome> refused = std::exchange(refused_, std::nullopt);
+    if (!std::exchange(begun_, false))
+        return keep ? refused.value_or(WriteOutcome::Written) : WriteOutcome::Busy;
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!keep) {
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        return WriteOutcome::Busy;
+    }
+    AtWritePoint("store.worked");
+    QSqlQuery commit(db);
+    if (commit.exec(QStringLiteral("COMMIT"))) {
+        AtWritePoint("store.committed");
+        return WriteOutcome::Written;
     }
     QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+    if (IsBusy(commit.lastError()))
+        return WriteOutcome::Busy;
     report(Problem::Unwritable);
+    return WriteOutcome::Failed;
 }
 
-bool WordStore::addQuestion(const QuestionRecord& r) {
+WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
     return write([&] {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         QSqlQuery old(db);
@@ -313,7 +340,7 @@ bool WordStore::addQuestion(const QuestionRecord& r) {
     });
 }
 
-bool WordStore::addRound(const RoundRecord& r) {
+WriteOutcome WordStore::addRound(const RoundRecord& r) {
     return write([&] {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
         q.prepare(QStringLiteral("INSERT OR REPLACE INTO rounds(key, started, limit_s, list, "
@@ -327,7 +354,7 @@ bool WordStore::addRound(const RoundRecord& r) {
     });
 }
 
-bool WordStore::addSave(const QString& roundKey, const QString& date, const QString& time) {
+WriteOutcome WordStore::addSave(const QString& roundKey, const QString& date, const QString& time) {
     return write([&] {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
         q.prepare(QStringLiteral("INSERT INTO saves(round, date, time) VALUES(?, ?, ?)"));
@@ -338,7 +365,7 @@ bool WordStore::addSave(const QString& roundKey, const QString& date, const QStr
     });
 }
 
-bool WordStore::removeWord(const QString& word) {
+WriteOutcome WordStore::removeWord(const QString& word) {
     return write([&] {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
         q.prepare(QStringLiteral("DELETE FROM words WHERE word = ?"));
@@ -347,7 +374,7 @@ bool WordStore::removeWord(const QString& word) {
     });
 }
 
-bool WordStore::bringBack(const QString& word) {
+WriteOutcome WordStore::bringBack(const QString& word) {
     return write([&] {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
         q.prepare(QStringLiteral("UPDATE words SET retired = 0, clean_run = 0 WHERE word = ?"));
@@ -356,7 +383,7 @@ bool WordStore::bringBack(const QString& word) {
     });
 }
 
-bool WordStore::clear() {
+WriteOutcome WordStore::clear() {
     return write([&] {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         return Run(db, QStringLiteral("DELETE FROM words; DELETE FROM confusions;"
@@ -364,16 +391,19 @@ bool WordStore::clear() {
     });
 }
 
-WordRecordRead WordStore::read() {
+std::optional<WordRecordRead> WordStore::read() {
     WordRecordRead out;
-    if (!open(false))
-        return out;
+    if (const WriteOutcome opened = open(false); !opened)
+        return opened.busy() ? std::nullopt : std::optional(out);
     out.readOnly = state_ == State::ReadOnly;
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery q(db);
     q.setForwardOnly(true);
-    if (q.exec(QStringLiteral("SELECT word, asked, solved, wrong, revealed, best_ms, sum_ms, "
-                              "clean_run, retired FROM words"))) {
+    if (!q.exec(QStringLiteral("SELECT word, asked, solved, wrong, revealed, best_ms, sum_ms, "
+                               "clean_run, retired FROM words"))) {
+        if (IsBusy(q.lastError()))
+            return std::nullopt;
+    } else {
         while (q.next()) {
             WordStats w;
             w.word = q.value(0).toString();
@@ -387,25 +417,27 @@ WordRecordRead WordStore::read() {
     }
     QSqlQuery c(db);
     c.setForwardOnly(true);
-    if (c.exec(QStringLiteral(
+    if (!c.exec(QStringLiteral(
             "SELECT expected, typed, count FROM confusions ORDER BY count DESC, expected, typed")))
-        while (c.next())
-            out.confusions.append(
-                {c.value(0).toString(), c.value(1).toString(), c.value(2).toInt()});
+        return IsBusy(c.lastError()) ? std::nullopt : std::optional(out);
+    while (c.next())
+        out.confusions.append({c.value(0).toString(), c.value(1).toString(), c.value(2).toInt()});
     return out;
 }
 
-QList<SavedRound> WordStore::savedRounds() {
+std::optional<QList<SavedRound>> WordStore::savedRounds() {
     QList<SavedRound> out;
-    if (!open(false))
-        return out;
+    if (const WriteOutcome opened = open(false); !opened)
+        return opened.busy() ? std::nullopt : std::optional(out);
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
-    if (q.exec(QStringLiteral("SELECT s.date, s.time, r.list, r.practice FROM saves s "
-                              "JOIN rounds r ON r.key = s.round")))
-        while (q.next())
-            out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                        q.value(3).toInt() != 0});
+    // In the order they were saved, so that rounds saved in one second keep theirs.
+    if (!q.exec(QStringLiteral("SELECT s.date, s.time, r.list, r.practice FROM saves s "
+                               "JOIN rounds r ON r.key = s.round ORDER BY s.rowid")))
+        return IsBusy(q.lastError()) ? std::nullopt : std::optional(out);
+    while (q.next())
+        out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
+                    q.value(3).toInt() != 0});
     return out;
 }
 

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace records {
@@ -70,38 +71,53 @@ struct WordRecordRead {
     bool readOnly = false;       // made by a later version
 };
 
+// What a write came to. One that finds the file held by another program is
+// not done but not failed either: it can be made again once the file is free.
+class WriteOutcome {
+public:
+    enum State { Written, Busy, Failed };
+    WriteOutcome(State state) : state_(state) {}
+    explicit operator bool() const { return state_ == Written; }
+    bool busy() const { return state_ == Busy; }
+    bool operator==(const WriteOutcome&) const = default;
+
+private:
+    State state_;
+};
+
 // One connection to the file, for one thread. Nothing is made until the
 // first write; a missing file reads as an empty record.
 class WordStore {
 public:
     enum class Problem { None, Unwritable, Newer, SetAside };
 
-    // A write waits this long for a second copy of the game to let go.
-    explicit WordStore(QString path, int busyTimeoutMs = 3000);
+    // Each statement waits this long for another program to let go of the
+    // file before it is told busy.
+    explicit WordStore(QString path, int busyTimeoutMs = 250);
     ~WordStore();
     WordStore(const WordStore&) = delete;
     WordStore& operator=(const WordStore&) = delete;
 
-    // Each is one transaction; false when nothing was written.
-    bool addQuestion(const QuestionRecord& question);
-    bool addRound(const RoundRecord& round);
-    bool addSave(const QString& roundKey, const QString& date, const QString& time);
-    bool removeWord(const QString& word);
-    bool bringBack(const QString& word);
-    bool clear();
+    // Each is one transaction, all in or all out.
+    WriteOutcome addQuestion(const QuestionRecord& question);
+    WriteOutcome addRound(const RoundRecord& round);
+    WriteOutcome addSave(const QString& roundKey, const QString& date, const QString& time);
+    WriteOutcome removeWord(const QString& word);
+    WriteOutcome bringBack(const QString& word);
+    WriteOutcome clear();
 
-    WordRecordRead read();
-    QList<SavedRound> savedRounds();
+    // Nothing while another program holds the file.
+    std::optional<WordRecordRead> read();
+    std::optional<QList<SavedRound>> savedRounds();
 
-    // Runs `work`, whose writes then share one transaction, each of them
-    // still all in or all out; until it returns, their true means only that
-    // they are in the transaction. A backlog of questions so costs one commit
-    // and leaves the file free for a second copy of the game in between,
-    // which a stream of commits one after the other would keep out.
-    void together(const std::function<void()>& work);
-    // Inside together(): commits what it has written so far, so that a read
-    // that follows, in this program or another, sees it in the file.
-    void commitSoFar();
+    // Runs `work`, whose writes and reads then share one transaction, each
+    // write still all in or all out; until it returns, a write told done is
+    // only in the transaction. A backlog of questions so costs one commit and
+    // leaves the file free for a second copy of the game in between, which a
+    // stream of commits one after the other would keep out. When `work`
+    // returns false everything it did is taken back, and the outcome is busy:
+    // it met a file another program holds, and is to be run again.
+    WriteOutcome together(const std::function<bool()>& work);
 
     // The problems met since the last call, each one once for the life of
     // the store, so that the player is told once per start.
@@ -109,8 +125,8 @@ public:
     QString setAsidePath() const { return setAside_; }
 
 private:
-    bool open(bool create);
-    bool write(const std::function<bool()>& work);
+    WriteOutcome open(bool create);
+    WriteOutcome write(const std::function<bool()>& work);
     void report(Problem problem);
 
     QString path_;
@@ -119,9 +135,9 @@ private:
     enum class State { Closed, Open, ReadOnly } state_ = State::Closed;
     QString setAside_;
     QList<Problem> told_, pending_;
-    bool together_ = false; // inside together()
-    bool begun_ = false;    // and its transaction has begun
-    bool refused_ = false;  // or could not begin
+    bool together_ = false;               // inside together()
+    bool begun_ = false;                  // and its transaction has begun
+    std::optional<WriteOutcome> refused_; // or could not begin
 };
 
 } // namespace records

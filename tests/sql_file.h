@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -32,4 +33,30 @@ struct SqlFile {
         }
         return out;
     }
+};
+
+// Another program, the sqlite3 tool, holding the file in an exclusive
+// transaction from its making until let go; held() is false where the tool
+// is missing or could not take the file.
+struct HeldByAnotherProgram {
+    QProcess tool;
+    explicit HeldByAnotherProgram(const QString& path) {
+        tool.setProcessChannelMode(QProcess::MergedChannels);
+        tool.start(QStringLiteral("sqlite3"), {QStringLiteral("-batch"), path});
+        if (!tool.waitForStarted(60000))
+            return;
+        tool.write("BEGIN EXCLUSIVE;\nSELECT 'held';\n");
+        // A real hold: the tool says so once the lock is taken.
+        while (!tool.readAllStandardOutput().contains("held") && tool.waitForReadyRead(60000)) {
+        }
+    }
+    bool held() const { return tool.state() == QProcess::Running; }
+    void letGo() {
+        if (!held())
+            return;
+        tool.write("ROLLBACK;\n.quit\n");
+        tool.closeWriteChannel();
+        tool.waitForFinished(60000);
+    }
+    ~HeldByAnotherProgram() { letGo(); }
 };

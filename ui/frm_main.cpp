@@ -106,12 +106,13 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 
 frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
                  ProgressService& progress, WordListService& wordLists, ShareService& share,
-                 SoundService& sounds, WordRecordService& record, QWidget* parent)
+                 SoundService& sounds, game::WordRecord& record, WeakWordsService& weakWords,
+                 QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
-      share_(share), sounds_(sounds), record_(record), rirekiModel_(new RirekiModel(this)),
-      jisyoModel_(new QStringListModel(this)),
+      share_(share), sounds_(sounds), record_(record), weakWords_(weakWords),
+      rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
       round_(state_, *this, clock, random, game::kJisyoFileName) {
     InstallFontSubstitutes();
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
@@ -130,8 +131,8 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, Hel
     connect(tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
     tmrStart->start();
     tmrBp->start();
-    record_.setProblemHandler([this](const QString& text) {
-        recordProblems_.append(text);
+    record_.setProblemHandler([this](game::WordRecord::Problem problem, const QString& aside) {
+        recordProblems_.append(ProblemText(problem, aside));
         TellRecordProblems();
     });
 }
@@ -441,6 +442,11 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     state_.intBarFull = kBarDesignWidth;
 }
 
+void frmMain::closeEvent(QCloseEvent* event) {
+    FinishRecord();
+    QWidget::closeEvent(event);
+}
+
 void frmMain::contextMenuEvent(QContextMenuEvent* event) {
     Form_ContextMenu(event->globalPos());
 }
@@ -533,8 +539,9 @@ void frmMain::cmdHelp_Click() {
 void frmMain::cmdEnd_Click() {
     help_.CloseAll();
     progress_.CloseAll();
-    record_.CloseAll();
+    weakWords_.closeAll();
     ime_.Restore();
+    FinishRecord();
     QCoreApplication::exit(0);
 }
 
@@ -567,25 +574,23 @@ void frmMain::cmdStart_Click() {
     roundKey_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     roundStarted_ = clock_.Now();
     round_.cmdStart_Click();
-    record_.contextChanged(WeakContext());
+    weakWords_.contextChanged(WeakContext());
 }
 
-void frmMain::tmrBp_Timer() {
-    const bool playing = state_.blnPlaying;
-    round_.tmrBp_Timer();
-    if (playing && !state_.blnPlaying) {
-        round_.setPracticeWords({}); // the next Start plays the chosen list
-        record_.contextChanged(WeakContext());
-        TellRecordProblems();
-    }
-    if (pending_ && !InRound()) {
+void frmMain::roundEnded() {
+    round_.setPracticeWords({}); // the next Start plays the chosen list
+    weakWords_.contextChanged(WeakContext());
+    TellRecordProblems();
+    if (pending_) {
         const Choice choice = *std::exchange(pending_, std::nullopt);
         ApplyChoice(choice, choice.list == listName_);
     }
 }
 
 void frmMain::mnuGraph_Click() {
-    progress_.Show(*rirekiModel_, this, [this] { return record_.roundKinds(); });
+    progress_.Show(*rirekiModel_, this, [this](QObject* context, auto then) {
+        record_.roundKinds(context, std::move(then));
+    });
 }
 
 void frmMain::mnuCsv_Click() {

@@ -3,6 +3,7 @@
 #include "game/ports.h"
 #include "game/round.h"
 #include "game/round_state.h"
+#include "game/word_record.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
 #include "ui/help_service.h"
@@ -10,8 +11,8 @@
 #include "ui/rireki_model.h"
 #include "ui/share_service.h"
 #include "ui/sound_service.h"
+#include "ui/weak_words_service.h"
 #include "ui/word_list_service.h"
-#include "ui/word_record_service.h"
 
 #include <QMessageBox>
 #include <QWidget>
@@ -38,6 +39,9 @@ class TagLabel;
 class JikanCombo;
 class KaitouEdit;
 
+// What the player is told of a lasting problem with the record's file.
+QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePath);
+
 // Twips to pixels at 96 dots per inch, rounded to the nearest pixel.
 constexpr int Px(int twips) {
     return (2 * twips + 15) / 30;
@@ -51,7 +55,8 @@ public:
     // Files are looked for in the working directory.
     frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
             ProgressService& progress, WordListService& wordLists, ShareService& share,
-            SoundService& sounds, WordRecordService& record, QWidget* parent = nullptr);
+            SoundService& sounds, game::WordRecord& record, WeakWordsService& weakWords,
+            QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
@@ -63,7 +68,7 @@ public:
 
     void cmdStart_Click();
     void tmrStart_Timer() { round_.tmrStart_Timer(); }
-    void tmrBp_Timer();
+    void tmrBp_Timer() { round_.tmrBp_Timer(); }
     void txtKaitou_KeyPress(int16_t& keyAscii) { round_.txtKaitou_KeyPress(keyAscii); }
     void lblHint_Click() { round_.lblHint_Click(); }
     void cboJikan_Click();
@@ -119,6 +124,7 @@ public:
     void answerJudged(const QString& answer, bool right) override;
     void answerShown() override;
     void roundOver() override;
+    void roundEnded() override;
 
     // The window's own menu, on its free area and banner: sounds and how
     // answers are given.
@@ -174,6 +180,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void CreateControls();
@@ -201,6 +208,9 @@ private:
     bool InRound() const { return state_.blnStartWait || state_.blnPlaying; }
     // Told once the round is over, never over a round in play.
     void TellRecordProblems();
+    // Waits a moment for the answers still to be recorded, and tells of
+    // any left out.
+    void FinishRecord();
     WeakWordsContext WeakContext();
 
     game::RoundState state_;
@@ -211,7 +221,8 @@ private:
     WordListService& wordLists_;
     ShareService& share_;
     SoundService& sounds_;
-    WordRecordService& record_;
+    game::WordRecord& record_;
+    WeakWordsService& weakWords_;
     std::optional<records::QuestionRecord> question_; // the question up, as the record takes it
     qint64 questionShownMs_ = 0;
     QString roundKey_;

@@ -3,10 +3,39 @@
 #include "game/word_list.h"
 #include "ui/frm_main.h"
 
+#include <QApplication>
+#include <QFileInfo>
 #include <QStringListModel>
-#include <QUuid>
 
 namespace ui {
+namespace {
+
+// How long the end of the game waits for answers another program keeps out
+// of the record.
+constexpr int kEndWaitMs = 5000;
+
+} // namespace
+
+QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePath) {
+    const QString& file = records::kWordStoreFileName;
+    switch (problem) {
+    case game::WordRecord::Problem::Unwritable:
+        return QStringLiteral(
+                   "単語の記録を%1に書けませんでした。\n"
+                   "ゲームはそのまま遊べますが、この後の単語は記録されないことがあります。")
+            .arg(file);
+    case game::WordRecord::Problem::Newer:
+        return QStringLiteral("%1は、新しい版のモジロタイピングで作られています。\n"
+                              "壊さないように読むだけにして、このゲームでは書き込みません。")
+            .arg(file);
+    case game::WordRecord::Problem::SetAside:
+        return QStringLiteral("%1が壊れていたので、%2として残し、新しい記録を始めました。")
+            .arg(file, QFileInfo(setAsidePath).fileName());
+    case game::WordRecord::Problem::None:
+        break;
+    }
+    return {};
+}
 
 void frmMain::questionAsked(const QString& word) {
     if (question_) // never left open by the round, but kept rather than lost
@@ -58,7 +87,7 @@ WeakWordsContext frmMain::WeakContext() {
 }
 
 void frmMain::mnuWeak_Click() {
-    record_.showWeakWords(WeakContext(), this);
+    weakWords_.show(WeakContext(), this);
     TellRecordProblems();
 }
 
@@ -69,6 +98,19 @@ void frmMain::StartPractice(const QStringList& words) {
     activateWindow();
     raise();
     cmdStart_Click();
+}
+
+void frmMain::FinishRecord() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const int left = record_.finish(kEndWaitMs);
+    QApplication::restoreOverrideCursor();
+    if (left > 0)
+        Box(QMessageBox::Warning, QStringLiteral("単語の記録"),
+            QStringLiteral("ほかのプログラムが%1を使っていたため、"
+                           "%2問の答えを記録できませんでした。")
+                .arg(records::kWordStoreFileName)
+                .arg(left),
+            QMessageBox::Ok, QMessageBox::Ok);
 }
 
 } // namespace ui

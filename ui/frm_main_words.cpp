@@ -70,7 +70,7 @@ frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel lev
     round_.setWordSource(ListPath(list), level);
     listName_ = list;
     level_ = level;
-    record_.contextChanged(WeakContext());
+    weakWords_.contextChanged(WeakContext());
     return ListUse::Used;
 }
 

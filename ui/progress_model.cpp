@@ -45,19 +45,35 @@ QString UnreadableNote(int unreadable) {
 }
 
 ProgressModel::ProgressModel(const RirekiModel& table, RoundKindSource kinds, QObject* parent)
-    : QObject(parent), table_(table), kinds_(std::move(kinds)) {
-    const auto reread = [this] { Reread(); };
+    : QObject(parent), table_(table), source_(std::move(kinds)) {
+    const auto reread = [this] {
+        Reread();
+        AskKinds();
+    };
     connect(&table, &QAbstractItemModel::rowsInserted, this, reread);
     connect(&table, &QAbstractItemModel::rowsRemoved, this, reread);
     connect(&table, &QAbstractItemModel::modelReset, this, reread);
     progress_ = game::ReadProgress(table_.rows());
-    game::MarkKinds(progress_, table_.rows(), kinds_ ? kinds_() : game::RoundKinds());
+    game::MarkKinds(progress_, table_.rows(), kinds_);
+    AskKinds();
 }
 
 void ProgressModel::Reread() {
     progress_ = game::ReadProgress(table_.rows());
-    game::MarkKinds(progress_, table_.rows(), kinds_ ? kinds_() : game::RoundKinds());
+    game::MarkKinds(progress_, table_.rows(), kinds_);
     emit changed();
+}
+
+void ProgressModel::AskKinds() {
+    if (!source_)
+        return;
+    source_(this, [this](const game::RoundKinds& kinds) {
+        if (kinds == kinds_)
+            return;
+        kinds_ = kinds;
+        game::MarkKinds(progress_, table_.rows(), kinds_);
+        emit changed();
+    });
 }
 
 } // namespace ui

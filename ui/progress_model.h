@@ -17,7 +17,8 @@ QString UnreadableNote(int unreadable);
 
 // The chart's rounds, kept in step with the results table: read anew at
 // every change of its rows (a save, a record taken back, the oldest dropped,
-// a clear or a load).
+// a clear or a load). The rounds' kinds are those known last until the
+// record's answer comes.
 class ProgressModel : public QObject {
     Q_OBJECT
 public:
@@ -30,8 +31,10 @@ signals:
 
 private:
     void Reread();
+    void AskKinds();
     const RirekiModel& table_;
-    RoundKindSource kinds_;
+    RoundKindSource source_;
+    game::RoundKinds kinds_;
     game::Progress progress_;
 };
 

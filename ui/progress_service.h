@@ -4,14 +4,18 @@
 
 #include <functional>
 
+class QObject;
+
 class QWidget;
 
 namespace ui {
 
 class RirekiModel;
 
-// What the record of words knows of each saved round, read at every change.
-using RoundKindSource = std::function<game::RoundKinds()>;
+// Asks the record of words what it knows of each saved round; the answer
+// comes later, unless `context` has gone by then.
+using RoundKindSource =
+    std::function<void(QObject* context, std::function<void(const game::RoundKinds&)> then)>;
 
 // What the main window needs of the chart of its history.
 class ProgressService {

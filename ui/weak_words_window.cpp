@@ -105,7 +105,7 @@ QVariant WeakWordsModel::headerData(int section, Qt::Orientation orientation, in
     return QString::fromUtf8(titles[section]);
 }
 
-WeakWordsWindow::WeakWordsWindow(WordRecordService& record, QWidget* owner)
+WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, QWidget* owner)
     : QWidget(owner, Qt::Window), record_(record) {
     runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
     setObjectName(QStringLiteral("frmWeak"));
@@ -232,8 +232,18 @@ void WeakWordsWindow::setContext(const WeakWordsContext& context) {
 }
 
 void WeakWordsWindow::Refresh() {
-    read_ = record_.read();
-    Show();
+    record_.read(this, [this](const records::WordRecordRead& read) {
+        read_ = read;
+        readOnce_ = true;
+        Show();
+    });
+    if (!readOnce_)
+        ShowNote();
+}
+
+void WeakWordsWindow::setWaiting(bool waiting) {
+    waiting_ = waiting;
+    ShowNote();
 }
 
 void WeakWordsWindow::Show() {
@@ -263,8 +273,24 @@ void WeakWordsWindow::Show() {
     for (qsizetype i = 0; i < record.confusions.size() && i < kConfusionsShown; ++i)
         lstConfusions->addItem(ConfusionText(record.confusions[i]));
 
+    ShowNote();
+
+    // The word that was current stays so, when it is still shown.
+    for (QTableView* grid : {grdWeak, grdRetired}) {
+        const QModelIndexList found = grid->model()->match(
+            grid->model()->index(0, 0), Qt::DisplayRole, current, 1, Qt::MatchExactly);
+        if (!current.isEmpty() && !found.isEmpty())
+            grid->setCurrentIndex(found.first());
+    }
+    UpdateButtons();
+}
+
+void WeakWordsWindow::ShowNote() {
+    const records::WordRecordRead& record = read_;
     QString note;
-    if (record.words.isEmpty())
+    if (!readOnce_)
+        note = QStringLiteral("記録を読んでいます…");
+    else if (record.words.isEmpty())
         note = QStringLiteral("まだ記録がありません。ラウンドで答えると、単語ごとに記録されます。");
     else if (practice_.isEmpty())
         note = QStringLiteral(
@@ -275,16 +301,11 @@ void WeakWordsWindow::Show() {
         note += QStringLiteral(
                     "\n%1は新しい版のモジロタイピングで作られているため、読むだけにしています。")
                     .arg(records::kWordStoreFileName);
+    if (waiting_)
+        note += QStringLiteral("\nほかのプログラムが%1を使っています。"
+                               "空きしだい、記録を書き込んで表示します。")
+                    .arg(records::kWordStoreFileName);
     lblNote->setText(note);
-
-    // The word that was current stays so, when it is still shown.
-    for (QTableView* grid : {grdWeak, grdRetired}) {
-        const QModelIndexList found = grid->model()->match(
-            grid->model()->index(0, 0), Qt::DisplayRole, current, 1, Qt::MatchExactly);
-        if (!current.isEmpty() && !found.isEmpty())
-            grid->setCurrentIndex(found.first());
-    }
-    UpdateButtons();
 }
 
 QStringList WeakWordsWindow::practiceWords() const {
@@ -317,15 +338,22 @@ void WeakWordsWindow::cmdPractise_Click() {
 
 void WeakWordsWindow::cmdRemove_Click() {
     const QString word = CurrentWord();
-    if (!word.isEmpty() && record_.removeWord(word))
-        Refresh();
+    if (word.isEmpty())
+        return;
+    record_.removeWord(word, this, [this](bool removed) {
+        if (removed)
+            Refresh();
+    });
 }
 
 void WeakWordsWindow::cmdBringBack_Click() {
     const QString word = CurrentWord();
-    if (word.isEmpty() || tabs->currentIndex() != 1 || !record_.bringBack(word))
+    if (word.isEmpty() || tabs->currentIndex() != 1)
         return;
-    Refresh();
+    record_.bringBack(word, this, [this](bool back) {
+        if (back)
+            Refresh();
+    });
 }
 
 void WeakWordsWindow::cmdClearAll_Click() {
@@ -335,14 +363,49 @@ void WeakWordsWindow::cmdClearAll_Click() {
     ask.setDefaultButton(QMessageBox::Ok);
     if (runBox(ask) != QMessageBox::Ok)
         return;
-    const bool cleared = record_.clear();
-    QMessageBox done(cleared ? QMessageBox::Information : QMessageBox::Warning,
-                     cleared ? QStringLiteral("クリア終了") : QStringLiteral("クリアエラー"),
-                     cleared ? QStringLiteral("単語の記録を消しました")
-                             : QStringLiteral("単語の記録を消せませんでした。"),
-                     QMessageBox::Ok, this);
-    runBox(done);
-    Refresh();
+    record_.clear(this, [this](bool cleared) {
+        QMessageBox done(cleared ? QMessageBox::Information : QMessageBox::Warning,
+                         cleared ? QStringLiteral("クリア終了") : QStringLiteral("クリアエラー"),
+                         cleared ? QStringLiteral("単語の記録を消しました")
+                                 : QStringLiteral("単語の記録を消せませんでした。"),
+                         QMessageBox::Ok, this);
+        runBox(done);
+        Refresh();
+    });
+}
+
+WeakWordsWindows::WeakWordsWindows(game::WordRecord& record) : record_(record) {
+    record_.setWaitingHandler([this](bool waiting) {
+        waiting_ = waiting;
+        if (window_)
+            window_->setWaiting(waiting);
+    });
+}
+
+WeakWordsWindows::~WeakWordsWindows() {
+    record_.setWaitingHandler(nullptr);
+    delete window_.data();
+}
+
+void WeakWordsWindows::show(const WeakWordsContext& context, QWidget* owner) {
+    if (!window_) {
+        window_ = new WeakWordsWindow(record_, owner);
+        window_->setWaiting(waiting_);
+    }
+    window_->setContext(context);
+    window_->Refresh(); // what was recorded since it last showed
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void WeakWordsWindows::contextChanged(const WeakWordsContext& context) {
+    if (window_)
+        window_->setContext(context);
+}
+
+void WeakWordsWindows::closeAll() {
+    delete window_.data();
 }
 
 } // namespace ui

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "game/weakness.h"
-#include "ui/word_record_service.h"
+#include "game/word_record.h"
+#include "ui/weak_words_service.h"
 
 #include <QAbstractTableModel>
 #include <QMessageBox>
 #include <QWidget>
+
+#include <QPointer>
 
 #include <functional>
 
@@ -46,7 +49,7 @@ private:
 // weakest words.
 class WeakWordsWindow : public QWidget {
 public:
-    WeakWordsWindow(WordRecordService& record, QWidget* owner);
+    WeakWordsWindow(game::WordRecord& record, QWidget* owner);
 
     // Runs a modal box and returns the button pressed; tests answer it themselves.
     std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
@@ -54,8 +57,11 @@ public:
     // Reads the record anew where the change shows: the round's words once it
     // is over, another list's while only its words are shown.
     void setContext(const WeakWordsContext& context);
-    // Reads the record anew, and shows it.
+    // Reads the record anew, and shows it once it is read; until then it
+    // shows what it read last.
     void Refresh();
+    // Another program holds the file, or has let it go.
+    void setWaiting(bool waiting);
     // The words a practice round would draw from now.
     QStringList practiceWords() const;
 
@@ -84,13 +90,32 @@ private:
     // The word of the current row of the tab shown, if any.
     QString CurrentWord() const;
     void UpdateButtons();
+    void ShowNote();
 
-    WordRecordService& record_;
+    game::WordRecord& record_;
     WeakWordsContext context_;
     QSortFilterProxyModel* weakProxy_;
     QSortFilterProxyModel* retiredProxy_;
     records::WordRecordRead read_;
+    bool readOnce_ = false;
+    bool waiting_ = false;
     QStringList practice_;
+};
+
+// The window of weak words over the record in its file.
+class WeakWordsWindows : public WeakWordsService {
+public:
+    explicit WeakWordsWindows(game::WordRecord& record);
+    ~WeakWordsWindows() override;
+    void show(const WeakWordsContext& context, QWidget* owner) override;
+    void contextChanged(const WeakWordsContext& context) override;
+    void closeAll() override;
+    WeakWordsWindow* window() const { return window_.data(); }
+
+private:
+    game::WordRecord& record_;
+    QPointer<WeakWordsWindow> window_;
+    bool waiting_ = false;
 };
 
 } // namespace ui

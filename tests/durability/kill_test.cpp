@@ -108,7 +108,7 @@ int RunChild(const QString& kind, const QString& dir, int stop) {
     QDir::setCurrent(dir);
     std::unique_ptr<WordStore> store;
     if (kind == "store") // opened before the writing starts, as the game has it open
-        store = std::make_unique<WordStore>(kWordStoreFileName), store->read();
+        store = std::make_unique<WordStore>(kWordStoreFileName), (void)store->read();
     stopAt = stop;
     SetWritePointHook(AtPoint);
     std::printf("ready\n");
@@ -126,7 +126,7 @@ int RunChild(const QString& kind, const QString& dir, int stop) {
         else if (kind == "wordlist") // as the word-list editor saves
             ok = ReplaceFile(kList, ListBytes(i), true);
         else if (kind == "store") // as the game's writing thread does
-            store->together([&] { ok = store->addQuestion(Question(i)); });
+            ok = bool(store->together([&] { return !store->addQuestion(Question(i)).busy(); }));
         if (!ok) {
             std::printf("failed %d\n", i);
             return 1;

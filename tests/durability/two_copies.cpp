@@ -10,12 +10,13 @@
 //   two_copies --copy N   one copy, in the current folder
 #include "../ui/window_fixture.h"
 #include "game/system_ports.h"
+#include "game/word_record.h"
 #include "records/cp932.h"
 #include "records/history_file.h"
 #include "records/settings_file.h"
 #include "records/word_store.h"
 #include "sql_file.h"
-#include "ui/word_record.h"
+#include "ui/weak_words_window.h"
 
 #include <QApplication>
 #include <QProcess>
@@ -43,8 +44,10 @@ int RunCopy(int copy) {
     QStringList boxes;
     int wrong = 0;
     {
-        ui::StoreWordRecord record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
-        ui::frmMain w(clock, random, ime, help, progress, wordLists, share, sounds, record);
+        game::WordRecordThread record(
+            QDir::current().absoluteFilePath(records::kWordStoreFileName));
+        ui::WeakWordsWindows weak(record);
+        ui::frmMain w(clock, random, ime, help, progress, wordLists, share, sounds, record, weak);
         w.runBox = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();

@@ -59,6 +59,18 @@ TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
                                            {14, day + 9 * 3600 + 240, 0, 0, 60, {}},
                                            {12, day + 9 * 3600 + 300, 142, 900, 60, {}}};
     EXPECT_EQ(p.points, expected);
+
+    // Two rounds saved in one second, as two copies of the game may, keep a
+    // kind each, in the order they were saved; a round the record does not
+    // know is an ordinary one of no known list.
+    Progress marked = p;
+    const RoundKind practice{true, QString("どうぶつ.txt")}, ordinary{false, QString("")};
+    MarkKinds(marked, ParseHistory(bad + good).rows,
+              {{RoundKindKey("2025/01/31", "09:04:00"), {practice, ordinary}}});
+    EXPECT_EQ(marked.points[0].kind, practice);
+    EXPECT_EQ(marked.points[1].kind, ordinary);
+    EXPECT_EQ(marked.points[2].kind, RoundKind{});
+    EXPECT_EQ(marked.lists, (QList<std::optional<QString>>{practice.list, ordinary.list, {}}));
 }
 
 TEST(Progress, AveragesTheLastTenRoundsOfTheChosenLimit) {

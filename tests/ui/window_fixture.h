@@ -74,20 +74,33 @@ struct FakeSounds : ui::SoundService {
 };
 
 // Records nothing: the real record has tests of its own.
-struct FakeRecord : ui::WordRecordService {
+struct FakeRecord : game::WordRecord {
     void addQuestion(const records::QuestionRecord&) override {}
     void addRound(const records::RoundRecord&) override {}
     void addSave(const QString&, const QString&, const QString&) override {}
-    void setProblemHandler(std::function<void(const QString&)>) override {}
-    records::WordRecordRead read() override { return {}; }
-    game::RoundKinds roundKinds() override { return {}; }
-    bool removeWord(const QString&) override { return false; }
-    bool bringBack(const QString&) override { return false; }
-    bool clear() override { return false; }
-    void showWeakWords(const ui::WeakWordsContext&, QWidget*) override {}
-    void contextChanged(const ui::WeakWordsContext&) override {}
-    void CloseAll() override {}
+    void read(QObject*, std::function<void(const records::WordRecordRead&)>) override {}
+    void roundKinds(QObject*, std::function<void(const game::RoundKinds&)>) override {}
+    void removeWord(const QString&, QObject*, std::function<void(bool)>) override {}
+    void bringBack(const QString&, QObject*, std::function<void(bool)>) override {}
+    void clear(QObject*, std::function<void(bool)>) override {}
+    void setProblemHandler(std::function<void(Problem, const QString&)>) override {}
+    void setWaitingHandler(std::function<void(bool)>) override {}
+    int finish(int) override { return 0; }
 };
+
+struct FakeWeakWords : ui::WeakWordsService {
+    void show(const ui::WeakWordsContext&, QWidget*) override {}
+    void contextChanged(const ui::WeakWordsContext&) override {}
+    void closeAll() override {}
+};
+
+// Waits until the record has written everything asked of it before.
+inline bool Settled(game::WordRecord& record) {
+    bool done = false;
+    QObject context;
+    record.read(&context, [&](const records::WordRecordRead&) { done = true; });
+    return QTest::qWaitFor([&] { return done; }, 60000);
+}
 
 // A main window in a scratch working folder, with a fake clock and generator;
 // message boxes are answered by the test and noted as "icon|title|text|buttons|default".
@@ -102,7 +115,9 @@ struct Window : Folder {
     FakeShare share;
     FakeSounds sounds;
     FakeRecord record;
-    ui::WordRecordService* recordService = &record; // or a real one
+    FakeWeakWords weakWords;
+    game::WordRecord* recordService = &record;      // or a real one
+    ui::WeakWordsService* weakService = &weakWords; // or a real one
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -111,7 +126,7 @@ struct Window : Folder {
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share,
-                                          sounds, *recordService);
+                                          sounds, *recordService, *weakService);
         w->runBox = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);

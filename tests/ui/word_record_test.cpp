@@ -1,6 +1,5 @@
 #include "../sql_file.h"
 #include "ui/weak_words_window.h"
-#include "ui/word_record.h"
 #include "window_fixture.h"
 
 namespace {
@@ -8,10 +7,12 @@ namespace {
 // A window over ねこ and いぬ at the defaults (60 s, auto-save on), recording
 // into a real file of the scratch folder.
 struct Recorded : Window {
-    ui::StoreWordRecord store{path("単語記録.db")};
+    game::WordRecordThread store{path("単語記録.db")};
+    ui::WeakWordsWindows weak{store};
     explicit Recorded(const QString& words = "ねこ\r\nいぬ\r\n") {
         write("辞書.txt", records::EncodeCp932(words));
         recordService = &store;
+        weakService = &weak;
         load();
     }
     ~Recorded() { w.reset(); }
@@ -51,9 +52,9 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     EXPECT_EQ(r.boxes.size(), 2); // the two wrong answers, nothing of the record
 
     r.w->mnuWeak_Click();
-    ui::WeakWordsWindow* weak = r.store.window();
+    ui::WeakWordsWindow* weak = r.weak.window();
     ASSERT_TRUE(weak && weak->isVisible());
-    ASSERT_EQ(weak->weakModel->rowCount(), 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return weak->weakModel->rowCount() == 2; }, 60000));
     EXPECT_EQ(r.rowOf(weak->grdWeak, 0), "ねこ 175 3 1 2 1 4.00 4.00 0");
     EXPECT_EQ(r.rowOf(weak->grdWeak, 1), "いぬ 0 1 1 0 0 2.00 2.00 1");
     ASSERT_EQ(weak->lstConfusions->count(), 1); // いい is another word, not a slip
@@ -94,6 +95,8 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     r.w->mnuGraph_Click();
     ui::ProgressWindow* chart = r.progress.window();
     ASSERT_TRUE(chart);
+    // The kinds come from the record's thread after the chart is up.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return chart->cboList->findText("辞書.txt") >= 0; }, 60000));
     const auto shown = [&](int mode, const QString& list) {
         chart->cboMode->setCurrentIndex(mode);
         chart->cboList->setCurrentIndex(chart->cboList->findText(list));
@@ -123,8 +126,8 @@ TEST(WordRecord, ACharacterLeftOutOrTypedTooManyIsRecordedAsASlip) {
         r.type("ねここ");
         r.type("ねこ");
     });
-    r.store.read();               // every write is in
-    EXPECT_EQ(r.boxes.size(), 2); // the two wrong answers, nothing of the record
+    ASSERT_TRUE(Settled(r.store)); // every write is in
+    EXPECT_EQ(r.boxes.size(), 2);  // the two wrong answers, nothing of the record
     EXPECT_EQ(SqlFile(r.path("単語記録.db"))
                   .rows("SELECT expected, typed, count FROM confusions ORDER BY expected"),
               (QStringList{"|こ|1", "こ||1"}));
@@ -136,7 +139,7 @@ TEST(WordRecord, AFileThatCannotBeWrittenIsToldOnceAfterTheRoundAndThePlayGoesOn
     for (int32_t start : {0, 100}) {
         fx.round(start, {0.0, 0.9}, [&] {
             fx.type("ねこ");
-            QTest::qWait(50); // the problem reaches the window while the round plays
+            ASSERT_TRUE(Settled(fx.store)); // the problem reaches the window while the round plays
             EXPECT_EQ(fx.boxes.size(), start == 0 ? 0 : 1);
             EXPECT_EQ(fx.w->lblOk->text(), "1");
         });
@@ -145,4 +148,47 @@ TEST(WordRecord, AFileThatCannotBeWrittenIsToldOnceAfterTheRoundAndThePlayGoesOn
     EXPECT_TRUE(fx.boxes[0].contains("単語の記録を単語記録.dbに書けませんでした"))
         << fx.boxes[0].toStdString();
     EXPECT_EQ(fx.read("履歴.txt").count("\r\n"), 2);
+}
+
+TEST(WordRecord, AFileAnotherProgramHoldsKeepsEveryAnswerAndNoWindowWaitsForIt) {
+    Recorded r("りんご\r\n");
+    r.round(0, {0.0, 0.0}, [&] { r.type("りんご"); });
+    ASSERT_TRUE(Settled(r.store));
+    auto other = std::make_unique<HeldByAnotherProgram>(r.path("単語記録.db"));
+    if (!other->held())
+        GTEST_SKIP() << "the sqlite3 tool could not be started to hold the file";
+    r.round(100, {0.0, 0.0}, [&] {
+        for (int i = 0; i < 3; ++i)
+            r.type("りんご");
+    });
+    r.w->mnuWeak_Click();
+    ui::WeakWordsWindow* weak = r.weak.window();
+    ASSERT_TRUE(weak);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return weak->lblNote->text().contains("ほかのプログラム"); }, 60000))
+        << weak->lblNote->text().toStdString();
+    r.w->mnuGraph_Click();
+    ASSERT_TRUE(r.progress.window());
+    QTest::mouseClick(r.w->cmdHozon, Qt::LeftButton);
+    EXPECT_EQ(r.read("履歴.txt").count("\r\n"), 3);
+    EXPECT_TRUE(r.boxes.isEmpty()) << r.boxes.join('\n').toStdString();
+    other->letGo();
+
+    // Every answer is in once it lets go, and the window shows them.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return weak->weakModel->rowCount() == 1; }, 60000));
+    EXPECT_EQ(r.rowOf(weak->grdWeak, 0).section(' ', 2, 3), "6 4");
+    EXPECT_FALSE(weak->lblNote->text().contains("ほかのプログラム"));
+    ASSERT_TRUE(Settled(r.store));
+    SqlFile file(r.path("単語記録.db"));
+    EXPECT_EQ(file.rows("SELECT asked, solved FROM words"), QStringList{"6|4"});
+    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM rounds"), QStringList{"2"});
+    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM saves"), QStringList{"3"});
+    EXPECT_TRUE(r.boxes.isEmpty());
+
+    // At the end of the game the wait is short, and what it leaves out is counted.
+    other = std::make_unique<HeldByAnotherProgram>(r.path("単語記録.db"));
+    r.round(200, {0.0, 0.0}, [&] { r.type("りんご"); });
+    EXPECT_EQ(r.store.finish(100), 2); // the solve, and the question open at time-up
+    other->letGo();
+    EXPECT_EQ(file.rows("SELECT asked, solved FROM words"), QStringList{"6|4"});
 }

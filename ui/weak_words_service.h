@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+namespace ui {
+
+// What the window of weak words needs of the main window.
+struct WeakWordsContext {
+    QString listName;      // as the player sees it: 辞書.txt, or the list's base name
+    QStringList listWords; // the words of the chosen list
+    bool inRound = false;
+    // Starts a practice round of these words.
+    std::function<void(const QStringList&)> practise;
+};
+
+// The window of weak words, over the record of every word.
+class WeakWordsService {
+public:
+    virtual ~WeakWordsService() = default;
+    // Shows the window, owned by `owner`; a second call raises it.
+    virtual void show(const WeakWordsContext& context, QWidget* owner) = 0;
+    // A round began or ended, or another list was chosen: an open window follows.
+    virtual void contextChanged(const WeakWordsContext& context) = 0;
+    virtual void closeAll() = 0;
+};
+
+} // namespace ui
