@@ -171,7 +171,17 @@ void Round::tmrBp_Timer() {
     window_.setBarWidth(int(std::clamp(w, 0.0, double(std::numeric_limits<int>::max()))));
     if (s_.intRemain >= 1)
         return;
+    // A wrong answer whose box is still open counts in this round: time-up
+    // waits for the box, and its end time stays as it was.
+    if (wrongBoxOpen_) {
+        timeUpWaiting_ = true;
+        return;
+    }
+    TimeUp();
+}
 
+void Round::TimeUp() {
+    timeUpWaiting_ = false;
     s_.blnPlaying = false;
     window_.playSound(Sound::TimeUp);
     window_.setStartEnabled(true);
@@ -183,6 +193,7 @@ void Round::tmrBp_Timer() {
     window_.roundOver();
     if (s_.intAutoSave == 1)
         window_.saveResult();
+    window_.roundEnded();
 }
 
 void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
@@ -200,7 +211,9 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
     window_.answerJudged(answer, right);
     if (!right) {
         window_.playSound(Sound::Wrong);
+        wrongBoxOpen_ = true;
         window_.showWrongAnswerBox();
+        wrongBoxOpen_ = false;
         s_.intNg = SaturatingAdd(s_.intNg, 1);
         window_.setCaption(Caption::Ng, QString::number(s_.intNg));
     } else {
@@ -212,6 +225,8 @@ void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
         s_.intMoji = SaturatingAdd(s_.intMoji, answer.size());
     }
     window_.setKaitouText(QString());
+    if (timeUpWaiting_ && s_.blnPlaying)
+        TimeUp();
 }
 
 void Round::lblHint_Click() {

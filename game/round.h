@@ -53,6 +53,8 @@ public:
     void MakeQuestion();
 
 private:
+    void TimeUp();
+
     RoundState& s_;
     RoundWindow& window_;
     Clock& clock_;
@@ -60,6 +62,8 @@ private:
     QString jisyoPath_;
     LengthLevel level_ = LengthLevel::All;
     QStringList practice_;
+    bool wrongBoxOpen_ = false;
+    bool timeUpWaiting_ = false; // for the wrong-answer box to close
 };
 
 } // namespace game

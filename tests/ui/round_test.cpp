@@ -109,13 +109,23 @@ TEST(Round, TheBarFollowsTheLimitButTheRoundEndsWhenItWasDueAtStart) {
     }
 }
 
-TEST(Round, TimeUpWhileTheWrongAnswerBoxIsOpenSavesTheFiguresBeforeTheAnswerCounts) {
+TEST(Round, TimeUpWaitsForAnOpenWrongAnswerBoxSoThatTheAnswerCountsInTheSavedRound) {
     Play p;
     p.countdown();
     p.type("ねこ");
-    p.win.runBox = [&](QMessageBox&) { return p.tickAt(60), QMessageBox::Ok; };
+    bool endedUnderTheBox = true;
+    p.win.runBox = [&](QMessageBox&) {
+        p.tickAt(60);
+        p.tickAt(61);
+        endedUnderTheBox = p.win.cmdStart->isEnabled() || p.win.rirekiModel().rowCount() > 3;
+        return QMessageBox::Ok;
+    };
     p.type("x");
-    EXPECT_EQ(p.row(3)[5] + p.row(3)[7] + "|" + p.win.lblNg->text(), "0100.0%|1");
+    EXPECT_FALSE(endedUnderTheBox);
+    EXPECT_TRUE(p.win.cmdStart->isEnabled());
+    EXPECT_EQ(p.row(3)[5] + " " + p.row(3)[7] + "|" + p.win.lblNg->text() + " " +
+                  p.win.lblRitu->text(),
+              "1 50.0%|1 50.0%");
 }
 
 TEST(Round, WhatTheInputMethodTypesForTheCodePagesTildeIsRightButKanaAndWidthsStayApart) {
