@@ -1,8 +1,10 @@
 #!/bin/bash
 # Starts the real program under a virtual X server in a folder holding the three
 # files, finds its window by its caption, checks its size, opens the chart from
-# the results table with the menu key and ends it with End.
-# Whatever it writes to stderr (a Qt warning, a sanitizer report) fails the test.
+# the results table with the menu key and ends it with End; then ROUND plays a
+# round in the real window on the same display.
+# Whatever either writes to stderr (a Qt warning, a sanitizer report) fails the test.
+#   smoke_test.sh PROGRAM WORD-LIST ROUND
 set -euo pipefail
 program=$1
 folder=$(mktemp -d)
@@ -39,4 +41,10 @@ wait_until "$wait_s" gone "$game" || { echo "still running after End"; exit 1; }
 wait "$game"
 cmp "$folder/履歴.txt" "$folder/before.txt" # nothing is saved at exit
 if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
-echo "ok: window $size, chart opened by the menu key, ended by End"
+
+status=0
+"$3" >"$folder/round.out" 2>"$folder/round.err" || status=$?
+cat "$folder/round.out"
+[ $status -eq 0 ] || { echo "the round failed ($status):"; cat "$folder/round.err"; exit 1; }
+if [ -s "$folder/round.err" ]; then echo "the round wrote to stderr:"; cat "$folder/round.err"; exit 1; fi
+echo "ok: window $size, chart opened by the menu key, ended by End; a round played"

@@ -19,7 +19,7 @@ unset DISPLAY WAYLAND_SOCKET QT_IM_MODULE
 export XDG_RUNTIME_DIR="$folder/run"
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export WAYLAND_DISPLAY=mojiro-test QT_QPA_PLATFORM=wayland
-wait_s=${MOJIRO_WINDOW_WAIT:-10}
+wait_s=${MOJIRO_WINDOW_WAIT:-60}
 
 weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --no-config \
     --log="$folder/weston.log" >/dev/null 2>&1 &
