@@ -1,0 +1,244 @@
+#include "../rows.h"
+#include "game/romaji.h"
+
+#include <gtest/gtest.h>
+
+using game::RomajiConverter;
+using game::RomajiToKana;
+
+namespace {
+
+QString U(const char* utf8) {
+    return QString::fromUtf8(utf8);
+}
+
+// The box as the player sees it after each key: what came out, then what waits.
+QString Box(RomajiConverter& c, const char* keys) {
+    QString out;
+    for (const char* k = keys; *k; ++k)
+        out += c.type(QChar(*k));
+    return out + c.pending();
+}
+
+} // namespace
+
+// Keys and the kana the input methods' romaji tables give for them.
+struct SpellingRow {
+    const char* name;
+    const char* keys;
+    const char* kana;
+};
+
+class Spelling : public testing::TestWithParam<SpellingRow> {};
+
+TEST_P(Spelling, GivesTheKanaOfTheInputMethods) {
+    EXPECT_EQ(RomajiToKana(U(GetParam().keys)), U(GetParam().kana));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Spelling,
+    testing::Values(
+        SpellingRow{"Vowels", "aiueo", "あいうえお"},
+        SpellingRow{"Rows", "kakikukekosasusesotatetonanuneno", "かきくけこさすせそたてとなぬねの"},
+        SpellingRow{"MoreRows", "hahihehomamimumemoyayuyorarirurerowawon",
+                    "はひへほまみむめもやゆよらりるれろわをん"},
+        SpellingRow{"VoicedRows", "gagigugegozazuzezodadedobabibubebopapipupepo",
+                    "がぎぐげござずぜぞだでどばびぶべぼぱぴぷぺぽ"},
+        SpellingRow{"ShiSpelledThreeWays", "sishici", "ししし"},
+        SpellingRow{"ChiTsuFuJiSpelledTwoWays", "tichitutsuhufuziji", "ちちつつふふじじ"},
+        SpellingRow{"JaSpelledThreeWays", "jajyazyajujyuzyujojyozyo",
+                    "じゃじゃじゃじゅじゅじゅじょじょじょ"},
+        SpellingRow{"ChaSpelledThreeWays", "chatyacyachutyucyu", "ちゃちゃちゃちゅちゅちゅ"},
+        SpellingRow{"ShaSpelledTwoWays", "shasyashosyo", "しゃしゃしょしょ"},
+        SpellingRow{"CAndQForKAndS", "cacucocequ", "かくこせく"},
+        SpellingRow{"DiDuWo", "diduwo", "ぢづを"},
+        SpellingRow{"YCombinations", "kyagyunyohyabyupyomyaryugyo",
+                    "きゃぎゅにょひゃびゅぴょみゃりゅぎょ"},
+        SpellingRow{"FFamily", "fafifefo", "ふぁふぃふぇふぉ"},
+        SpellingRow{"TheeDheeDhu", "thidhidhu", "てぃでぃでゅ"},
+        SpellingRow{"VFamily", "vuvavivevo", "ゔゔぁゔぃゔぇゔぉ"},
+        SpellingRow{"WiWe", "wiwewhiwhe", "うぃうぇうぃうぇ"},
+        SpellingRow{"Kwa", "qakwaqiqeqo", "くぁくぁくぃくぇくぉ"},
+        SpellingRow{"TsaFamily", "tsatsitsetso", "つぁつぃつぇつぉ"},
+        SpellingRow{"SmallVowelsAfterXOrL", "xaxixuxexolalilulelo", "ぁぃぅぇぉぁぃぅぇぉ"},
+        SpellingRow{"SmallYaYuYo", "xyaxyuxyolyalyulyo", "ゃゅょゃゅょ"},
+        SpellingRow{"SmallWaKaKe", "xwalwaxkaxkelkalke", "ゎゎゕゖゕゖ"},
+        SpellingRow{"SmallTsuFourWays", "xtultuxtsultsu", "っっっっ"},
+        SpellingRow{"DoubledConsonant", "kkassappamatte", "っかっさっぱまって"},
+        SpellingRow{"DoubledBeforeACombination", "kkyahhyoccha", "っきゃっひょっちゃ"},
+        SpellingRow{"TBeforeCh", "matcha", "まっちゃ"}, SpellingRow{"DoubledW", "wwa", "っわ"},
+        SpellingRow{"DoubledNIsNotSmallTsu", "onna", "おんあ"},
+        SpellingRow{"NBeforeAConsonant", "kanjisanpo", "かんじさんぽ"},
+        SpellingRow{"NBeforeAVowelStartsNa", "kana", "かな"},
+        SpellingRow{"NBeforeYStartsNya", "konyaku", "こにゃく"},
+        SpellingRow{"NNBeforeNya", "konnnyaku", "こんにゃく"},
+        SpellingRow{"TripleNForNNi", "kinnniku", "きんにく"},
+        SpellingRow{"NApostrophe", "kin'niku", "きんにく"},
+        SpellingRow{"XN", "xnkaxna", "んかんあ"}, SpellingRow{"NAtTheEnd", "hon", "ほん"},
+        SpellingRow{"NBeforeAMark", "n-n.", "んーん。"},
+        SpellingRow{"Marks", "-,.[]/~", "ー、。「」・〜"},
+        SpellingRow{"MarksAfterZ", "z-z.z,z/z[z]", "〜…‥・『』"},
+        SpellingRow{"DigitsAndOtherMarksFullWidth", "1!?(0)@", "１！？（０）＠"},
+        SpellingRow{"QuotesAsTheInputMethodsTypeThem", "\"'", "”’"},
+        SpellingRow{"ShiftCountsTheSame", "KAShINBUN", "かしんぶん"},
+        SpellingRow{"ShiftedDoubledConsonant", "KKa", "っか"},
+        SpellingRow{"KeysTheTableCannotUseAreLeftOut", "a b\tc\x7fu", "あく"},
+        SpellingRow{"LettersAtTheEndAsTyped", "kaKy", "かKy"}),
+    kRowName);
+
+// Waiting letters that cannot go on are dropped and the new key starts afresh.
+struct DeadEndRow {
+    const char* name;
+    const char* keys;
+    const char* box;
+};
+
+class DeadEnd : public testing::TestWithParam<DeadEndRow> {};
+
+TEST_P(DeadEnd, KeepsOnlyKanaMarksAndLettersThatCanGoOn) {
+    RomajiConverter c;
+    EXPECT_EQ(Box(c, GetParam().keys), U(GetParam().box));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DeadEnd,
+                         testing::Values(DeadEndRow{"AnotherConsonant", "kz", "z"},
+                                         DeadEndRow{"TheNewKeyGoesOn", "kza", "ざ"},
+                                         DeadEndRow{"SmallKanaLead", "qxa", "ぁ"},
+                                         DeadEndRow{"TwoWaitingLetters", "kyt", "t"},
+                                         DeadEndRow{"AMark", "k-", "ー"},
+                                         DeadEndRow{"ADigit", "sh1", "１"},
+                                         DeadEndRow{"ALoneNGivesItsKanaFirst", "nq", "んq"},
+                                         DeadEndRow{"NyIsNoLoneN", "nyk", "k"}),
+                         kRowName);
+
+TEST(RomajiConverter, LettersWaitAndBackspaceRemovesThemOneByOne) {
+    RomajiConverter c;
+    EXPECT_FALSE(c.backspace());
+    EXPECT_EQ(Box(c, "ka"), U("か"));
+    EXPECT_FALSE(c.backspace()); // the box deletes か itself
+    EXPECT_EQ(Box(c, "kk"), U("っk"));
+    EXPECT_EQ(c.type(QChar('Y')), QString());
+    EXPECT_EQ(c.pending(), U("kY"));
+    EXPECT_TRUE(c.backspace());
+    EXPECT_EQ(c.pending(), U("k"));
+    EXPECT_EQ(c.type(QChar('o')), U("こ"));
+    EXPECT_EQ(Box(c, "sh"), U("sh"));
+    EXPECT_TRUE(c.backspace());
+    EXPECT_TRUE(c.backspace());
+    EXPECT_FALSE(c.backspace());
+    EXPECT_EQ(c.type(QChar('i')), U("い")); // no s left behind
+}
+
+TEST(RomajiConverter, KeysItDoesNotTakeChangeNothing) {
+    RomajiConverter c;
+    c.type(QChar('k'));
+    for (QChar key : U(" \n\x1bあａ")) {
+        EXPECT_FALSE(RomajiConverter::accepts(key));
+        EXPECT_EQ(c.type(key), QString());
+        EXPECT_EQ(c.pending(), U("k"));
+    }
+    EXPECT_TRUE(RomajiConverter::accepts(QChar('K')));
+    EXPECT_TRUE(RomajiConverter::accepts(QChar('~')));
+}
+
+struct FinishRow {
+    const char* name;
+    const char* keys;
+    bool katakana;
+    const char* out;
+};
+
+class Finish : public testing::TestWithParam<FinishRow> {};
+
+TEST_P(Finish, GivesOutWhatWaits) {
+    RomajiConverter c;
+    c.setKatakana(GetParam().katakana);
+    Box(c, GetParam().keys);
+    EXPECT_EQ(c.finish(), U(GetParam().out));
+    EXPECT_TRUE(c.pending().isEmpty());
+    EXPECT_EQ(c.finish(), QString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, Finish,
+                         testing::Values(FinishRow{"ALoneN", "kan", false, "ん"},
+                                         FinishRow{"ALoneNInKatakana", "N", true, "ン"},
+                                         FinishRow{"OtherLettersAsTyped", "kY", false, "kY"},
+                                         FinishRow{"NyAsTyped", "ny", false, "ny"},
+                                         FinishRow{"Nothing", "ka", false, ""}),
+                         kRowName);
+
+TEST(RomajiConverter, TypesKatakanaWhileSetAndHiraganaAgainAfter) {
+    RomajiConverter c;
+    c.setKatakana(true);
+    EXPECT_EQ(Box(c, "ko-hi-vuxkaxkekkyannxtu[]"), U("コーヒーヴヵヶッキャンッ「」"));
+    EXPECT_EQ(Box(c, "ky"), U("ky"));
+    c.setKatakana(false); // the letters waiting go on in the script now set
+    EXPECT_EQ(Box(c, "ovuxka"), U("きょゔゕ"));
+}
+
+struct ScriptRow {
+    const char* name;
+    const char* hiragana;
+    const char* katakana;
+};
+
+class Script : public testing::TestWithParam<ScriptRow> {};
+
+TEST_P(Script, F7AndF6TurnTheKanaAndLeaveTheRest) {
+    EXPECT_EQ(game::ToKatakana(U(GetParam().hiragana)), U(GetParam().katakana));
+    EXPECT_EQ(game::ToHiragana(U(GetParam().katakana)), U(GetParam().hiragana));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Script,
+    testing::Values(ScriptRow{"Words", "こーひー、きゃっと。", "コーヒー、キャット。"},
+                    ScriptRow{"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
+                    ScriptRow{"OtherCharactersStay", "漢字ab１・ｶ〜", "漢字ab１・ｶ〜"}),
+    kRowName);
+
+TEST(Script, KatakanaWithoutHiraganaStays) {
+    EXPECT_EQ(game::ToHiragana(U("ヷヸヹヺ")), U("ヷヸヹヺ"));
+}
+
+// The single-kana spellings of the input methods' tables, ぁ to ゖ in order.
+TEST(RomajiConverter, TypesEveryKanaFromSmallAToSmallKe) {
+    const char* keys = "xaaxiixuuxeexookagakigikugukegekogosazasizisuzusezesozotadatidixtutudu"
+                       "tedetodonaninunenohabapahibipihubupuhebepehobopomamimumemoxyayaxyuyuxyoyo"
+                       "rarirureroxwawawyiwyewonnvuxkaxke";
+    QString every;
+    for (char16_t c = u'ぁ'; c <= u'ゖ'; ++c)
+        every.append(QChar(c));
+    const QString kana = RomajiToKana(U(keys));
+    EXPECT_EQ(kana, every);
+    EXPECT_TRUE(game::RomajiTypable(kana));
+    EXPECT_TRUE(game::RomajiTypable(game::ToKatakana(kana)));
+}
+
+struct TypableRow {
+    const char* name;
+    const char* word;
+    bool typable;
+};
+
+class Typable : public testing::TestWithParam<TypableRow> {};
+
+TEST_P(Typable, TellsWhetherTheWordCanBeTyped) {
+    EXPECT_EQ(game::RomajiTypable(U(GetParam().word)), GetParam().typable);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Typable,
+    testing::Values(TypableRow{"Hiragana", "きょうはれ", true},
+                    TypableRow{"Katakana", "ヴァイオリン", true},
+                    TypableRow{"LongVowelAndMarks", "らーめん、「すし」・たべた。", true},
+                    TypableRow{"MarksOnly", "ー", true},
+                    TypableRow{"FullWidthDigits", "１２３！", true},
+                    TypableRow{"CodePageWave", "あ～", true}, TypableRow{"Kanji", "漢字", false},
+                    TypableRow{"KanaWithKanji", "お茶", false}, TypableRow{"Latin", "abc", false},
+                    TypableRow{"FullWidthLatin", "ａｂｃ", false},
+                    TypableRow{"BothScripts", "ひらがなカタカナ", false},
+                    TypableRow{"SmallKeInAHiraganaWord", "さんヶげつ", false},
+                    TypableRow{"IterationMark", "いすゞ", false},
+                    TypableRow{"KatakanaVa", "ヷ", false}, TypableRow{"Space", "あ い", false},
+                    TypableRow{"SurrogatePair", "𠮷", false}, TypableRow{"Empty", "", false}),
+    kRowName);
