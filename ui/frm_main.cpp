@@ -40,6 +40,7 @@ const QColor kIvory(255, 255, 240);
 constexpr int kMondaiPixelSize = 51;
 // How long start-up waits for the first frame before reading on without it.
 constexpr int kFirstFrameWaitMs = 500;
+constexpr int kSoundStartMs = 1000;
 
 void Place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
@@ -436,8 +437,10 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
 
     RestoreWordList();
     options_ = sounds_.options();
-    // The audio starts once start-up is over, from the event loop.
-    QTimer::singleShot(0, this, [this] { sounds_.start(); });
+    // The audio starts a moment after the first frame is on the screen, so
+    // that neither its libraries nor the audio server's connection weigh on
+    // start-up; スタート starts it at once when pressed before.
+    QTimer::singleShot(kSoundStartMs, this, [this] { sounds_.start(); });
 
     state_.intBarFull = kBarDesignWidth;
 }
@@ -571,6 +574,7 @@ void frmMain::cmdStart_Click() {
             UseWordList(QString(), game::LengthLevel::All);
         KeepWordListChoice();
     }
+    sounds_.start();
     roundKey_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     roundStarted_ = clock_.Now();
     round_.cmdStart_Click();
