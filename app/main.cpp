@@ -3,7 +3,7 @@
 #include "game/word_record.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
-#include "records/preferences.h"
+#include "records/options.h"
 #include "ui/font_preload.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
@@ -16,7 +16,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -71,13 +70,14 @@ int main(int argc, char** argv) {
     ui::UseClassicStyle();
     const std::unique_ptr<QTranslator> translations = ui::InstallQtTranslations(QLocale());
 
+    ui::MessageBoxes boxes;
     std::unique_ptr<QTemporaryDir> scratch;
     if (parser.isSet(dataHome)) {
         const app::PlayFolder folder = app::PrepareOwnFolder(
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
             app::InstalledDataFolders());
         if (!folder.problem.isEmpty())
-            QMessageBox::warning(nullptr, QStringLiteral("モジロタイピング"), folder.problem);
+            boxes.warn(nullptr, QStringLiteral("モジロタイピング"), folder.problem);
         if (folder.path.isEmpty()) {
             // Nowhere to keep files: play from the built-in list in an empty
             // folder rather than litter the home folder.
@@ -92,24 +92,23 @@ int main(int argc, char** argv) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
-    records::Preferences preferences;
-    ui::WindowHelpService helpWindows(preferences);
+    records::Options options;
+    ui::WindowHelpService helpWindows(options, boxes);
     ui::WindowProgressService progressWindow;
-    ui::WordListWindows wordLists(preferences);
+    ui::WordListWindows wordLists(boxes);
     ui::DesktopShareService share;
     // The sound module beside the program in the build, or where it is installed.
     const QString programDir = QCoreApplication::applicationDirPath();
     ui::ModuleSoundService sounds(
-        preferences,
         {QDir(programDir).filePath(QStringLiteral("libmojiro_sound.so")),
          QDir(programDir).filePath(QStringLiteral(MOJIRO_MODULE_DIR "/libmojiro_sound.so"))});
     // Nothing of the file is opened before the first question is answered.
     game::WordRecordThread wordRecord(
         QDir::current().absoluteFilePath(records::kWordStoreFileName));
-    ui::WeakWordsWindows weakWords(wordRecord);
+    ui::WeakWordsWindows weakWords(wordRecord, boxes);
     fonts.wait();
-    ui::frmMain window(clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds,
-                       wordRecord, weakWords);
+    ui::frmMain window({clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds,
+                        wordRecord, weakWords, options, boxes});
     window.Form_Load(&*history);
     return app.exec();
 }

@@ -36,17 +36,19 @@ struct LoadedWindow {
     game::SystemClock clock;
     game::SystemRandom random;
     ime::NullSwitch ime;
-    records::Preferences preferences;
-    ui::WindowHelpService help{preferences};
+    records::Options options;
+    ui::MessageBoxes boxes;
+    ui::WindowHelpService help{options, boxes};
     ui::WindowProgressService progress;
-    ui::WordListWindows wordLists{preferences};
+    ui::WordListWindows wordLists{boxes};
     ui::DesktopShareService share;
-    ui::ModuleSoundService sounds{preferences, {}};
+    ui::ModuleSoundService sounds{{}};
     game::WordRecordThread record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
-    ui::WeakWordsWindows weak{record};
-    ui::frmMain w{clock, random, ime, help, progress, wordLists, share, sounds, record, weak};
+    ui::WeakWordsWindows weak{record, boxes};
+    ui::frmMain w{{clock, random, ime, help, progress, wordLists, share, sounds, record, weak,
+                   options, boxes}};
     LoadedWindow() {
-        w.runBox = [](QMessageBox&) { return QMessageBox::Ok; };
+        boxes.run = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();
     }
 };

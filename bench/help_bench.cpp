@@ -26,16 +26,17 @@ public:
 
 void BM_HelpWindowPainted(benchmark::State& state) {
     QTemporaryDir folder;
-    records::Preferences preferences(folder.filePath("オプション.txt"));
+    records::Options options(folder.filePath("オプション.txt"));
+    ui::MessageBoxes boxes;
     QWidget owner;
     owner.show();
-    ui::WindowHelpService service(preferences);
+    ui::WindowHelpService service(options, boxes);
     const QString file = QStringLiteral(MOJIRO_DATA_DIR "/ZkHelp.chm");
     for (auto _ : state) {
         PagePainted probe;
         qApp->installEventFilter(&probe);
         probe.clock.start();
-        service.ShowDefaultTopic(file, &owner);
+        service.showDefaultTopic(file, &owner);
         while (probe.paintedAt < 0 && probe.clock.elapsed() < 5000)
             QCoreApplication::processEvents();
         qApp->removeEventFilter(&probe);
@@ -44,7 +45,7 @@ void BM_HelpWindowPainted(benchmark::State& state) {
             break;
         }
         state.SetIterationTime(double(probe.paintedAt) / 1e9);
-        service.CloseAll();
+        service.closeAll();
     }
 }
 BENCHMARK(BM_HelpWindowPainted)->UseManualTime()->Unit(benchmark::kMillisecond);

@@ -58,7 +58,7 @@ void BM_ChartPainted(benchmark::State& state) {
         ChartPainted probe;
         qApp->installEventFilter(&probe);
         probe.clock.start();
-        service.Show(table, &owner);
+        service.show(table, &owner);
         while (probe.paintedAt < 0 && probe.clock.elapsed() < 5000)
             QCoreApplication::processEvents();
         qApp->removeEventFilter(&probe);
@@ -67,7 +67,7 @@ void BM_ChartPainted(benchmark::State& state) {
             break;
         }
         state.SetIterationTime(double(probe.paintedAt) / 1e9);
-        service.CloseAll();
+        service.closeAll();
     }
 }
 BENCHMARK(BM_ChartPainted)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -77,12 +77,12 @@ void BM_ChartFollowsASaveToAFullTable(benchmark::State& state) {
     LoadFullHistory(table);
     QWidget owner;
     ui::WindowProgressService service;
-    service.Show(table, &owner);
+    service.show(table, &owner);
     const records::HistoryRecord saved =
         records::MakeHistoryRecord(30, 2, 130, 60, QDateTime(QDate(2026, 1, 1), QTime(7, 0)));
     for (auto _ : state)
         table.AddRirekiRow(saved); // the oldest row goes, the new one comes
-    service.CloseAll();
+    service.closeAll();
 }
 BENCHMARK(BM_ChartFollowsASaveToAFullTable)->Unit(benchmark::kMillisecond);
 

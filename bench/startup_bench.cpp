@@ -10,6 +10,7 @@
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/rireki_model.h"
+#include "ui/widgets.h"
 #include "ui/word_list_editor.h"
 
 #include "bench_files.h"
@@ -53,16 +54,18 @@ void BM_WindowPainted(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
-    records::Preferences preferences;
-    ui::WindowHelpService help(preferences);
+    records::Options options;
+    ui::MessageBoxes boxes;
+    ui::WindowHelpService help(options, boxes);
     ui::WindowProgressService progress;
-    ui::WordListWindows wordLists(preferences);
+    ui::WordListWindows wordLists(boxes);
     ui::DesktopShareService share;
-    ui::ModuleSoundService sounds(preferences, {});
+    ui::ModuleSoundService sounds({});
     game::WordRecordThread record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
-    ui::WeakWordsWindows weak(record);
+    ui::WeakWordsWindows weak(record, boxes);
     for (auto _ : state) {
-        ui::frmMain w(clock, random, *ime, help, progress, wordLists, share, sounds, record, weak);
+        ui::frmMain w({clock, random, *ime, help, progress, wordLists, share, sounds, record, weak,
+                       options, boxes});
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();
@@ -146,7 +149,7 @@ void BM_QuestionAndJudging(benchmark::State& state) {
     for (int i = 0; i < 3; ++i)
         w.tmrStart_Timer();
     for (auto _ : state) {
-        w.setKaitouText(w.state().strSeikai);
+        w.txtKaitou->setText(w.state().strSeikai);
         int16_t key = game::kKeyEnter;
         w.txtKaitou_KeyPress(key);
     }

@@ -204,7 +204,8 @@ void WeakWordsPainted(benchmark::State& state, bool chosen) {
     for (auto _ : state) {
         // A record of its own each time, so that the file is opened and read anew.
         game::WordRecordThread file(record.path);
-        ui::WeakWordsWindows service(file);
+        ui::MessageBoxes boxes;
+        ui::WeakWordsWindows service(file, boxes);
         const ui::WeakWordsContext context{
             QStringLiteral("辞書.txt"), chosen ? record.words : QStringList(), false, {}};
         Paint paint =

@@ -88,18 +88,12 @@ bool SaveAllowed(const RoundState& s) {
     return (s.intOk != 0 || s.intNg != 0) && !s.blnPlaying && !s.blnStartWait;
 }
 
-Round::Round(RoundState& state, RoundWindow& window, Clock& clock, Random& random,
-             QString jisyoPath)
-    : s_(state), window_(window), clock_(clock), random_(random), jisyoPath_(std::move(jisyoPath)) {
-}
-
-void Round::setWordSource(QString path, LengthLevel level) {
-    jisyoPath_ = std::move(path);
-    level_ = level;
-}
+Round::Round(RoundState& state, RoundWindow& window, RoundEvents& events, WordSource& words,
+             Clock& clock, Random& random)
+    : s_(state), window_(window), events_(events), words_(words), clock_(clock), random_(random) {}
 
 void Round::LoadPlayWords() {
-    const QStringList words = practising() ? practice_ : OfLevel(ReadWordList(jisyoPath_), level_);
+    const QStringList words = words_.playWords();
     s_.intWordCount = int16_t(words.size());
     s_.strJisyo.clear();
     s_.strJisyo.reserve(words.size() + 1);
@@ -119,18 +113,19 @@ void Round::MakeQuestion() {
     s_.strSeikai = s_.strJisyo[DrawIndex(s_.intWordCount, random_.Draw())];
     s_.strMondai = DrawOut(SplitForShuffle(s_.strSeikai), random_);
     window_.setCaption(Caption::Mondai, s_.strMondai);
-    window_.questionAsked(s_.strSeikai);
+    events_.questionAsked(s_.strSeikai);
 }
 
-void Round::cmdStart_Click() {
+void Round::start() {
+    events_.roundStarted();
     s_.intMoji = 0;
-    window_.setKaitouText(QString());
+    window_.setAnswerText(QString());
     window_.setCaption(Caption::Mondai, QString());
     s_.blnStartWait = true;
     window_.setBarWidth(s_.intBarFull);
     LoadPlayWords();
     window_.clearSolved();
-    window_.showHistoryPanel();
+    window_.showSolved();
     for (Caption c : {Caption::Ok, Caption::Ng, Caption::MojiT, Caption::Byou, Caption::Ritu})
         window_.setCaption(c, QString());
     s_.intOk = 0;
@@ -140,26 +135,26 @@ void Round::cmdStart_Click() {
     window_.setStartEnabled(false);
 }
 
-void Round::tmrStart_Timer() {
+void Round::countdownTick() {
     if (!s_.blnStartWait) {
         s_.intStartStep = 0;
         return;
     }
     for (int i = 1; i <= 3; ++i)
-        window_.setStartLampVisible(i, false);
+        window_.showLight(i, false);
     s_.intStartStep = int16_t(std::min<int>(s_.intStartStep + 1, 3));
-    window_.setStartLampVisible(s_.intStartStep, true);
+    window_.showLight(s_.intStartStep, true);
     window_.playSound(Sound(int(Sound::Count1) + s_.intStartStep - 1));
     if (s_.intStartStep == 3) {
         s_.blnStartWait = false;
         MakeQuestion();
-        window_.focusKaitou();
+        window_.focusAnswer();
         s_.lngEndTime = clock_.Seconds() + s_.intJikan;
         s_.blnPlaying = true;
     }
 }
 
-void Round::tmrBp_Timer() {
+void Round::clockTick() {
     if (!s_.blnPlaying)
         return;
     s_.intRemain = ClampToInt16(int64_t(s_.lngEndTime) - clock_.Seconds());
@@ -185,53 +180,55 @@ void Round::TimeUp() {
     s_.blnPlaying = false;
     window_.playSound(Sound::TimeUp);
     window_.setStartEnabled(true);
-    window_.focusJisyo();
+    window_.focusWordList();
     window_.setCaption(Caption::Byou, records::FormatSpeed(s_.intMoji, s_.intJikan));
     window_.setCaption(Caption::Ritu, s_.intMoji != 0 ? records::FormatRate(s_.intOk, s_.intNg)
                                                       : QStringLiteral("0.0%"));
     window_.setCaption(Caption::MojiT, QString::number(s_.intMoji));
-    window_.roundOver();
+    events_.roundOver();
     if (s_.intAutoSave == 1)
-        window_.saveResult();
+        window_.save();
     window_.roundEnded();
 }
 
-void Round::txtKaitou_KeyPress(int16_t& keyAscii) {
-    if (keyAscii == kKeyEsc) {
-        window_.setCaption(Caption::Mondai, s_.strSeikai);
-        window_.answerShown();
-    }
-    if (keyAscii != kKeyEnter)
-        return;
-    keyAscii = 0;
-    const QString answer = window_.kaitouText();
+void Round::answer() {
+    const QString answer = window_.answerText();
     if (answer.isEmpty() && s_.strSeikai.isEmpty())
         return; // no question yet: nothing to judge
     const bool right = SameAnswer(answer, s_.strSeikai);
-    window_.answerJudged(answer, right);
+    events_.answerJudged(answer, right);
     if (!right) {
         window_.playSound(Sound::Wrong);
         wrongBoxOpen_ = true;
-        window_.showWrongAnswerBox();
+        window_.tellWrong();
         wrongBoxOpen_ = false;
         s_.intNg = SaturatingAdd(s_.intNg, 1);
         window_.setCaption(Caption::Ng, QString::number(s_.intNg));
     } else {
         window_.playSound(Sound::Right);
-        window_.appendSolved(s_.strMondai);
+        window_.addSolved(s_.strMondai);
         MakeQuestion();
         s_.intOk = SaturatingAdd(s_.intOk, 1);
         window_.setCaption(Caption::Ok, QString::number(s_.intOk));
         s_.intMoji = SaturatingAdd(s_.intMoji, answer.size());
     }
-    window_.setKaitouText(QString());
+    window_.setAnswerText(QString());
     if (timeUpWaiting_ && s_.blnPlaying)
         TimeUp();
 }
 
-void Round::lblHint_Click() {
+void Round::reveal() {
     window_.setCaption(Caption::Mondai, s_.strSeikai);
-    window_.answerShown();
+    events_.answerShown();
+}
+
+void AnswerBoxKey(Round& round, int16_t& keyAscii) {
+    if (keyAscii == kKeyEsc)
+        round.reveal(); // and the key goes on to the box
+    if (keyAscii == kKeyEnter) {
+        keyAscii = 0;
+        round.answer();
+    }
 }
 
 } // namespace game

@@ -2,7 +2,6 @@
 
 #include "game/ports.h"
 #include "game/round_state.h"
-#include "game/word_list.h"
 
 #include <QStringList>
 
@@ -31,23 +30,20 @@ bool SameAnswer(const QString& answer, const QString& word);
 // Save is accepted only in Idle and after at least one answer.
 bool SaveAllowed(const RoundState& state);
 
-// The round: Start, the countdown, the clock, judging and the hint.
+// The round: its start, the countdown, the clock, judging and the hint.
 class Round {
 public:
-    Round(RoundState& state, RoundWindow& window, Clock& clock, Random& random, QString jisyoPath);
+    Round(RoundState& state, RoundWindow& window, RoundEvents& events, WordSource& words,
+          Clock& clock, Random& random);
 
-    void cmdStart_Click();
-    void tmrStart_Timer();
-    void tmrBp_Timer();
-    // keyAscii is set to 0 when the key is taken here and must not reach the box.
-    void txtKaitou_KeyPress(int16_t& keyAscii);
-    void lblHint_Click();
-
-    // The list the next Start plays, and the length of its words.
-    void setWordSource(QString path, LengthLevel level);
-    // Words the next rounds draw from instead of the list; none for the list.
-    void setPracticeWords(QStringList words) { practice_ = std::move(words); }
-    bool practising() const { return !practice_.isEmpty(); }
+    // The words are read afresh, the figures cleared and the countdown armed.
+    void start();
+    void countdownTick();
+    void clockTick();
+    // Judges what the answer box holds.
+    void answer();
+    // Shows the word itself in place of the question.
+    void reveal();
 
     void LoadPlayWords();
     void MakeQuestion();
@@ -57,13 +53,16 @@ private:
 
     RoundState& s_;
     RoundWindow& window_;
+    RoundEvents& events_;
+    WordSource& words_;
     Clock& clock_;
     Random& random_;
-    QString jisyoPath_;
-    LengthLevel level_ = LengthLevel::All;
-    QStringList practice_;
     bool wrongBoxOpen_ = false;
     bool timeUpWaiting_ = false; // for the wrong-answer box to close
 };
+
+// A key typed into the answer box, as its character code: Enter answers and
+// never reaches the box (the code is set to 0), Esc reveals the word.
+void AnswerBoxKey(Round& round, int16_t& keyAscii);
 
 } // namespace game

@@ -1,6 +1,5 @@
 #include "ui/frm_main.h"
 
-#include "game/word_list.h"
 #include "records/history_csv.h"
 #include "records/history_file.h"
 #include "records/settings_file.h"
@@ -9,13 +8,11 @@
 #include "ui/question_fit.h"
 #include "ui/widgets.h"
 
-#include <QAccessible>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QListView>
@@ -26,7 +23,6 @@
 #include <QTableView>
 #include <QTimer>
 #include <QToolButton>
-#include <QUuid>
 
 #include <limits>
 #include <utility>
@@ -36,87 +32,19 @@ namespace {
 
 const QString kSettingsFile = QStringLiteral("設定.txt");
 const QString& kHistoryFile = records::kHistoryFileName;
-const QColor kIvory(255, 255, 240);
-constexpr int kMondaiPixelSize = 51;
 // How long start-up waits for the first frame before reading on without it.
 constexpr int kFirstFrameWaitMs = 500;
 constexpr int kSoundStartMs = 1000;
 
-void Place(QWidget* w, int left, int top, int width, int height) {
-    w->setGeometry(Px(left), Px(top), Px(width), Px(height));
-}
-
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
-                           std::string_view picture, const QString& tip) {
-    auto* b = new CommandButton(parent);
-    b->setObjectName(name);
-    b->setText(caption);
-    b->setIcon(QIcon(Picture(picture)));
-    b->setIconSize(QSize(32, 32));
-    b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    b->setFocusPolicy(Qt::StrongFocus);
-    b->setToolTip(tip);
-    b->setAccessibleName(caption);
-    b->setAccessibleDescription(tip);
-    return b;
-}
-
-QLabel* FigureLabel(QWidget* parent, const QString& name, const QString& placeholder,
-                    const QColor& colour, const QString& accessible) {
-    auto* l = new QLabel(placeholder, parent);
-    l->setObjectName(name);
-    l->setFont(GothicFont(27));
-    l->setAlignment(Qt::AlignCenter);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setLineWidth(1);
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, colour);
-    l->setPalette(p);
-    l->setAccessibleName(accessible);
-    return l;
-}
-
-void SetColours(QWidget* w, const QColor& text, const QColor& background, bool fill) {
-    QPalette p = w->palette();
-    if (text.isValid()) {
-        p.setColor(QPalette::WindowText, text);
-        p.setColor(QPalette::Text, text);
-    }
-    if (background.isValid()) {
-        p.setColor(QPalette::Window, background);
-        p.setColor(QPalette::Base, background);
-    }
-    w->setPalette(p);
-    w->setAutoFillBackground(fill);
-}
-
-// The white-on-colour tags at the left of the question and of the answer.
-TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& caption,
-                      const QColor& background, const QString& accessible) {
-    auto* l = new TagLabel(caption, parent);
-    l->setObjectName(name);
-    l->setFont(GothicFont(16));
-    l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAccessibleName(accessible);
-    SetColours(l, Qt::white, background, true);
-    return l;
-}
-
 } // namespace
 
-frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, HelpService& help,
-                 ProgressService& progress, WordListService& wordLists, ShareService& share,
-                 SoundService& sounds, game::WordRecord& record, WeakWordsService& weakWords,
-                 QWidget* parent)
+frmMain::frmMain(const MainServices& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      clock_(clock), ime_(ime), help_(help), progress_(progress), wordLists_(wordLists),
-      share_(share), sounds_(sounds), record_(record), weakWords_(weakWords),
-      rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)),
-      round_(state_, *this, clock, random, game::kJisyoFileName) {
+      services_(services), book_(state_, services.clock, services.record),
+      round_(state_, *this, book_, book_, services.clock, services.random),
+      rirekiModel_(new RirekiModel(this)), jisyoModel_(new QStringListModel(this)) {
     InstallFontSubstitutes();
-    runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("モジロタイピング"));
     setWindowIcon(QIcon(Picture("start")));
@@ -132,259 +60,16 @@ frmMain::frmMain(game::Clock& clock, game::Random& random, ime::Switch& ime, Hel
     connect(tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
     tmrStart->start();
     tmrBp->start();
-    record_.setProblemHandler([this](game::WordRecord::Problem problem, const QString& aside) {
-        recordProblems_.append(ProblemText(problem, aside));
-        TellRecordProblems();
-    });
+    services_.record.setProblemHandler(
+        [this](game::WordRecord::Problem problem, const QString& aside) {
+            recordProblems_.append(ProblemText(problem, aside));
+            TellRecordProblems();
+        });
 }
 
 frmMain::~frmMain() {
     txtKaitou->focusChanged = nullptr; // the box loses the focus as the window goes
-    record_.setProblemHandler(nullptr);
-}
-
-void frmMain::CreateControls() {
-    cmdStart = PictureButton(this, "cmdStart", "スタート", "start", "ゲームをスタートします");
-    cmdHozon = PictureButton(this, "cmdHozon", "保存", "save", "データを保存します");
-    cmdClear = PictureButton(this, "cmdClear", "クリア", "clear", "履歴データをクリアします");
-    cmdHelp = PictureButton(this, "cmdHelp", "ヘルプ", "help", "ヘルプファイルを開きます");
-    cmdEnd = PictureButton(this, "cmdEnd", "終了", "end", "プログラムを終了します");
-    Place(cmdStart, 5175, 150, 840, 915);
-    Place(cmdHozon, 6000, 150, 840, 915);
-    Place(cmdClear, 6825, 150, 840, 915);
-    Place(cmdHelp, 7650, 150, 840, 915);
-    Place(cmdEnd, 8475, 150, 840, 915);
-    connect(cmdStart, &QToolButton::clicked, this, [this] { cmdStart_Click(); });
-    connect(cmdHozon, &QToolButton::clicked, this, [this] { cmdHozon_Click(); });
-    connect(cmdClear, &QToolButton::clicked, this, [this] { cmdClear_Click(); });
-    connect(cmdHelp, &QToolButton::clicked, this, [this] { cmdHelp_Click(); });
-    connect(cmdEnd, &QToolButton::clicked, this, [this] { cmdEnd_Click(); });
-
-    Image1 = new QLabel(this);
-    Image1->setObjectName("Image1");
-    Image1->setPixmap(Picture("title"));
-    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName("モジロタイピング");
-    Place(Image1, 225, 150, 4770, 915);
-
-    // The etched separator: a black line with a white one a pixel below.
-    Line1_1 = new ColourBox(Qt::black, this);
-    Line1_1->setObjectName("Line1_1");
-    Line1_1->setGeometry(Px(150), Px(1260), Px(9300) - Px(150), 1);
-    Line1_0 = new ColourBox(Qt::white, this);
-    Line1_0->setObjectName("Line1_0");
-    Line1_0->setGeometry(Px(150), Px(1275), Px(9300) - Px(150), 1);
-
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName("Frame1");
-    Place(Frame1, 130, 1300, 9240, 5370);
-
-    for (int i = 1; i <= 3; ++i) {
-        static const char* pictures[] = {"", "light_red", "light_amber", "light_green"};
-        static const char* names[] = {"", "赤", "黄", "青"};
-        imgStart[i] = new QLabel(Frame1);
-        imgStart[i]->setObjectName(QStringLiteral("imgStart_%1").arg(i));
-        imgStart[i]->setPixmap(Picture(pictures[i]));
-        imgStart[i]->setAccessibleName(QStringLiteral("カウントダウン"));
-        imgStart[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
-        Place(imgStart[i], 180, 270, 480, 480);
-    }
-
-    Label1 = new QLabel("プレイ秒数", Frame1);
-    Label1->setObjectName("Label1");
-    Label1->setFont(GothicFont(15));
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Place(Label1, 900, 195, 1155, 330);
-
-    cboJikan = new JikanCombo(Frame1);
-    cboJikan->setObjectName("cboJikan");
-    cboJikan->setFont(GothicFont(19));
-    cboJikan->setEditText("Combo1");
-    SetColours(cboJikan, {}, kIvory, false);
-    cboJikan->setAccessibleName("プレイ秒数");
-    Place(cboJikan, 900, 450, 1065, 405);
-    connect(cboJikan, &QComboBox::activated, this, [this] { cboJikan_Click(); });
-
-    chkAs = new QToolButton(Frame1);
-    chkAs->setObjectName("chkAs");
-    chkAs->setCheckable(true);
-    chkAs->setIcon(QIcon(Picture("autosave")));
-    chkAs->setIconSize(QSize(16, 16));
-    chkAs->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    chkAs->setFocusPolicy(Qt::StrongFocus);
-    chkAs->setToolTip("履歴の自動保存を制御します");
-    chkAs->setAccessibleName("自動保存");
-    chkAs->setAccessibleDescription("履歴の自動保存を制御します");
-    Place(chkAs, 2100, 450, 420, 420);
-    connect(chkAs, &QToolButton::clicked, this, [this] { chkAs_Click(); });
-
-    Frame2 = new QGroupBox(Frame1);
-    Frame2->setObjectName("Frame2");
-    Place(Frame2, 2670, 135, 6330, 735);
-    lblOk = FigureLabel(Frame2, "lblOk", "999", QColor(0, 128, 0), "正解数");
-    lblNg = FigureLabel(Frame2, "lblNg", "999", QColor(255, 0, 0), "間違い数");
-    lblMoji_T = FigureLabel(Frame2, "lblMoji_T", "9999", QColor(128, 0, 0), "文字数");
-    lblRitu = FigureLabel(Frame2, "lblRitu", "100.0%", QColor(0, 0, 0), "正解率");
-    lblByou = FigureLabel(Frame2, "lblByou", "2.63/秒", QColor(0, 0, 128), "秒当たり文字数");
-    Place(lblOk, 150, 180, 810, 465);
-    Place(lblNg, 1050, 180, 810, 465);
-    Place(lblMoji_T, 1950, 180, 930, 465);
-    Place(lblRitu, 3000, 180, 1455, 465);
-    Place(lblByou, 4500, 180, 1680, 465);
-
-    shpJikanB = new ColourBox(QColor(255, 0, 0), Frame1);
-    shpJikanB->setObjectName("shpJikanB");
-    Place(shpJikanB, 225, 945, kBarDesignWidth, 75);
-    shpJikanK = new ColourBox(QColor(0, 255, 0), Frame1);
-    shpJikanK->setObjectName("shpJikanK");
-    shpJikanK->setAccessibleName("残り時間");
-    Place(shpJikanK, 225, 945, kBarDesignWidth, 75);
-
-    lblHint = TagLabelFor(Frame1, "lblHint", "　問題", QColor(0, 192, 192), "問題");
-    lblHint->setToolTip("クリックすると元の文字がわかります");
-    lblHint->setAccessibleDescription("クリックすると元の文字がわかります");
-    Place(lblHint, 225, 1080, 390, 975);
-    connect(lblHint, &TagLabel::clicked, this, [this] { lblHint_Click(); });
-
-    lblMondai = new QLabel("かぼちゃ", Frame1);
-    lblMondai->setObjectName("lblMondai");
-    lblMondai->setFont(GothicFont(kMondaiPixelSize));
-    lblMondai->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblMondai->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblMondai->setAccessibleName("問題");
-    Place(lblMondai, 600, 1080, 5805, 975);
-
-    Label2 = TagLabelFor(Frame1, "Label2", "　解答", QColor(255, 128, 128), "解答");
-    Place(Label2, 225, 2100, 390, 1005);
-
-    txtKaitou = new KaitouEdit("かぼちゃ", Frame1);
-    txtKaitou->setObjectName("txtKaitou");
-    txtKaitou->setFont(GothicFont(51));
-    txtKaitou->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    SetColours(txtKaitou, {}, kIvory, false);
-    txtKaitou->setAccessibleName("解答");
-    txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
-    txtKaitou->focusChanged = [this](bool in) { in ? ime_.On() : ime_.Restore(); };
-    txtKaitou->committed = [this] { txtKaitou_Committed(); };
-    Place(txtKaitou, 600, 2100, 5790, 1005);
-
-    fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
-    fraJisyo->setObjectName("fraJisyo");
-    fraJisyo->setAutoFillBackground(true);
-    Place(fraJisyo, 6525, 1125, 2490, 1965);
-    connect(fraJisyo, &ClickFrame::surfaceClicked, this, [this] { fraJisyo_Click(); });
-    lstJisyo = new QListView(fraJisyo);
-    lstJisyo->setObjectName("lstJisyo");
-    lstJisyo->setModel(jisyoModel_);
-    lstJisyo->setUniformItemSizes(true);
-    lstJisyo->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SetColours(lstJisyo, {}, kIvory, false);
-    lstJisyo->setAccessibleName("登録ワード一覧");
-    Place(lstJisyo, 150, 300, 2190, 1500);
-    mnuJisyo = new QMenu(this);
-    mnuJisyo->setObjectName("mnuJisyo");
-    for (QWidget* w : {static_cast<QWidget*>(fraJisyo), static_cast<QWidget*>(lstJisyo)}) {
-        w->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(w, &QWidget::customContextMenuRequested, this, [this, w](QPoint pos) {
-            // A list view gives the point in its viewport.
-            QWidget* at = w == lstJisyo ? lstJisyo->viewport() : w;
-            fraJisyo_ContextMenu(at->mapToGlobal(pos));
-        });
-    }
-
-    frmRireki = new ClickFrame("モジロ履歴", Frame1);
-    frmRireki->setObjectName("frmRireki");
-    frmRireki->setAutoFillBackground(true); // it covers the word-list panel
-    Place(frmRireki, 6525, 1125, 2490, 1965);
-    connect(frmRireki, &ClickFrame::surfaceClicked, this, [this] { frmRireki_Click(); });
-    lstRireki = new QListWidget(frmRireki);
-    lstRireki->setObjectName("lstRireki");
-    SetColours(lstRireki, {}, kIvory, false);
-    lstRireki->setAccessibleName("モジロ履歴");
-    Place(lstRireki, 150, 300, 2190, 1500);
-    frmRireki->hide();
-
-    msgRireki = new QTableView(Frame1);
-    msgRireki->setObjectName("msgRireki");
-    msgRireki->setHorizontalHeader(new RirekiHeader(msgRireki));
-    msgRireki->setModel(rirekiModel_);
-    msgRireki->setFont(GothicFont(12));
-    msgRireki->setItemDelegate(new RirekiDelegate(palette().color(QPalette::Base), msgRireki));
-    msgRireki->verticalHeader()->hide();
-    msgRireki->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    // 240 twips a row and the same for the header, as the grid draws a 9 pt table.
-    msgRireki->verticalHeader()->setMinimumSectionSize(Px(240));
-    msgRireki->verticalHeader()->setDefaultSectionSize(Px(240));
-    msgRireki->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    msgRireki->horizontalHeader()->setHighlightSections(false);
-    msgRireki->horizontalHeader()->setSectionsClickable(false);
-    msgRireki->horizontalHeader()->setFixedHeight(Px(240));
-    for (int c = 0; c < RirekiModel::kColumns; ++c)
-        msgRireki->setColumnWidth(c, Px(RirekiModel::ColumnWidthTwips(c)));
-    msgRireki->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    msgRireki->setSelectionMode(QAbstractItemView::SingleSelection);
-    msgRireki->setWordWrap(false);
-    msgRireki->setCornerButtonEnabled(false);
-    {
-        QPalette p = msgRireki->palette();
-        p.setColor(QPalette::Base, QColor(128, 128, 128)); // the empty area behind the cells
-        p.setColor(QPalette::Mid, QColor(192, 192, 192));  // grid lines
-        msgRireki->setPalette(p);
-    }
-    msgRireki->setAccessibleName("履歴");
-    Place(msgRireki, 225, 3225, 8790, 1965);
-    msgRireki->ensurePolished();
-    rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
-                                  msgRireki->horizontalHeader()->height()) /
-                                 Px(240));
-    mnuWindow = new QMenu(this);
-    mnuWindow->setObjectName("mnuWindow");
-    mnuRireki = new QMenu(this);
-    mnuRireki->setObjectName("mnuRireki");
-    mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
-    mnuGraph->setObjectName("mnuGraph");
-    connect(mnuGraph, &QAction::triggered, this, [this] { mnuGraph_Click(); });
-    mnuWeak = mnuRireki->addAction("苦手な単語(&W)…");
-    mnuWeak->setObjectName("mnuWeak");
-    connect(mnuWeak, &QAction::triggered, this, [this] { mnuWeak_Click(); });
-    mnuCsv = mnuRireki->addAction("CSVに書き出す(&E)…");
-    mnuCsv->setObjectName("mnuCsv");
-    connect(mnuCsv, &QAction::triggered, this, [this] { mnuCsv_Click(); });
-    mnuCopy = mnuRireki->addAction("結果をコピー(&C)");
-    mnuCopy->setObjectName("mnuCopy");
-    connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
-    msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(msgRireki, &QWidget::customContextMenuRequested, this,
-            [this](QPoint pos) { msgRireki_ContextMenu(pos); });
-    connect(rirekiModel_, &RirekiModel::scrollRequested, this, [this](int row) {
-        // The view lays out rows just added only later; a scroll before that
-        // stops one row short of the new one.
-        msgRireki->doItemsLayout();
-        msgRireki->scrollTo(rirekiModel_->index(row, 0), QAbstractItemView::PositionAtTop);
-    });
-}
-
-void frmMain::ArrangeOrder() {
-    // Back to front: each raise() puts a control in front of those raised before.
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             shpJikanB, lblMondai, shpJikanK, imgStart[3], imgStart[2], imgStart[1], Label1,
-             lblHint, Label2, cboJikan, Frame2, chkAs, msgRireki, txtKaitou, fraJisyo, frmRireki})
-        w->raise();
-    for (QWidget* w : std::initializer_list<QWidget*>{lblByou, lblRitu, lblNg, lblOk})
-        w->raise();
-    for (QWidget* w : std::initializer_list<QWidget*>{Line1_0, Line1_1, Image1, Frame1, cmdStart,
-                                                      cmdHozon, cmdClear, cmdHelp, cmdEnd})
-        w->raise();
-
-    const std::initializer_list<QWidget*> tabs = {cmdStart,  cmdHozon, cmdClear, cmdHelp,
-                                                  cmdEnd,    cboJikan, chkAs,    msgRireki,
-                                                  txtKaitou, lstJisyo, lstRireki};
-    QWidget* previous = nullptr;
-    for (QWidget* w : tabs) {
-        if (previous)
-            setTabOrder(previous, w);
-        previous = w;
-    }
+    services_.record.setProblemHandler(nullptr);
 }
 
 void frmMain::Form_Load(records::HistoryPreload* history) {
@@ -436,11 +121,12 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     cboJikan->setEditText(jikan);
 
     RestoreWordList();
-    options_ = sounds_.options();
+    sound_ = services_.options.sound();
+    input_ = services_.options.input();
     // The audio starts a moment after the first frame is on the screen, so
     // that neither its libraries nor the audio server's connection weigh on
     // start-up; スタート starts it at once when pressed before.
-    QTimer::singleShot(kSoundStartMs, this, [this] { sounds_.start(); });
+    QTimer::singleShot(kSoundStartMs, this, [this] { services_.sounds.start(); });
 
     state_.intBarFull = kBarDesignWidth;
 }
@@ -459,16 +145,6 @@ void frmMain::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
 }
 
-QMessageBox::StandardButton frmMain::Box(QMessageBox::Icon icon, const QString& title,
-                                         const QString& text, QMessageBox::StandardButtons buttons,
-                                         QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, title, text, buttons, this);
-    if (defaultButton != QMessageBox::NoButton)
-        box.setDefaultButton(defaultButton);
-
-    return runBox(box);
-}
-
 void frmMain::SaveSettings() {
     // The new value is in effect already. A file that cannot be written is
     // told once, not at every change, so that the player knows it will be gone
@@ -480,9 +156,8 @@ void frmMain::SaveSettings() {
 }
 
 void frmMain::SaveErrorOnce(bool& told, const QString& text) {
-    if (std::exchange(told, true))
-        return;
-    Box(QMessageBox::Warning, QStringLiteral("保存エラー"), text, QMessageBox::Ok, QMessageBox::Ok);
+    if (!std::exchange(told, true))
+        services_.boxes.warn(this, QStringLiteral("保存エラー"), text);
 }
 
 void frmMain::cboJikan_Click() {
@@ -503,47 +178,44 @@ void frmMain::cmdHozon_Click() {
     if (!game::SaveAllowed(state_))
         return;
     const records::HistoryRecord record = records::MakeHistoryRecord(
-        state_.intOk, state_.intNg, state_.intMoji, state_.intJikan, clock_.Now());
+        state_.intOk, state_.intNg, state_.intMoji, state_.intJikan, services_.clock.Now());
     // Noted before the row reaches the chart, which asks what kind of round it
     // was. A line that then fails to be written matches no line of the file.
-    if (!roundKey_.isEmpty())
-        record_.addSave(roundKey_, record.date, record.time);
+    book_.saved(record);
     rirekiModel_->AddRirekiRow(record);
     rirekiModel_->ScrollRirekiToEnd();
     if (!records::AppendHistory(kHistoryFile, record)) {
         rirekiModel_->RemoveLastRow();
-        Box(QMessageBox::Warning, QStringLiteral("保存エラー"),
-            QStringLiteral("結果を履歴.txtに保存できませんでした。"), QMessageBox::Ok,
-            QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("保存エラー"),
+                             QStringLiteral("結果を履歴.txtに保存できませんでした。"));
     }
 }
 
 void frmMain::cmdClear_Click() {
-    const auto answer = Box(QMessageBox::Warning, QStringLiteral("クリア確認"),
+    if (services_.boxes.ask(this, QMessageBox::Warning, QStringLiteral("クリア確認"),
                             QStringLiteral("履歴データをクリアします。よろしいですか？"),
-                            QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
-    if (answer != QMessageBox::Ok)
+                            QMessageBox::Ok | QMessageBox::Cancel,
+                            QMessageBox::Ok) != QMessageBox::Ok)
         return;
     if (!records::ClearHistory(kHistoryFile)) {
-        Box(QMessageBox::Warning, QStringLiteral("クリアエラー"),
-            QStringLiteral("履歴データをクリアできませんでした。"), QMessageBox::Ok,
-            QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("クリアエラー"),
+                             QStringLiteral("履歴データをクリアできませんでした。"));
         return;
     }
     rirekiModel_->ClearRirekiGrid();
-    Box(QMessageBox::Information, QStringLiteral("クリア終了"),
-        QStringLiteral("履歴データをクリアしました"), QMessageBox::Ok, QMessageBox::Ok);
+    services_.boxes.tell(this, QStringLiteral("クリア終了"),
+                         QStringLiteral("履歴データをクリアしました"));
 }
 
 void frmMain::cmdHelp_Click() {
-    help_.ShowDefaultTopic(QDir::current().absoluteFilePath(state_.strHelpFile), this);
+    services_.help.showDefaultTopic(QDir::current().absoluteFilePath(state_.strHelpFile), this);
 }
 
 void frmMain::cmdEnd_Click() {
-    help_.CloseAll();
-    progress_.CloseAll();
-    weakWords_.closeAll();
-    ime_.Restore();
+    services_.help.closeAll();
+    services_.progress.closeAll();
+    services_.weakWords.closeAll();
+    services_.ime.Restore();
     FinishRecord();
     QCoreApplication::exit(0);
 }
@@ -556,49 +228,44 @@ void frmMain::frmRireki_Click() {
     frmRireki->hide();
 }
 
+void frmMain::cmdStart_Click() {
+    // A list that went while it was chosen gives way to 辞書.txt before the round.
+    const game::ListChoice chosen = book_.list();
+    if (!chosen.list.isEmpty() && !QFileInfo(game::ListPath(chosen.list)).isReadable()) {
+        services_.boxes.warn(this, QStringLiteral("単語リスト"),
+                             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
+                                            "辞書.txtの単語で遊びます。")
+                                 .arg(game::ShownListName(chosen.list)));
+        if (UseWordList({QString(), chosen.level}) != ListUse::Used)
+            UseWordList({});
+        KeepWordListChoice();
+    }
+    services_.sounds.start();
+    round_.start();
+    services_.weakWords.contextChanged(WeakContext());
+}
+
+void frmMain::roundEnded() {
+    services_.weakWords.contextChanged(WeakContext());
+    TellRecordProblems();
+    if (const std::optional<game::ListChoice> choice = book_.takePending())
+        ApplyChoice(*choice, choice->list == book_.list().list);
+}
+
 void frmMain::msgRireki_ContextMenu(QPoint pos) {
-    mnuCopy->setEnabled(!ResultText().isEmpty());
+    mnuCopy->setEnabled(!game::ResultLine(state_, services_.clock, rirekiModel_->rows()).isEmpty());
     // A point of the cell area: the mouse's, or the current cell's for the menu key.
     mnuRireki->popup(msgRireki->viewport()->mapToGlobal(pos));
 }
 
-void frmMain::cmdStart_Click() {
-    // A list that went while it was chosen gives way to 辞書.txt before the round.
-    if (!listName_.isEmpty() && !QFileInfo(ListPath(listName_)).isReadable()) {
-        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
-            QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
-                           "辞書.txtの単語で遊びます。")
-                .arg(game::ShownListName(listName_)),
-            QMessageBox::Ok, QMessageBox::Ok);
-        if (UseWordList(QString(), level_) != ListUse::Used)
-            UseWordList(QString(), game::LengthLevel::All);
-        KeepWordListChoice();
-    }
-    sounds_.start();
-    roundKey_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
-    roundStarted_ = clock_.Now();
-    round_.cmdStart_Click();
-    weakWords_.contextChanged(WeakContext());
-}
-
-void frmMain::roundEnded() {
-    round_.setPracticeWords({}); // the next Start plays the chosen list
-    weakWords_.contextChanged(WeakContext());
-    TellRecordProblems();
-    if (pending_) {
-        const Choice choice = *std::exchange(pending_, std::nullopt);
-        ApplyChoice(choice, choice.list == listName_);
-    }
-}
-
 void frmMain::mnuGraph_Click() {
-    progress_.Show(*rirekiModel_, this, [this](QObject* context, auto then) {
-        record_.roundKinds(context, std::move(then));
+    services_.progress.show(*rirekiModel_, this, [this](QObject* context, auto then) {
+        services_.record.roundKinds(context, std::move(then));
     });
 }
 
 void frmMain::mnuCsv_Click() {
-    const QString path = share_.chooseCsvFile(this);
+    const QString path = services_.share.chooseCsvFile(this);
     if (path.isEmpty())
         return;
     // The whole file, not only the rows the table can number.
@@ -609,9 +276,8 @@ void frmMain::mnuCsv_Click() {
         header << RirekiModel::ColumnTitle(c);
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (!records::ReplaceFile(path, records::HistoryCsv(header, history.rows), true)) {
-        Box(QMessageBox::Warning, QStringLiteral("書き出しエラー"),
-            QStringLiteral("履歴を %1 に書き出せませんでした。").arg(shown), QMessageBox::Ok,
-            QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("書き出しエラー"),
+                             QStringLiteral("履歴を %1 に書き出せませんでした。").arg(shown));
         return;
     }
     QString done =
@@ -619,27 +285,13 @@ void frmMain::mnuCsv_Click() {
     if (history.skippedLines > 0)
         done += QStringLiteral("\n記録として読めない %1行は書き出していません。")
                     .arg(history.skippedLines);
-    Box(QMessageBox::Information, QStringLiteral("書き出し終了"), done, QMessageBox::Ok,
-        QMessageBox::Ok);
-}
-
-QString frmMain::ResultText() {
-    records::HistoryRecord r;
-    if (game::SaveAllowed(state_))
-        r = records::MakeHistoryRecord(state_.intOk, state_.intNg, state_.intMoji, state_.intJikan,
-                                       clock_.Now());
-    else if (!InRound() && !rirekiModel_->rows().isEmpty())
-        r = rirekiModel_->rows().at(rirekiModel_->rows().size() - 1);
-    else
-        return QString();
-    return QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
-        .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+    services_.boxes.tell(this, QStringLiteral("書き出し終了"), done);
 }
 
 void frmMain::mnuCopy_Click() {
-    const QString text = ResultText();
+    const QString text = game::ResultLine(state_, services_.clock, rirekiModel_->rows());
     if (!text.isEmpty())
-        share_.copy(text, grab().toImage());
+        services_.share.copy(text, grab().toImage());
 }
 
 void frmMain::setCaption(game::Caption label, const QString& text) {
@@ -651,19 +303,19 @@ void frmMain::setCaption(game::Caption label, const QString& text) {
         SetFittedText(labels[int(label)], text);
 }
 
-QString frmMain::kaitouText() const {
+QString frmMain::answerText() const {
     return txtKaitou->text();
 }
 
-void frmMain::setKaitouText(const QString& text) {
+void frmMain::setAnswerText(const QString& text) {
     txtKaitou->setText(text);
 }
 
-void frmMain::focusKaitou() {
+void frmMain::focusAnswer() {
     txtKaitou->setFocus(Qt::OtherFocusReason);
 }
 
-void frmMain::focusJisyo() {
+void frmMain::focusWordList() {
     lstJisyo->setFocus(Qt::OtherFocusReason);
 }
 
@@ -671,14 +323,13 @@ void frmMain::setStartEnabled(bool enabled) {
     cmdStart->setEnabled(enabled);
 }
 
-void frmMain::setStartLampVisible(int index, bool visible) {
-    if (index < 1 || index > 3)
-        return;
-    imgStart[index]->setVisible(visible);
+void frmMain::showLight(int index, bool visible) {
+    if (index >= 1 && index <= 3)
+        imgStart[index]->setVisible(visible);
 }
 
-void frmMain::setBarWidth(int twips) {
-    shpJikanK->resize(Px(std::min(twips, 1 << 24)), shpJikanK->height());
+void frmMain::setBarWidth(int width) {
+    shpJikanK->resize(Px(std::min(width, 1 << 24)), shpJikanK->height());
     shpJikanK->setAccessibleDescription(
         state_.blnPlaying ? QStringLiteral("残り %1 秒").arg(state_.intRemain) : QString());
 }
@@ -687,17 +338,17 @@ void frmMain::clearSolved() {
     lstRireki->clear();
 }
 
-void frmMain::appendSolved(const QString& question) {
+void frmMain::addSolved(const QString& question) {
     lstRireki->addItem(question);
 }
 
-void frmMain::showHistoryPanel() {
+void frmMain::showSolved() {
     frmRireki->show();
 }
 
-void frmMain::showWrongAnswerBox() {
-    Box(QMessageBox::Critical, QStringLiteral("間違い"), QStringLiteral("違います！！"),
-        QMessageBox::Ok, QMessageBox::Ok);
+void frmMain::tellWrong() {
+    services_.boxes.ask(this, QMessageBox::Critical, QStringLiteral("間違い"),
+                        QStringLiteral("違います！！"), QMessageBox::Ok, QMessageBox::Ok);
 }
 
 } // namespace ui

@@ -1,4 +1,4 @@
-// The window's own menu: its sounds and whether a commit answers.
+// The window's own menu: its sounds and how answers are given.
 #include "ui/frm_main.h"
 #include "ui/widgets.h"
 
@@ -6,73 +6,90 @@
 #include <QMenu>
 
 namespace ui {
+namespace {
+
+const QString kNotKept = QStringLiteral("音と答え方の設定をオプション.txtに保存できませんでした。\n"
+                                        "変更した設定は、ゲームを終えるまで使われます。");
+
+} // namespace
 
 void frmMain::playSound(game::Sound sound) {
-    if (Plays(options_, sound))
-        sounds_.play(sound, options_.volume);
+    if (Plays(sound_, sound))
+        services_.sounds.play(sound, sound_.volume);
 }
 
-void frmMain::setOptions(const WindowOptions& options) {
-    options_ = options;
-    // In effect now; told once when it will not last beyond this start.
-    if (!sounds_.saveOptions(options_))
-        SaveErrorOnce(optionsFailureTold_,
-                      QStringLiteral("音と答え方の設定をオプション.txtに保存できませんでした。\n"
-                                     "変更した設定は、ゲームを終えるまで使われます。"));
+// Each in effect at once; told once when it will not last beyond this start.
+void frmMain::setSoundOptions(const records::SoundOptions& sound) {
+    sound_ = sound;
+    if (!services_.options.setSound(sound_))
+        SaveErrorOnce(optionsFailureTold_, kNotKept);
+}
+
+void frmMain::setInputOptions(const records::InputOptions& input) {
+    input_ = input;
+    if (!services_.options.setInput(input_))
+        SaveErrorOnce(optionsFailureTold_, kNotKept);
 }
 
 void frmMain::Form_ContextMenu(QPoint globalPos) {
     mnuWindow->clear();
-    const auto toggle = [this](const char* name, const QString& text, bool WindowOptions::*flag,
-                               bool enabled) {
+    const auto toggle = [this](const char* name, const QString& text, bool checked, bool enabled,
+                               std::function<void(bool)> set) {
         QAction* a = mnuWindow->addAction(text);
         a->setObjectName(name);
         a->setCheckable(true);
-        a->setChecked(options_.*flag);
+        a->setChecked(checked);
         a->setEnabled(enabled);
-        connect(a, &QAction::triggered, this, [this, flag](bool on) {
-            WindowOptions o = options_;
-            o.*flag = on;
-            setOptions(o);
-        });
+        connect(a, &QAction::triggered, this, std::move(set));
     };
-    toggle("mnuSound", QStringLiteral("音を出す(&S)"), &WindowOptions::sound, true);
-    toggle("mnuCountdownSound", QStringLiteral("カウントダウンの音"),
-           &WindowOptions::countdownSound, options_.sound);
-    toggle("mnuAnswerSound", QStringLiteral("答えの音"), &WindowOptions::answerSound,
-           options_.sound);
-    toggle("mnuTimeUpSound", QStringLiteral("時間切れの音"), &WindowOptions::timeUpSound,
-           options_.sound);
+    const auto sound = [this](bool records::SoundOptions::*flag) {
+        return [this, flag](bool on) {
+            records::SoundOptions o = sound_;
+            o.*flag = on;
+            setSoundOptions(o);
+        };
+    };
+    toggle("mnuSound", QStringLiteral("音を出す(&S)"), sound_.on, true,
+           sound(&records::SoundOptions::on));
+    toggle("mnuCountdownSound", QStringLiteral("カウントダウンの音"), sound_.countdown, sound_.on,
+           sound(&records::SoundOptions::countdown));
+    toggle("mnuAnswerSound", QStringLiteral("答えの音"), sound_.answers, sound_.on,
+           sound(&records::SoundOptions::answers));
+    toggle("mnuTimeUpSound", QStringLiteral("時間切れの音"), sound_.timeUp, sound_.on,
+           sound(&records::SoundOptions::timeUp));
     QMenu* volume = mnuWindow->addMenu(QStringLiteral("音量(&V)"));
     volume->setObjectName("mnuVolume");
-    volume->setEnabled(options_.sound);
+    volume->setEnabled(sound_.on);
     auto* volumes = new QActionGroup(volume);
     for (int percent : {25, 50, 75, 100}) {
         QAction* a = volume->addAction(QStringLiteral("%1%").arg(percent));
         a->setObjectName(QStringLiteral("mnuVolume_%1").arg(percent));
         a->setCheckable(true);
-        a->setChecked(options_.volume == percent);
+        a->setChecked(sound_.volume == percent);
         a->setActionGroup(volumes);
         connect(a, &QAction::triggered, this, [this, percent] {
-            WindowOptions o = options_;
+            records::SoundOptions o = sound_;
             o.volume = percent;
-            setOptions(o);
+            setSoundOptions(o);
         });
     }
     mnuWindow->addSeparator();
-    toggle("mnuAnswerOnCommit", QStringLiteral("確定したら答える(&A)"),
-           &WindowOptions::answerOnCommit, true);
+    toggle("mnuAnswerOnCommit", QStringLiteral("確定したら答える(&A)"), input_.answerOnCommit, true,
+           [this](bool on) {
+               records::InputOptions o = input_;
+               o.answerOnCommit = on;
+               setInputOptions(o);
+           });
     mnuWindow->popup(globalPos);
 }
 
 void frmMain::txtKaitou_Committed() {
     // Only a commit that completes the word answers: one that does not waits
     // for Enter, so that no wrong answer is ever counted on a commit.
-    if (!options_.answerOnCommit || !state_.blnPlaying ||
+    if (!input_.answerOnCommit || !state_.blnPlaying ||
         !game::SameAnswer(txtKaitou->text(), state_.strSeikai))
         return;
-    int16_t key = game::kKeyEnter;
-    txtKaitou_KeyPress(key);
+    round_.answer();
 }
 
 } // namespace ui

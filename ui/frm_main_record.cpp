@@ -1,5 +1,5 @@
-// The record of every word: what each question came to, the window of weak
-// words and its practice rounds.
+// The record of every word: its problems told, the window of weak words and
+// its practice rounds, and the wait for the record at the end.
 #include "game/word_list.h"
 #include "ui/frm_main.h"
 
@@ -37,64 +37,27 @@ QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePa
     return {};
 }
 
-void frmMain::questionAsked(const QString& word) {
-    if (question_) // never left open by the round, but kept rather than lost
-        record_.addQuestion(*std::exchange(question_, std::nullopt));
-    question_ = records::QuestionRecord{};
-    question_->word = word;
-    question_->asked = clock_.Now();
-    questionShownMs_ = clock_.Milliseconds();
-}
-
-void frmMain::answerJudged(const QString& answer, bool right) {
-    if (!question_)
-        return;
-    if (!right) {
-        ++question_->wrong;
-        // Enough to see the slips; a key held on Enter adds no more.
-        if (question_->wrongAnswers.size() < 20)
-            question_->wrongAnswers.append(answer);
-        return;
-    }
-    question_->solved = true;
-    question_->solveMs = clock_.Milliseconds() - questionShownMs_;
-    record_.addQuestion(*std::exchange(question_, std::nullopt));
-}
-
-void frmMain::answerShown() {
-    if (question_)
-        question_->revealed = true;
-}
-
-void frmMain::roundOver() {
-    if (question_)
-        record_.addQuestion(*std::exchange(question_, std::nullopt));
-    record_.addRound({roundKey_, roundStarted_, state_.intJikan, listName_, round_.practising(),
-                      state_.intOk, state_.intNg, state_.intMoji});
-}
-
 void frmMain::TellRecordProblems() {
     if (InRound())
         return;
     for (const QString& text : std::exchange(recordProblems_, {}))
-        Box(QMessageBox::Warning, QStringLiteral("単語の記録"), text, QMessageBox::Ok,
-            QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("単語の記録"), text);
 }
 
 WeakWordsContext frmMain::WeakContext() {
-    return {game::ShownListName(listName_), jisyoModel_->stringList(), InRound(),
+    return {game::ShownListName(book_.list().list), jisyoModel_->stringList(), InRound(),
             [this](const QStringList& words) { StartPractice(words); }};
 }
 
 void frmMain::mnuWeak_Click() {
-    weakWords_.show(WeakContext(), this);
+    services_.weakWords.show(WeakContext(), this);
     TellRecordProblems();
 }
 
 void frmMain::StartPractice(const QStringList& words) {
     if (InRound() || words.isEmpty())
         return;
-    round_.setPracticeWords(words);
+    book_.setPracticeWords(words);
     activateWindow();
     raise();
     cmdStart_Click();
@@ -102,15 +65,14 @@ void frmMain::StartPractice(const QStringList& words) {
 
 void frmMain::FinishRecord() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const int left = record_.finish(kEndWaitMs);
+    const int left = services_.record.finish(kEndWaitMs);
     QApplication::restoreOverrideCursor();
     if (left > 0)
-        Box(QMessageBox::Warning, QStringLiteral("単語の記録"),
-            QStringLiteral("ほかのプログラムが%1を使っていたため、"
-                           "%2問の答えを記録できませんでした。")
-                .arg(records::kWordStoreFileName)
-                .arg(left),
-            QMessageBox::Ok, QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("単語の記録"),
+                             QStringLiteral("ほかのプログラムが%1を使っていたため、"
+                                            "%2問の答えを記録できませんでした。")
+                                 .arg(records::kWordStoreFileName)
+                                 .arg(left));
 }
 
 } // namespace ui

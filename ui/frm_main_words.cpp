@@ -35,10 +35,6 @@ QString MenuText(QString text) {
 
 } // namespace
 
-QString frmMain::ListPath(const QString& list) const {
-    return list.isEmpty() ? game::kJisyoFileName : QDir(records::kWordListFolder).filePath(list);
-}
-
 QStringList frmMain::WordLists() const {
     QStringList lists = records::FindWordLists(records::kWordListFolder);
     game::SortJapanese(lists);
@@ -46,12 +42,14 @@ QStringList frmMain::WordLists() const {
     return lists;
 }
 
-frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel level) {
+frmMain::ListUse frmMain::UseWordList(const game::ListChoice& choice) {
+    const QString& list = choice.list;
+    const game::LengthLevel level = choice.level;
     QStringList words;
     if (list.isEmpty())
         words = game::ReadWordList(game::kJisyoFileName);
     else if (!IsListName(list) ||
-             game::ReadWordListFile(ListPath(list), words) != records::ReadStatus::Ok)
+             game::ReadWordListFile(game::ListPath(list), words) != records::ReadStatus::Ok)
         return ListUse::Unreadable;
     words = game::OfLevel(std::move(words), level);
     if (words.isEmpty() && level != game::LengthLevel::All)
@@ -67,89 +65,89 @@ frmMain::ListUse frmMain::UseWordList(const QString& list, game::LengthLevel lev
         w->setToolTip(about);
         w->setAccessibleDescription(about);
     }
-    round_.setWordSource(ListPath(list), level);
-    listName_ = list;
-    level_ = level;
-    weakWords_.contextChanged(WeakContext());
+    book_.setList(choice);
+    services_.weakWords.contextChanged(WeakContext());
     return ListUse::Used;
 }
 
 void frmMain::RestoreWordList() {
-    const QString saved = wordLists_.savedList();
-    const game::LengthLevel level = game::LengthLevelOf(wordLists_.savedLevel());
-    if (!saved.isEmpty() && UseWordList(saved, level) == ListUse::Used)
+    const records::WordListOption kept = services_.options.wordList();
+    const QString& saved = kept.list;
+    const game::LengthLevel level = game::LengthLevelOf(kept.level);
+    if (!saved.isEmpty() && UseWordList({saved, level}) == ListUse::Used)
         return;
-    if (!saved.isEmpty() && UseWordList(saved, game::LengthLevel::All) == ListUse::Used) {
+    if (!saved.isEmpty() && UseWordList({saved, game::LengthLevel::All}) == ListUse::Used) {
         KeepWordListChoice(); // the list changed since: every word of it
         return;
     }
     const bool gone = !saved.isEmpty();
-    if (UseWordList(QString(), level) != ListUse::Used) {
-        UseWordList(QString(), game::LengthLevel::All);
+    if (UseWordList({QString(), level}) != ListUse::Used) {
+        UseWordList({});
         KeepWordListChoice();
     }
     if (gone) {
-        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
-            QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
-                           "辞書.txtの単語で遊びます。")
-                .arg(game::ShownListName(saved)),
-            QMessageBox::Ok, QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("単語リスト"),
+                             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
+                                            "辞書.txtの単語で遊びます。")
+                                 .arg(game::ShownListName(saved)));
         KeepWordListChoice();
     }
 }
 
 void frmMain::KeepWordListChoice() {
-    if (!wordLists_.save(listName_, int(level_)))
+    const game::ListChoice& chosen = book_.list();
+    if (!services_.options.setWordList({chosen.list, int(chosen.level)}))
         SaveErrorOnce(listChoiceFailureTold_,
                       QStringLiteral("選んだ単語リストをオプション.txtに保存できませんでした。\n"
                                      "次に起動したときは、辞書.txtで始まります。"));
 }
 
-void frmMain::ApplyChoice(const Choice& choice, bool levelChosen) {
-    switch (UseWordList(choice.list, choice.level)) {
+void frmMain::ApplyChoice(const game::ListChoice& choice, bool levelChosen) {
+    const QString shownList = game::ShownListName(choice.list);
+    switch (UseWordList(choice)) {
     case ListUse::Used:
         break;
     case ListUse::Unreadable:
-        Box(QMessageBox::Warning, QStringLiteral("単語リスト"),
-            QStringLiteral("単語リスト「%1」を読めません。").arg(game::ShownListName(choice.list)),
-            QMessageBox::Ok, QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("単語リスト"),
+                             QStringLiteral("単語リスト「%1」を読めません。").arg(shownList));
         return;
     case ListUse::LevelEmpty:
         if (levelChosen) {
-            Box(QMessageBox::Information, QStringLiteral("単語リスト"),
+            services_.boxes.tell(
+                this, QStringLiteral("単語リスト"),
                 QStringLiteral("「%1」には%2の単語がありません。長さは「%3」のままです。")
-                    .arg(game::ShownListName(choice.list), LevelName(choice.level),
-                         LevelName(level_)),
-                QMessageBox::Ok, QMessageBox::Ok);
+                    .arg(shownList, LevelName(choice.level), LevelName(book_.list().level)));
             return;
         }
-        UseWordList(choice.list, game::LengthLevel::All);
-        Box(QMessageBox::Information, QStringLiteral("単語リスト"),
+        UseWordList({choice.list, game::LengthLevel::All});
+        services_.boxes.tell(
+            this, QStringLiteral("単語リスト"),
             QStringLiteral("「%1」には%2の単語がないため、長さを「すべて」にしました。")
-                .arg(game::ShownListName(choice.list), LevelName(choice.level)),
-            QMessageBox::Ok, QMessageBox::Ok);
+                .arg(shownList, LevelName(choice.level)));
         break;
     }
     KeepWordListChoice();
 }
 
 void frmMain::ChooseList(const QString& list) {
+    const game::ListChoice now = book_.pending().value_or(book_.list());
     if (InRound())
-        pending_ = Choice{list, pending_ ? pending_->level : level_};
+        book_.keepForRoundEnd({list, now.level});
     else
-        ApplyChoice({list, level_}, false);
+        ApplyChoice({list, book_.list().level}, false);
 }
 
 void frmMain::ChooseLevel(game::LengthLevel level) {
+    const game::ListChoice now = book_.pending().value_or(book_.list());
     if (InRound())
-        pending_ = Choice{pending_ ? pending_->list : listName_, level};
+        book_.keepForRoundEnd({now.list, level});
     else
-        ApplyChoice({listName_, level}, true);
+        ApplyChoice({book_.list().list, level}, true);
 }
 
 void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     mnuJisyo->clear();
-    const Choice shown = pending_.value_or(Choice{listName_, level_});
+    const game::ListChoice shown = book_.pending().value_or(book_.list());
     if (InRound()) {
         mnuJisyo
             ->addAction(QStringLiteral("ラウンド中です。選んだリストと長さは、"
@@ -197,13 +195,12 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
 void frmMain::mnuImport_Click() {
     if (InRound())
         return;
-    const QString source = wordLists_.chooseFileToImport(this);
+    const QString source = services_.wordLists.chooseFileToImport(this);
     if (source.isEmpty())
         return;
     const QString shownSource = QDir::toNativeSeparators(source);
     const auto refuse = [&](const QString& why) {
-        Box(QMessageBox::Warning, QStringLiteral("読み込みエラー"), why, QMessageBox::Ok,
-            QMessageBox::Ok);
+        services_.boxes.warn(this, QStringLiteral("読み込みエラー"), why);
     };
     records::ListText text;
     if (records::ReadListText(source, records::TextEncoding::Utf8, text) != records::ReadStatus::Ok)
@@ -225,12 +222,12 @@ void frmMain::mnuImport_Click() {
         return;
     }
     if (target.exists() || target.isSymLink()) {
-        const auto answer =
-            Box(QMessageBox::Question, QStringLiteral("読み込み"),
-                QStringLiteral("単語リスト「%1」はもうあります。置き換えますか？\n"
-                               "「いいえ」を選ぶと、別の名前で読み込みます。")
-                    .arg(game::ShownListName(name)),
-                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+        const auto answer = services_.boxes.ask(
+            this, QMessageBox::Question, QStringLiteral("読み込み"),
+            QStringLiteral("単語リスト「%1」はもうあります。置き換えますか？\n"
+                           "「いいえ」を選ぶと、別の名前で読み込みます。")
+                .arg(game::ShownListName(name)),
+            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return;
         if (answer == QMessageBox::No)
@@ -253,17 +250,17 @@ void frmMain::mnuImport_Click() {
         report += QStringLiteral("\n除いたもの：") + left;
     if (text.truncated)
         report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
-    Box(QMessageBox::Information, QStringLiteral("読み込み終了"), report, QMessageBox::Ok,
-        QMessageBox::Ok);
+    services_.boxes.tell(this, QStringLiteral("読み込み終了"), report);
     ChooseList(name);
 }
 
 void frmMain::mnuEdit_Click() {
     if (InRound())
         return;
-    if (wordLists_.edit(ListPath(listName_), game::ShownListName(listName_), listName_.isEmpty(),
-                        this))
-        ApplyChoice({listName_, level_}, false);
+    const game::ListChoice chosen = book_.list();
+    if (services_.wordLists.edit(game::ListPath(chosen.list), game::ShownListName(chosen.list),
+                                 chosen.list.isEmpty(), this))
+        ApplyChoice(chosen, false);
 }
 
 } // namespace ui

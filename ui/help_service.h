@@ -12,9 +12,9 @@ public:
     virtual ~HelpService() = default;
     // Shows the file at its default topic in a window owned by `owner`, one
     // window per file: a second call raises it and shows the default topic again.
-    virtual void ShowDefaultTopic(const QString& path, QWidget* owner) = 0;
+    virtual void showDefaultTopic(const QString& path, QWidget* owner) = 0;
     // Closes every help window this service opened.
-    virtual void CloseAll() = 0;
+    virtual void closeAll() = 0;
 };
 
 } // namespace ui

@@ -24,7 +24,6 @@ namespace ui {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-const QString kZoomKey = QStringLiteral("help/zoom");
 
 QUrl ChmUrl(const QString& link) {
     // The link's own #part stays with the URL; only its path names an object.
@@ -49,8 +48,9 @@ QVariant ChmBrowser::loadResource(int type, const QUrl& url) {
 }
 
 HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString& path,
-                       records::Preferences& preferences, QWidget* owner)
-    : QMainWindow(owner, Qt::Window), archive_(std::move(archive)), preferences_(preferences) {
+                       records::Options& options, MessageBoxes& boxes, QWidget* owner)
+    : QMainWindow(owner, Qt::Window), archive_(std::move(archive)), options_(options),
+      boxes_(boxes) {
     setObjectName(QStringLiteral("HelpWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     const QString title = archive_->title();
@@ -163,7 +163,7 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
         browser->find(searched_);
     });
 
-    zoom_ = qBound(kMinZoom, preferences_.number(kZoomKey, 0), kMaxZoom);
+    zoom_ = qBound(kMinZoom, options_.helpZoom(), kMaxZoom);
     ApplyZoom();
 }
 
@@ -204,12 +204,11 @@ void HelpWindow::followLink(const QUrl& link) {
         browser->setSource(url, QTextDocument::HtmlResource);
     } else if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
                scheme == QLatin1String("mailto")) {
-        const bool go =
-            confirmExternal
-                ? confirmExternal(url)
-                : QMessageBox::question(this, windowTitle(),
-                                        QStringLiteral("次のページをブラウザーで開きますか?\n%1")
-                                            .arg(url.toDisplayString())) == QMessageBox::Yes;
+        const bool go = boxes_.ask(this, QMessageBox::Question, windowTitle(),
+                                   QStringLiteral("次のページをブラウザーで開きますか?\n%1")
+                                       .arg(url.toDisplayString()),
+                                   QMessageBox::Yes | QMessageBox::No,
+                                   QMessageBox::NoButton) == QMessageBox::Yes;
         if (go)
             openExternal ? openExternal(url) : void(QDesktopServices::openUrl(url));
     }
@@ -251,7 +250,7 @@ void HelpWindow::search(const QString& words) {
 
 void HelpWindow::zoom(int steps) {
     zoom_ = qBound(kMinZoom, zoom_ + steps, kMaxZoom);
-    preferences_.set(kZoomKey, zoom_); // where it cannot be kept, it lasts while this window does
+    options_.setHelpZoom(zoom_); // where it cannot be kept, it lasts while this window does
     ApplyZoom();
     browser->reload(); // the page's own sizes are scaled as it loads
 }
@@ -312,7 +311,7 @@ void HelpWindow::Print() {
         browser->print(&printer);
 }
 
-void WindowHelpService::ShowDefaultTopic(const QString& path, QWidget* owner) {
+void WindowHelpService::showDefaultTopic(const QString& path, QWidget* owner) {
     QPointer<HelpWindow>& window = windows_[path];
     if (!window) {
         auto opened = help::ChmArchive::OpenFile(path);
@@ -322,14 +321,12 @@ void WindowHelpService::ShowDefaultTopic(const QString& path, QWidget* owner) {
             reason = QStringLiteral("最初のページを読み込めません。ファイルが壊れています。");
         if (!reason.isEmpty()) {
             windows_.erase(path);
-            QMessageBox box(QMessageBox::Warning, QStringLiteral("ヘルプ"),
-                            QStringLiteral("ヘルプファイル「%1」を開けません。\n%2")
-                                .arg(QDir::toNativeSeparators(path), reason),
-                            QMessageBox::Ok, owner);
-            runBox(box);
+            boxes_.warn(owner, QStringLiteral("ヘルプ"),
+                        QStringLiteral("ヘルプファイル「%1」を開けません。\n%2")
+                            .arg(QDir::toNativeSeparators(path), reason));
             return;
         }
-        window = new HelpWindow(std::move(opened.archive), path, preferences_, owner);
+        window = new HelpWindow(std::move(opened.archive), path, options_, boxes_, owner);
     }
     window->showHome();
     window->show();
@@ -337,7 +334,7 @@ void WindowHelpService::ShowDefaultTopic(const QString& path, QWidget* owner) {
     window->activateWindow();
 }
 
-void WindowHelpService::CloseAll() {
+void WindowHelpService::closeAll() {
     for (auto& [path, window] : windows_)
         delete window.data();
     windows_.clear();

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "help/chm_archive.h"
-#include "records/preferences.h"
+#include "records/options.h"
 #include "ui/help_service.h"
+#include "ui/message_boxes.h"
 
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTextBrowser>
 
@@ -37,19 +37,18 @@ class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
     HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString& path,
-               records::Preferences& preferences, QWidget* owner);
+               records::Options& options, MessageBoxes& boxes, QWidget* owner);
     ~HelpWindow() override;
 
     void showHome();
     void followLink(const QUrl& url);
     void search(const QString& words);
-    // Steps of a tenth of the normal size, kept with the game's preferences.
+    // Steps of a tenth of the normal size, kept with the game's options.
     void zoom(int steps);
     qreal zoomFactor() const;
     static constexpr int kMinZoom = -5, kMaxZoom = 10;
 
-    // Asked before a link leaves for the desktop's browser; tests answer it.
-    std::function<bool(const QUrl&)> confirmExternal;
+    // Opens a link that leaves for the desktop's browser, once the player agreed.
     std::function<void(const QUrl&)> openExternal;
 
     ChmBrowser* browser;
@@ -71,7 +70,8 @@ private:
     void Print();
 
     std::unique_ptr<help::ChmArchive> archive_;
-    records::Preferences& preferences_;
+    records::Options& options_;
+    MessageBoxes& boxes_;
     struct Page {
         QString path, title, text;
     };
@@ -84,16 +84,15 @@ private:
 // Opens help windows; a file that cannot be shown gives a message box naming it.
 class WindowHelpService : public HelpService {
 public:
-    explicit WindowHelpService(records::Preferences& preferences) : preferences_(preferences) {}
-    void ShowDefaultTopic(const QString& path, QWidget* owner) override;
-    void CloseAll() override;
-
-    // Runs the message box; tests answer it themselves.
-    std::function<void(QMessageBox&)> runBox = [](QMessageBox& box) { box.exec(); };
+    WindowHelpService(records::Options& options, MessageBoxes& boxes)
+        : options_(options), boxes_(boxes) {}
+    void showDefaultTopic(const QString& path, QWidget* owner) override;
+    void closeAll() override;
     HelpWindow* window(const QString& path) const;
 
 private:
-    records::Preferences& preferences_;
+    records::Options& options_;
+    MessageBoxes& boxes_;
     std::map<QString, QPointer<HelpWindow>> windows_;
 };
 

@@ -23,8 +23,8 @@ public:
     virtual ~ProgressService() = default;
     // Shows the chart of the table's rounds in a window owned by `owner`, kept
     // in step with the table while it is open; a second call raises it.
-    virtual void Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) = 0;
-    virtual void CloseAll() = 0;
+    virtual void show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) = 0;
+    virtual void closeAll() = 0;
 };
 
 } // namespace ui

@@ -357,7 +357,7 @@ void ProgressWindow::Refresh() {
     lblNote->setVisible(progress.unreadable > 0);
 }
 
-void WindowProgressService::Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds) {
+void WindowProgressService::show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds) {
     if (!window_)
         window_ = new ProgressWindow(table, owner, std::move(kinds));
     window_->show();
@@ -365,7 +365,7 @@ void WindowProgressService::Show(const RirekiModel& table, QWidget* owner, Round
     window_->activateWindow();
 }
 
-void WindowProgressService::CloseAll() {
+void WindowProgressService::closeAll() {
     delete window_.data();
 }
 

@@ -79,8 +79,8 @@ private:
 
 class WindowProgressService : public ProgressService {
 public:
-    void Show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) override;
-    void CloseAll() override;
+    void show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) override;
+    void closeAll() override;
     ProgressWindow* window() const { return window_.data(); }
 
 private:

@@ -105,9 +105,8 @@ QVariant WeakWordsModel::headerData(int section, Qt::Orientation orientation, in
     return QString::fromUtf8(titles[section]);
 }
 
-WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, QWidget* owner)
-    : QWidget(owner, Qt::Window), record_(record) {
-    runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
+WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, QWidget* owner)
+    : QWidget(owner, Qt::Window), record_(record), boxes_(boxes) {
     setObjectName(QStringLiteral("frmWeak"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("苦手な単語"));
@@ -184,7 +183,7 @@ WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, QWidget* owner)
     connect(cmdRemove, &QPushButton::clicked, this, [this] { cmdRemove_Click(); });
     connect(cmdBringBack, &QPushButton::clicked, this, [this] { cmdBringBack_Click(); });
     connect(cmdClearAll, &QPushButton::clicked, this, [this] { cmdClearAll_Click(); });
-    connect(cboShow, &QComboBox::activated, this, [this] { Show(); });
+    connect(cboShow, &QComboBox::activated, this, [this] { ShowRead(); });
     connect(tabs, &QTabWidget::currentChanged, this, [this] { UpdateButtons(); });
 }
 
@@ -226,7 +225,7 @@ void WeakWordsWindow::setContext(const WeakWordsContext& context) {
     if (roundOver)
         Refresh();
     else if (otherList && cboShow->currentIndex() == 1)
-        Show();
+        ShowRead();
     else
         UpdateButtons();
 }
@@ -235,7 +234,7 @@ void WeakWordsWindow::Refresh() {
     record_.read(this, [this](const records::WordRecordRead& read) {
         read_ = read;
         readOnce_ = true;
-        Show();
+        ShowRead();
     });
     if (!readOnce_)
         ShowNote();
@@ -246,7 +245,7 @@ void WeakWordsWindow::setWaiting(bool waiting) {
     ShowNote();
 }
 
-void WeakWordsWindow::Show() {
+void WeakWordsWindow::ShowRead() {
     const QString current = CurrentWord();
     const records::WordRecordRead& record = read_;
     // The player's usual speed is theirs over every word, whatever is shown.
@@ -357,24 +356,23 @@ void WeakWordsWindow::cmdBringBack_Click() {
 }
 
 void WeakWordsWindow::cmdClearAll_Click() {
-    QMessageBox ask(QMessageBox::Warning, QStringLiteral("クリア確認"),
-                    QStringLiteral("単語の記録をすべて消します。よろしいですか？"),
-                    QMessageBox::Ok | QMessageBox::Cancel, this);
-    ask.setDefaultButton(QMessageBox::Ok);
-    if (runBox(ask) != QMessageBox::Ok)
+    if (boxes_.ask(this, QMessageBox::Warning, QStringLiteral("クリア確認"),
+                   QStringLiteral("単語の記録をすべて消します。よろしいですか？"),
+                   QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return;
     record_.clear(this, [this](bool cleared) {
-        QMessageBox done(cleared ? QMessageBox::Information : QMessageBox::Warning,
-                         cleared ? QStringLiteral("クリア終了") : QStringLiteral("クリアエラー"),
-                         cleared ? QStringLiteral("単語の記録を消しました")
-                                 : QStringLiteral("単語の記録を消せませんでした。"),
-                         QMessageBox::Ok, this);
-        runBox(done);
+        if (cleared)
+            boxes_.tell(this, QStringLiteral("クリア終了"),
+                        QStringLiteral("単語の記録を消しました"));
+        else
+            boxes_.warn(this, QStringLiteral("クリアエラー"),
+                        QStringLiteral("単語の記録を消せませんでした。"));
         Refresh();
     });
 }
 
-WeakWordsWindows::WeakWordsWindows(game::WordRecord& record) : record_(record) {
+WeakWordsWindows::WeakWordsWindows(game::WordRecord& record, MessageBoxes& boxes)
+    : record_(record), boxes_(boxes) {
     record_.setWaitingHandler([this](bool waiting) {
         waiting_ = waiting;
         if (window_)
@@ -389,7 +387,7 @@ WeakWordsWindows::~WeakWordsWindows() {
 
 void WeakWordsWindows::show(const WeakWordsContext& context, QWidget* owner) {
     if (!window_) {
-        window_ = new WeakWordsWindow(record_, owner);
+        window_ = new WeakWordsWindow(record_, boxes_, owner);
         window_->setWaiting(waiting_);
     }
     window_->setContext(context);

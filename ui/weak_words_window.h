@@ -2,10 +2,10 @@
 
 #include "game/weakness.h"
 #include "game/word_record.h"
+#include "ui/message_boxes.h"
 #include "ui/weak_words_service.h"
 
 #include <QAbstractTableModel>
-#include <QMessageBox>
 #include <QWidget>
 
 #include <QPointer>
@@ -49,10 +49,7 @@ private:
 // weakest words.
 class WeakWordsWindow : public QWidget {
 public:
-    WeakWordsWindow(game::WordRecord& record, QWidget* owner);
-
-    // Runs a modal box and returns the button pressed; tests answer it themselves.
-    std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
+    WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, QWidget* owner);
 
     // Reads the record anew where the change shows: the round's words once it
     // is over, another list's while only its words are shown.
@@ -86,13 +83,14 @@ public:
 private:
     QTableView* Grid(WeakWordsModel* model, QSortFilterProxyModel** proxy);
     // The words of the record last read that the choice of 表示 lets through.
-    void Show();
+    void ShowRead();
     // The word of the current row of the tab shown, if any.
     QString CurrentWord() const;
     void UpdateButtons();
     void ShowNote();
 
     game::WordRecord& record_;
+    MessageBoxes& boxes_;
     WeakWordsContext context_;
     QSortFilterProxyModel* weakProxy_;
     QSortFilterProxyModel* retiredProxy_;
@@ -105,7 +103,7 @@ private:
 // The window of weak words over the record in its file.
 class WeakWordsWindows : public WeakWordsService {
 public:
-    explicit WeakWordsWindows(game::WordRecord& record);
+    WeakWordsWindows(game::WordRecord& record, MessageBoxes& boxes);
     ~WeakWordsWindows() override;
     void show(const WeakWordsContext& context, QWidget* owner) override;
     void contextChanged(const WeakWordsContext& context) override;
@@ -114,6 +112,7 @@ public:
 
 private:
     game::WordRecord& record_;
+    MessageBoxes& boxes_;
     QPointer<WeakWordsWindow> window_;
     bool waiting_ = false;
 };

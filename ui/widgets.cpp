@@ -1,5 +1,7 @@
 #include "ui/widgets.h"
 
+#include "game/round.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
@@ -65,10 +67,10 @@ void KaitouEdit::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        code = 13;
+        code = game::kKeyEnter;
         break;
     case Qt::Key_Escape:
-        code = 27;
+        code = game::kKeyEsc;
         break;
     default:
         if (!event->text().isEmpty())

@@ -19,8 +19,6 @@
 namespace ui {
 namespace {
 
-const QString kListKey = QStringLiteral("wordlist/list");
-const QString kLevelKey = QStringLiteral("wordlist/level");
 // A pause in typing this long recounts; a long list is not recounted at every key.
 constexpr int kRecountMs = 250;
 
@@ -61,9 +59,8 @@ QColor MarkColour(game::ListCheck::Mark mark) {
 } // namespace
 
 WordListEditor::WordListEditor(const QString& path, const QString& name,
-                               records::TextEncoding unsure, QWidget* owner)
-    : QDialog(owner), path_(path) {
-    runBox = [](QMessageBox& box) { return QMessageBox::StandardButton(box.exec()); };
+                               records::TextEncoding unsure, MessageBoxes& boxes, QWidget* owner)
+    : QDialog(owner), boxes_(boxes), path_(path) {
     setObjectName(QStringLiteral("WordListEditor"));
     setWindowTitle(QStringLiteral("単語リストの編集 - ") + name);
     auto* layout = new QVBoxLayout(this);
@@ -215,14 +212,16 @@ void WordListEditor::reject() {
 QMessageBox::StandardButton WordListEditor::Box(QMessageBox::Icon icon, const QString& text,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) {
-    QMessageBox box(icon, QStringLiteral("単語リストの編集"), text, buttons, this);
-    box.setDefaultButton(defaultButton);
-    if (auto* yes = box.button(QMessageBox::Yes); yes && buttons & QMessageBox::No) {
-        const bool encodingQuestion = icon == QMessageBox::Warning;
-        yes->setText(encodingQuestion ? QStringLiteral("UTF-8で保存") : QStringLiteral("閉じる"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("戻る"));
-    }
-    return runBox(box);
+    return boxes_.ask(this, icon, QStringLiteral("単語リストの編集"), text, buttons, defaultButton,
+                      [&](QMessageBox& box) {
+                          auto* yes = box.button(QMessageBox::Yes);
+                          if (!yes || !(buttons & QMessageBox::No))
+                              return;
+                          const bool encodingQuestion = icon == QMessageBox::Warning;
+                          yes->setText(encodingQuestion ? QStringLiteral("UTF-8で保存")
+                                                        : QStringLiteral("閉じる"));
+                          box.button(QMessageBox::No)->setText(QStringLiteral("戻る"));
+                      });
 }
 
 QString LeftOutText(const game::ListCheck& check) {
@@ -239,18 +238,6 @@ QString LeftOutText(const game::ListCheck& check) {
     return left.join(QStringLiteral("、"));
 }
 
-QString WordListWindows::savedList() {
-    return preferences_.text(kListKey);
-}
-
-int WordListWindows::savedLevel() {
-    return preferences_.number(kLevelKey, 0);
-}
-
-bool WordListWindows::save(const QString& list, int level) {
-    return preferences_.set({{kListKey, list}, {kLevelKey, QString::number(level)}});
-}
-
 QString WordListWindows::chooseFileToImport(QWidget* owner) {
     return QFileDialog::getOpenFileName(
         owner, QStringLiteral("単語リストを読み込む"), QDir::homePath(),
@@ -258,10 +245,11 @@ QString WordListWindows::chooseFileToImport(QWidget* owner) {
 }
 
 bool WordListWindows::edit(const QString& path, const QString& name, bool cp932, QWidget* owner) {
-    WordListEditor editor(
-        path, name, cp932 ? records::TextEncoding::Cp932 : records::TextEncoding::Utf8, owner);
+    WordListEditor editor(path, name,
+                          cp932 ? records::TextEncoding::Cp932 : records::TextEncoding::Utf8,
+                          boxes_, owner);
     if (!editor.problem().isEmpty()) {
-        QMessageBox::warning(owner, QStringLiteral("単語リストの編集"), editor.problem());
+        boxes_.warn(owner, QStringLiteral("単語リストの編集"), editor.problem());
         return false;
     }
     return editor.exec() == QDialog::Accepted;

@@ -1,14 +1,11 @@
 #pragma once
 
 #include "game/word_list.h"
-#include "records/preferences.h"
 #include "records/word_list_file.h"
+#include "ui/message_boxes.h"
 #include "ui/word_list_service.h"
 
 #include <QDialog>
-#include <QMessageBox>
-
-#include <functional>
 
 class QLabel;
 class QPlainTextEdit;
@@ -24,11 +21,9 @@ class WordListEditor : public QDialog {
 public:
     // Reads the file; `problem()` says why it could not be opened, if so.
     WordListEditor(const QString& path, const QString& name, records::TextEncoding unsure,
-                   QWidget* owner);
+                   MessageBoxes& boxes, QWidget* owner);
 
     const QString& problem() const { return problem_; }
-    // Runs a modal box and returns the button pressed; tests answer it themselves.
-    std::function<QMessageBox::StandardButton(QMessageBox&)> runBox;
 
     // Checks, asks about a character the encoding cannot hold, and writes;
     // true once the file is written.
@@ -48,6 +43,7 @@ private:
                                     QMessageBox::StandardButtons buttons,
                                     QMessageBox::StandardButton defaultButton);
 
+    MessageBoxes& boxes_;
     QString path_;
     records::ListText text_;
     QString problem_;
@@ -57,19 +53,15 @@ private:
 // What a list's check leaves out, for the player: "重複 1、空の項目 2"; empty for nothing.
 QString LeftOutText(const game::ListCheck& check);
 
-// The real windows: the desktop's file dialog and the editor, with the choice
-// kept among the game's preferences.
+// The real windows: the desktop's file dialog and the editor.
 class WordListWindows : public WordListService {
 public:
-    explicit WordListWindows(records::Preferences& preferences) : preferences_(preferences) {}
-    QString savedList() override;
-    int savedLevel() override;
-    bool save(const QString& list, int level) override;
+    explicit WordListWindows(MessageBoxes& boxes) : boxes_(boxes) {}
     QString chooseFileToImport(QWidget* owner) override;
     bool edit(const QString& path, const QString& name, bool cp932, QWidget* owner) override;
 
 private:
-    records::Preferences& preferences_;
+    MessageBoxes& boxes_;
 };
 
 } // namespace ui

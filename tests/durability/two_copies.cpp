@@ -46,9 +46,12 @@ int RunCopy(int copy) {
     {
         game::WordRecordThread record(
             QDir::current().absoluteFilePath(records::kWordStoreFileName));
-        ui::WeakWordsWindows weak(record);
-        ui::frmMain w(clock, random, ime, help, progress, wordLists, share, sounds, record, weak);
-        w.runBox = [&](QMessageBox& box) {
+        records::Options options;
+        ui::MessageBoxes messageBoxes;
+        ui::WeakWordsWindows weak(record, messageBoxes);
+        ui::frmMain w({clock, random, ime, help, progress, wordLists, share, sounds, record, weak,
+                       options, messageBoxes});
+        messageBoxes.run = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();
             return QMessageBox::Ok;

@@ -1,4 +1,5 @@
 #include "../files.h"
+#include "records/options.h"
 #include "records/preferences.h"
 #include "records/settings_file.h"
 
@@ -98,4 +99,29 @@ TEST(Preferences, KeepEachChoiceByItsKeyAndGiveTheFallbackForWhatDoesNotRead) {
         EXPECT_FALSE(p.set("help/zoom", 9));
     }
     EXPECT_EQ(f.read("o.txt"), before);
+}
+
+TEST(Options, KeepEachKindUnderItsKeysBesideTheOthersAndReadDefaultsWithoutAFile) {
+    Folder f;
+    records::Options o(f.path("o.txt"));
+    EXPECT_EQ(o.sound(), records::SoundOptions{});
+    EXPECT_EQ(o.input(), records::InputOptions{});
+    EXPECT_EQ(o.wordList(), records::WordListOption{});
+    const records::SoundOptions sound{true, false, true, false, 25};
+    ASSERT_TRUE(o.setSound(sound));
+    ASSERT_TRUE(o.setInput({true}));
+    ASSERT_TRUE(o.setWordList({"どうぶつ.txt", 3}));
+    ASSERT_TRUE(o.setHelpZoom(-2));
+    // A later start reads each back; the keys are those earlier versions wrote.
+    records::Options again(f.path("o.txt"));
+    EXPECT_EQ(again.sound(), sound);
+    EXPECT_TRUE(again.input().answerOnCommit);
+    EXPECT_EQ(again.wordList(), (records::WordListOption{"どうぶつ.txt", 3}));
+    EXPECT_EQ(again.helpZoom(), -2);
+    for (const char* key :
+         {"sound/on=1", "sound/countdown=0", "sound/volume=25", "answer/on-commit=1",
+          "wordlist/list=どうぶつ.txt", "wordlist/level=3", "help/zoom=-2"})
+        EXPECT_TRUE(f.read("o.txt").contains(key)) << key;
+    f.write("o.txt", "sound/volume=400\n"); // edited by hand past its range
+    EXPECT_EQ(again.sound().volume, 100);
 }

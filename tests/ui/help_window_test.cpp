@@ -14,18 +14,22 @@ namespace {
 struct Help : testing::Test {
     QTemporaryDir dir;
     QWidget owner;
-    records::Preferences preferences{dir.filePath("オプション.txt")};
-    ui::WindowHelpService service{preferences};
+    records::Options options{dir.filePath("オプション.txt")};
+    ui::MessageBoxes messageBoxes;
+    ui::WindowHelpService service{options, messageBoxes};
     QStringList boxes;
     QString file = dir.filePath("ZkHelp.chm");
 
     void SetUp() override {
         QFile::copy(MOJIRO_SAMPLE_CHM, file);
-        service.runBox = [this](QMessageBox& box) { boxes << box.text(); };
+        messageBoxes.run = [this](QMessageBox& box) {
+            boxes << box.text();
+            return box.text().contains("mailto:") ? QMessageBox::Yes : QMessageBox::No;
+        };
         owner.show();
     }
     ui::HelpWindow& open(const QString& path) {
-        service.ShowDefaultTopic(path, &owner);
+        service.showDefaultTopic(path, &owner);
         return *service.window(path);
     }
     static qsizetype HelpWindows() {
@@ -60,7 +64,7 @@ TEST_F(Help, OpensOneOwnedWindowPerFileAtItsDefaultTopicAndCloseAllClosesEveryOn
     QFile::copy(file, other);
     open(other);
     EXPECT_EQ(HelpWindows(), 2);
-    service.CloseAll();
+    service.closeAll();
     EXPECT_EQ(HelpWindows(), 0);
 }
 
@@ -86,15 +90,13 @@ TEST_F(Help, ContentsAndLinkClicksNavigateWithThePictureFromTheArchiveAndBackRet
 TEST_F(Help, OnlyWebAndMailLinksLeaveAndOnlyAfterAQuestion) {
     ui::HelpWindow& w = open(file);
     QStringList calls;
-    w.confirmExternal = [&](const QUrl& u) {
-        return calls << "ask " + u.toString(), u.scheme() == "mailto";
-    };
     w.openExternal = [&](const QUrl& u) { calls << "open " + u.toString(); };
     for (const char* link : {"https://example.org/", "javascript:alert(1)", "file:///etc/passwd",
                              "ftp://example.org/", "mailto:a@example.org"})
         w.followLink(QUrl(link));
-    EXPECT_EQ(calls, QStringList({"ask https://example.org/", "ask mailto:a@example.org",
-                                  "open mailto:a@example.org"}));
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes.value(0).contains("https://example.org/"));
+    EXPECT_EQ(calls, QStringList({"open mailto:a@example.org"}));
     EXPECT_EQ(Page(w), "/second.htm");
 }
 
@@ -122,7 +124,7 @@ TEST_F(Help, ZoomScalesThePagesSizesAndSurvivesNavigationAndTheNextWindow) {
     w.followLink(QUrl("sub/third.htm"));
     w.followLink(QUrl("#pic")); // the same page: scaled once only
     EXPECT_EQ(TextPixels(w, "最初へ"), zoomed);
-    service.CloseAll();
+    service.closeAll();
     ui::HelpWindow& next = open(file);
     next.followLink(QUrl("start.htm"));
     EXPECT_EQ(TextPixels(next, "見本の最初"), zoomed);
@@ -133,8 +135,8 @@ TEST_F(Help, ZoomScalesThePagesSizesAndSurvivesNavigationAndTheNextWindow) {
 TEST_F(Help, AMissingOrCorruptFileGivesAJapaneseMessageNamingItAndLeavesNoWindow) {
     ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() / 2));
     const QString missing = dir.filePath("none.chm");
-    service.ShowDefaultTopic(missing, &owner);
-    service.ShowDefaultTopic(file, &owner);
+    service.showDefaultTopic(missing, &owner);
+    service.showDefaultTopic(file, &owner);
     EXPECT_EQ(HelpWindows(), 0);
     ASSERT_EQ(boxes.size(), 2);
     EXPECT_TRUE(boxes[0].contains("「" + missing + "」を開けません") &&

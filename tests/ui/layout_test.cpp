@@ -60,7 +60,7 @@ TEST(Looks, TheWidestTextsEachControlIsDesignedToHoldFit) {
                                {game::Caption::MojiT, "32767"},
                                {game::Caption::Ritu, "100.0%"},
                                {game::Caption::Byou, "12.34/秒"}})
-        w.setCaption(label, QString::fromUtf8(text));
+        static_cast<game::RoundWindow&>(w).setCaption(label, QString::fromUtf8(text));
     const auto fits = [](QWidget* control, const QString& text, QSize room) {
         const QFontMetrics fm = control->fontMetrics();
         EXPECT_TRUE(text.isEmpty() || (fm.horizontalAdvance(text) <= room.width() &&

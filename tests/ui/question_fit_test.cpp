@@ -51,7 +51,8 @@ TEST(Question, AWordTooWideIsDrawnSmallerAndWholeAndOneThatFitsAsDesigned) {
         if (designed.horizontalAdvance(QChar(c)) > designed.horizontalAdvance(widest))
             widest = QChar(c);
     for (int length : {5, 10, game::kMaxWordLength}) {
-        p.w->setCaption(game::Caption::Mondai, QString(length, widest));
+        static_cast<game::RoundWindow&>(*p.w).setCaption(game::Caption::Mondai,
+                                                         QString(length, widest));
         const QFontMetrics m(q->font());
         EXPECT_LE(m.horizontalAdvance(u'x') / 2 + m.horizontalAdvance(q->text()),
                   q->contentsRect().width())
@@ -59,6 +60,7 @@ TEST(Question, AWordTooWideIsDrawnSmallerAndWholeAndOneThatFitsAsDesigned) {
         EXPECT_EQ(q->font().pixelSize() == 51, length == 5) << length;
         EXPECT_LT(RightmostInk(q), q->contentsRect().right() - 1) << length; // nothing cut
     }
-    p.w->setCaption(game::Caption::Mondai, QStringLiteral("かぼちゃ"));
+    static_cast<game::RoundWindow&>(*p.w).setCaption(game::Caption::Mondai,
+                                                     QStringLiteral("かぼちゃ"));
     EXPECT_EQ(q->font().pixelSize(), 51);
 }

@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
     ui::frmMain& w = loaded.w;
     QStringList boxes; // only the wrong answer's, which the player closes
     int tickedUnderTheBox = 0;
-    w.runBox = [&](QMessageBox& box) {
+    loaded.boxes.run = [&](QMessageBox& box) {
         boxes << box.text();
         if (box.text() != "違います！！")
             return QMessageBox::Ok;

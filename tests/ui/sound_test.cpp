@@ -63,21 +63,7 @@ TEST(Sounds, EachSwitchSilencesItsOwnSoundsAndTheChoicesLastAcrossAStart) {
 
     s.w.reset();
     s.load();
-    EXPECT_EQ(s.w->options(), (ui::WindowOptions{false, true, false, false, 100, false}));
-}
-
-TEST(Sounds, TheWindowsChoicesAndTheWordListAreKeptInOnePreferencesFile) {
-    Folder f;
-    records::Preferences preferences(f.path("o.txt"));
-    EXPECT_EQ(ui::ModuleSoundService(preferences, {}).options(), ui::WindowOptions{});
-    const ui::WindowOptions chosen{true, false, true, false, 25, true};
-    ASSERT_TRUE(ui::ModuleSoundService(preferences, {}).saveOptions(chosen));
-    ASSERT_TRUE(ui::WordListWindows(preferences).save("どうぶつ.txt", 3));
-    records::Preferences again(f.path("o.txt"));
-    EXPECT_EQ(ui::ModuleSoundService(again, {}).options(), chosen);
-    EXPECT_EQ(ui::WordListWindows(again).savedList() +
-                  QString::number(ui::WordListWindows(again).savedLevel()),
-              "どうぶつ.txt3");
+    EXPECT_EQ(s.w->soundOptions(), (records::SoundOptions{false, true, false, false, 100}));
 }
 
 TEST(OneEnter, ACommitThatCompletesTheWordAnswersItWhenChosenAndNoOtherCommitCounts) {

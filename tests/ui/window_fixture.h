@@ -23,23 +23,18 @@ struct FakeSwitch : ime::Switch {
 // Notes the calls the main window makes of its help service.
 struct FakeHelp : ui::HelpService {
     QStringList calls;
-    void ShowDefaultTopic(const QString& path, QWidget* owner) override {
+    void showDefaultTopic(const QString& path, QWidget* owner) override {
         calls << "show " + path + (owner ? "" : " unowned");
     }
-    void CloseAll() override { calls << "close all"; }
+    void closeAll() override { calls << "close all"; }
 };
 
-// Keeps the choice in memory; import takes the file set, and editing writes
-// the text set, as the player would have typed it.
+// Import takes the file set, and editing writes the text set, as the player
+// would have typed it.
 struct FakeWordLists : ui::WordListService {
-    QString list;
-    int level = 0;
     QString importFile;
     std::optional<QByteArray> editedBytes; // none: the editor is cancelled
     QStringList edits;
-    QString savedList() override { return list; }
-    int savedLevel() override { return level; }
-    bool save(const QString& l, int v) override { return list = l, level = v, true; }
     QString chooseFileToImport(QWidget*) override { return importFile; }
     bool edit(const QString& path, const QString& name, bool cp932, QWidget*) override {
         edits << path + "|" + name + (cp932 ? "|cp932" : "");
@@ -59,13 +54,10 @@ struct FakeShare : ui::ShareService {
     void copy(const QString& t, const QImage& p) override { text = t, picture = p; }
 };
 
-// Notes each sound played as "name volume"; the options live in memory.
+// Notes each sound played as "name volume".
 struct FakeSounds : ui::SoundService {
     QStringList played;
-    ui::WindowOptions kept;
     int starts = 0;
-    ui::WindowOptions options() override { return kept; }
-    bool saveOptions(const ui::WindowOptions& o) override { return kept = o, true; }
     void start() override { ++starts; }
     void play(game::Sound sound, int volume) override {
         static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
@@ -118,16 +110,15 @@ struct Window : Folder {
     FakeWeakWords weakWords;
     game::WordRecord* recordService = &record;      // or a real one
     ui::WeakWordsService* weakService = &weakWords; // or a real one
+    records::Options options{path("オプション.txt")};
+    ui::MessageBoxes messageBoxes;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
 
-    Window() { QDir::setCurrent(dir.path()); }
-    ~Window() { w.reset(), QDir::setCurrent(oldDir); }
-    ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(clock, random, ime, help, progress, wordLists, share,
-                                          sounds, *recordService, *weakService);
-        w->runBox = [this](QMessageBox& box) {
+    Window() {
+        QDir::setCurrent(dir.path());
+        messageBoxes.run = [this](QMessageBox& box) {
             auto* def = static_cast<QAbstractButton*>(box.defaultButton());
             auto* cancel = box.button(QMessageBox::Cancel);
             boxes << QString("%1|%2|%3|%4|%5%6")
@@ -138,6 +129,12 @@ struct Window : Folder {
                          .arg(cancel ? "|" + cancel->text() : QString());
             return answer;
         };
+    }
+    ~Window() { w.reset(), QDir::setCurrent(oldDir); }
+    ui::frmMain& create() {
+        w = std::make_unique<ui::frmMain>(ui::MainServices{clock, random, ime, help, progress,
+                                                           wordLists, share, sounds, *recordService,
+                                                           *weakService, options, messageBoxes});
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }

@@ -80,9 +80,12 @@ TEST(Window, TheNewestRowIsInViewAfterStartUpAndAfterEverySave) {
     for (int records : {0, 5, 6, 7, 20}) {
         Window fx;
         fx.write("履歴.txt", kExampleLine.repeated(records));
+        fx.write("設定.txt", "60,0\r\n");
         ui::frmMain& w = fx.load();
         EXPECT_TRUE(records == 0 || RowFullyShown(w, records - 1)) << records;
-        w.state().intOk = 1;
+        fx.countdown();
+        fx.type("x"); // an answer to save
+        fx.tickAt(60);
         for (int save = 0; save < 3; ++save) {
             w.cmdHozon_Click();
             EXPECT_TRUE(RowFullyShown(w, records + save)) << records << " " << save;
@@ -108,7 +111,12 @@ TEST(Window, FailedSavesAndClearsSayWhyAndKeepTheTableAsTheFileIs) {
     EXPECT_EQ(fx.boxes.takeLast(), "1|クリア終了|履歴データをクリアしました|1024|1024");
     EXPECT_EQ(fx.read("履歴.txt").size() + w.rirekiModel().rowCount(), 0);
     EXPECT_TRUE(fx.exists("履歴.txt"));
-    w.state().intNg = 1;
+    fx.write("設定.txt", "60,0\r\n");
+    w.chkAs->click(); // auto-save off, so that 保存 makes the one row
+    fx.countdown();
+    fx.type("x");
+    fx.boxes.removeLast(); // 違います！！
+    fx.tickAt(60);
     w.cmdHozon_Click();
     EXPECT_EQ(fx.row(0)[0], "1");
     QFile::remove(fx.path("履歴.txt"));
@@ -129,7 +137,9 @@ TEST(Window, FrameSurfacesSwitchThePanels) {
     EXPECT_TRUE(w.frmRireki->isVisible()); // a click on the list is not one on the frame
     QTest::mouseClick(w.frmRireki, Qt::LeftButton, {}, QPoint(80, 125));
     EXPECT_FALSE(w.frmRireki->isVisible());
-    w.state().strSeikai = "ねこ";
+    fx.write("辞書.txt", "ねこ\r\n");
+    fx.random.draws = {0.0, 0.9};
+    fx.countdown();
     QTest::mouseClick(w.lblHint, Qt::LeftButton);
     EXPECT_EQ(w.lblMondai->text(), "ねこ");
 }

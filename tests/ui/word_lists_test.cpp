@@ -55,7 +55,7 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
     EXPECT_TRUE(l.w->mnuJisyo->isVisible());
     l.choose("mnuList_2");
     EXPECT_EQ(l.panel(), "登録ワード一覧 4個 いぬ,うま,きりん,しまうま 単語リスト：どうぶつ");
-    EXPECT_EQ(l.wordLists.list, "どうぶつ.txt");
+    EXPECT_EQ(l.options.wordList().list, "どうぶつ.txt");
     EXPECT_TRUE(l.menu().startsWith("辞書.txt あめ どうぶつ* "));
     l.w->mnuJisyo->close();
 
@@ -76,7 +76,7 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
     EXPECT_EQ(l.boxes,
               QStringList{"2|単語リスト|単語リスト「どうぶつ」が見つからないか、読めません。"
                           "\n辞書.txtの単語で遊びます。|1024|1024"});
-    EXPECT_EQ(l.wordLists.list, "");
+    EXPECT_EQ(l.options.wordList().list, "");
     l.w->mnuJisyo->close();
 }
 
@@ -95,17 +95,17 @@ TEST(WordLists, AChoiceDuringARoundWaitsForItsEnd) {
     EXPECT_EQ(l.w->lblOk->text(), "1");
     l.tickAt(60);
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 あめ 単語リスト：あめ");
-    EXPECT_EQ(l.wordLists.list, "あめ.txt");
+    EXPECT_EQ(l.options.wordList().list, "あめ.txt");
 }
 
 TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious) {
     Lists l;
-    l.wordLists.list = "どうぶつ.txt";
+    l.options.setWordList({"どうぶつ.txt", 0});
     l.load();
     l.menu();
     l.choose("mnuLevel_2"); // 4〜5文字
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
-    EXPECT_EQ(l.wordLists.level, 2);
+    EXPECT_EQ(l.options.wordList().level, 2);
     l.random.draws = {0.99};
     l.countdown();
     l.type("しまうま");
@@ -121,7 +121,7 @@ TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious)
     l.menu();
     l.choose("mnuList_0");
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 ねこ 単語リスト：辞書.txt");
-    EXPECT_EQ(l.wordLists.level, 0);
+    EXPECT_EQ(l.options.wordList().level, 0);
     // 辞書.txt edited, in code page 932 unless the player agrees: shown at once.
     l.wordLists.editedBytes = "いるか\nくじら\n";
     l.menu();
@@ -174,10 +174,11 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
 TEST(WordListEditor, MarksWhatTheGameLeavesOutAndSavesWholeInTheFilesEncoding) {
     Folder f;
     f.write("l.txt", "\x82\xA2\x82\xCA\r\n\x82\xCB\x82\xB1,\x82\xA2\x82\xCA\r\n");
-    ui::WordListEditor e(f.path("l.txt"), "l", records::TextEncoding::Cp932, nullptr);
+    ui::MessageBoxes messageBoxes;
+    ui::WordListEditor e(f.path("l.txt"), "l", records::TextEncoding::Cp932, messageBoxes, nullptr);
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::No;
-    e.runBox = [&](QMessageBox& box) { return boxes << box.text(), answer; };
+    messageBoxes.run = [&](QMessageBox& box) { return boxes << box.text(), answer; };
     EXPECT_EQ(e.problem(), "");
     EXPECT_EQ(e.words->toPlainText(), "いぬ\nねこ\nいぬ");
     EXPECT_EQ(e.count->text(), "2語（使われない行：重複 1）");

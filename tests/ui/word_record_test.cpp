@@ -8,7 +8,7 @@ namespace {
 // into a real file of the scratch folder.
 struct Recorded : Window {
     game::WordRecordThread store{path("単語記録.db")};
-    ui::WeakWordsWindows weak{store};
+    ui::WeakWordsWindows weak{store, messageBoxes};
     explicit Recorded(const QString& words = "ねこ\r\nいぬ\r\n") {
         write("辞書.txt", records::EncodeCp932(words));
         recordService = &store;

@@ -1,0 +1,87 @@
+#include "game/round_book.h"
+
+#include "game/round.h"
+#include "records/word_list_file.h"
+
+#include <QDir>
+#include <QUuid>
+
+namespace game {
+namespace {
+
+// Enough wrong answers to see the slips; a key held on Enter adds no more.
+constexpr int kWrongAnswersKept = 20;
+
+} // namespace
+
+QString ListPath(const QString& list) {
+    return list.isEmpty() ? kJisyoFileName : QDir(records::kWordListFolder).filePath(list);
+}
+
+RoundBook::RoundBook(const RoundState& state, Clock& clock, WordRecord& record)
+    : s_(state), clock_(clock), record_(record) {}
+
+QStringList RoundBook::playWords() {
+    return practising() ? practice_ : OfLevel(ReadWordList(ListPath(list_.list)), list_.level);
+}
+
+void RoundBook::roundStarted() {
+    key_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    started_ = clock_.Now();
+    practiceRound_ = practising();
+}
+
+void RoundBook::questionAsked(const QString& word) {
+    if (question_) // never left open by the round, but kept rather than lost
+        record_.addQuestion(*std::exchange(question_, std::nullopt));
+    question_ = records::QuestionRecord{};
+    question_->word = word;
+    question_->asked = clock_.Now();
+    questionShownMs_ = clock_.Milliseconds();
+}
+
+void RoundBook::answerJudged(const QString& answer, bool right) {
+    if (!question_)
+        return;
+    if (!right) {
+        ++question_->wrong;
+        if (question_->wrongAnswers.size() < kWrongAnswersKept)
+            question_->wrongAnswers.append(answer);
+        return;
+    }
+    question_->solved = true;
+    question_->solveMs = clock_.Milliseconds() - questionShownMs_;
+    record_.addQuestion(*std::exchange(question_, std::nullopt));
+}
+
+void RoundBook::answerShown() {
+    if (question_)
+        question_->revealed = true;
+}
+
+void RoundBook::roundOver() {
+    if (question_)
+        record_.addQuestion(*std::exchange(question_, std::nullopt));
+    record_.addRound(
+        {key_, started_, s_.intJikan, list_.list, practiceRound_, s_.intOk, s_.intNg, s_.intMoji});
+    practice_.clear(); // the next Start plays the chosen list
+}
+
+void RoundBook::saved(const records::HistoryRecord& line) {
+    if (!key_.isEmpty())
+        record_.addSave(key_, line.date, line.time);
+}
+
+QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows& saved) {
+    records::HistoryRecord r;
+    if (SaveAllowed(s))
+        r = records::MakeHistoryRecord(s.intOk, s.intNg, s.intMoji, s.intJikan, clock.Now());
+    else if (!s.blnStartWait && !s.blnPlaying && !saved.isEmpty())
+        r = saved.at(saved.size() - 1);
+    else
+        return QString();
+    return QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
+        .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+}
+
+} // namespace game

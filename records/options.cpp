@@ -1,0 +1,71 @@
+#include "records/options.h"
+
+#include <algorithm>
+
+namespace records {
+namespace {
+
+const QString kSoundOn = QStringLiteral("sound/on");
+const QString kCountdown = QStringLiteral("sound/countdown");
+const QString kAnswers = QStringLiteral("sound/answers");
+const QString kTimeUp = QStringLiteral("sound/timeup");
+const QString kVolume = QStringLiteral("sound/volume");
+const QString kOnCommit = QStringLiteral("answer/on-commit");
+const QString kList = QStringLiteral("wordlist/list");
+const QString kLevel = QStringLiteral("wordlist/level");
+const QString kZoom = QStringLiteral("help/zoom");
+
+QString Flag(bool on) {
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+
+} // namespace
+
+SoundOptions Options::sound() const {
+    SoundOptions o;
+    const auto flag = [this](const QString& key, bool fallback) {
+        return file_.number(key, fallback) != 0;
+    };
+    o.on = flag(kSoundOn, o.on);
+    o.countdown = flag(kCountdown, o.countdown);
+    o.answers = flag(kAnswers, o.answers);
+    o.timeUp = flag(kTimeUp, o.timeUp);
+    o.volume = std::clamp(file_.number(kVolume, o.volume), 0, 100);
+    return o;
+}
+
+bool Options::setSound(const SoundOptions& o) {
+    return file_.set({{kSoundOn, Flag(o.on)},
+                      {kCountdown, Flag(o.countdown)},
+                      {kAnswers, Flag(o.answers)},
+                      {kTimeUp, Flag(o.timeUp)},
+                      {kVolume, QString::number(o.volume)}});
+}
+
+InputOptions Options::input() const {
+    InputOptions o;
+    o.answerOnCommit = file_.number(kOnCommit, o.answerOnCommit) != 0;
+    return o;
+}
+
+bool Options::setInput(const InputOptions& o) {
+    return file_.set({{kOnCommit, Flag(o.answerOnCommit)}});
+}
+
+WordListOption Options::wordList() const {
+    return {file_.text(kList), file_.number(kLevel, 0)};
+}
+
+bool Options::setWordList(const WordListOption& o) {
+    return file_.set({{kList, o.list}, {kLevel, QString::number(o.level)}});
+}
+
+int Options::helpZoom() const {
+    return file_.number(kZoom, 0);
+}
+
+bool Options::setHelpZoom(int steps) {
+    return file_.set(kZoom, steps);
+}
+
+} // namespace records

@@ -1,0 +1,303 @@
+#include "../rows.h"
+#include "fakes.h"
+#include "game/round.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using game::Caption;
+
+namespace {
+
+// What the round shows, as a player would read it.
+struct FakeWindow : game::RoundWindow {
+    QString captions[6];
+    QString answer;
+    QString focus;
+    bool startEnabled = true;
+    bool lights[4] = {false, true, true, true}; // all three up before the first Start
+    int bar = -1;
+    QStringList solved;
+    bool solvedShown = false;
+    int saves = 0, ended = 0;
+    QStringList sounds;
+    std::function<void()> whileWrongIsTold; // the player reading the box
+    int wrongTold = 0;
+
+    void setCaption(Caption label, const QString& text) override { captions[int(label)] = text; }
+    QString answerText() const override { return answer; }
+    void setAnswerText(const QString& text) override { answer = text; }
+    void focusAnswer() override { focus = "answer"; }
+    void focusWordList() override { focus = "word list"; }
+    void setStartEnabled(bool enabled) override { startEnabled = enabled; }
+    void showLight(int index, bool visible) override { lights[index] = visible; }
+    void setBarWidth(int width) override { bar = width; }
+    void clearSolved() override { solved.clear(); }
+    void addSolved(const QString& question) override { solved << question; }
+    void showSolved() override { solvedShown = true; }
+    void tellWrong() override {
+        ++wrongTold;
+        if (whileWrongIsTold)
+            whileWrongIsTold();
+    }
+    void save() override { ++saves; }
+    void playSound(game::Sound sound) override {
+        static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
+        sounds << names[int(sound)];
+    }
+    void roundEnded() override { ++ended; }
+
+    QString lit() const {
+        QString on;
+        for (int i = 1; i <= 3; ++i)
+            on += lights[i] ? QString::number(i) : "";
+        return on;
+    }
+    // 正解数 間違い数 文字数 文字/秒 正解率, as shown.
+    QString figures() const {
+        return QStringList{captions[int(Caption::Ok)], captions[int(Caption::Ng)],
+                           captions[int(Caption::MojiT)], captions[int(Caption::Byou)],
+                           captions[int(Caption::Ritu)]}
+            .join(' ');
+    }
+};
+
+struct FakeEvents : game::RoundEvents {
+    QStringList log;
+    void roundStarted() override { log << "started"; }
+    void questionAsked(const QString& word) override { log << "asked " + word; }
+    void answerJudged(const QString& answer, bool right) override {
+        log << (right ? "right " : "wrong ") + answer;
+    }
+    void answerShown() override { log << "shown"; }
+    void roundOver() override { log << "over"; }
+};
+
+struct FixedWords : game::WordSource {
+    QStringList words;
+    QStringList playWords() override { return words; }
+};
+
+// A round over the given words at a 60 s limit with auto-save on; the draws
+// are given per test.
+struct Play {
+    game::RoundState s;
+    FakeWindow window;
+    FakeEvents events;
+    FixedWords words;
+    FakeClock clock;
+    FakeRandom random;
+    game::Round round{s, window, events, words, clock, random};
+
+    explicit Play(QStringList list = {"ねこ"}) {
+        words.words = std::move(list);
+        s.intJikan = 60;
+        s.intAutoSave = 1;
+        s.intBarFull = 8745;
+    }
+    void countdown() {
+        round.start();
+        for (int i = 0; i < 3; ++i)
+            round.countdownTick();
+    }
+    void type(const QString& answer) {
+        window.answer = answer;
+        int16_t key = game::kKeyEnter;
+        game::AnswerBoxKey(round, key);
+    }
+    void tickAt(int32_t seconds) {
+        clock.seconds = seconds;
+        round.countdownTick();
+        round.clockTick();
+    }
+};
+
+} // namespace
+
+TEST(Round, CountsDownRedAmberGreenThenAsksAndStartsTheClock) {
+    Play p;
+    p.random.draws = {0.0, 0.9}; // こね
+    p.s.strMondai = "old", p.s.intOk = 4, p.s.intMoji = 9;
+    p.clock.seconds = 100;
+    p.round.start();
+    EXPECT_FALSE(p.window.startEnabled);
+    EXPECT_TRUE(p.window.solvedShown);
+    EXPECT_EQ(p.window.figures(), "0 0   ");
+    EXPECT_EQ(p.window.bar, 8745);
+    QString seen;
+    for (int tick = 0; tick < 3; ++tick) {
+        p.round.clockTick(); // the round clock waits for the question
+        p.round.countdownTick();
+        seen += p.window.lit() + "|" + p.window.captions[int(Caption::Mondai)] + "|";
+    }
+    EXPECT_EQ(seen, "1||2||3|こね|");
+    EXPECT_EQ(p.window.sounds.join(','), "count1,count2,count3");
+    EXPECT_EQ(p.window.focus, "answer");
+    EXPECT_TRUE(p.s.blnPlaying && !p.s.blnStartWait);
+    EXPECT_EQ(p.s.lngEndTime, 160);
+    EXPECT_EQ(p.events.log, (QStringList{"started", "asked ねこ"}));
+    p.round.countdownTick(); // a tick after the countdown only resets its step
+    EXPECT_EQ(p.window.lit() + QString::number(p.s.intStartStep), "30");
+}
+
+struct JudgeRow {
+    const char* name;
+    const char* word;
+    const char* answer;
+    bool right;
+};
+
+class Judging : public testing::TestWithParam<JudgeRow> {};
+
+TEST_P(Judging, OnlyTheWordItselfIsRightAndEachAnswerEmptiesTheBox) {
+    const JudgeRow& row = GetParam();
+    Play p({QString::fromUtf8(row.word)});
+    p.random.draws = {0.0, 0.0, 0.0, 0.0, 0.0};
+    p.countdown();
+    const QString question = p.s.strMondai;
+    p.type(QString::fromUtf8(row.answer));
+    EXPECT_EQ(p.window.answer, "");
+    EXPECT_EQ(p.window.wrongTold, row.right ? 0 : 1);
+    EXPECT_EQ(p.window.figures(), row.right ? QString("1 0   ") : QString("0 1   "));
+    EXPECT_EQ(p.s.intMoji, row.right ? QString::fromUtf8(row.answer).size() : 0);
+    EXPECT_EQ(p.window.solved, row.right ? QStringList{question} : QStringList{});
+    EXPECT_EQ(p.window.sounds.last(), row.right ? "right" : "wrong");
+    // A right answer brings the next question; a wrong one keeps it.
+    EXPECT_EQ(p.events.log.count("asked " + QString::fromUtf8(row.word)), row.right ? 2 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Judging,
+    testing::Values(JudgeRow{"TheWord", "ねこ", "ねこ", true},
+                    JudgeRow{"TheShuffledQuestion", "ねこ", "こね", false},
+                    JudgeRow{"ATrailingSpace", "ねこ", "ねこ ", false},
+                    JudgeRow{"NothingTyped", "ねこ", "", false},
+                    JudgeRow{"KatakanaForHiragana", "ねこ", "ネコ", false},
+                    JudgeRow{"HalfWidthForFullWidth", "ネコ", "ﾈｺ", false},
+                    // Mozc on Linux types 〜 (U+301C) where the list's code page has ～.
+                    JudgeRow{"TheInputMethodsWaveDashForTheCodePagesTilde", "あ～", "あ〜", true},
+                    JudgeRow{"AnAsciiTildeForTheCodePagesTilde", "あ～", "あ~", false},
+                    JudgeRow{"ThreeCharactersCountThree", "りんご", "りんご", true}),
+    kRowName);
+
+TEST(Round, EscAndTheHintShowTheWordForNothingAndOnlyEnterIsKeptFromTheBox) {
+    Play p;
+    p.random.draws = {0.0, 0.9};
+    p.countdown();
+    int16_t esc = game::kKeyEsc, letter = 'a', enter = game::kKeyEnter;
+    game::AnswerBoxKey(p.round, esc);
+    game::AnswerBoxKey(p.round, letter);
+    EXPECT_EQ(p.window.captions[int(Caption::Mondai)], "ねこ");
+    EXPECT_EQ(esc * 1000 + letter, game::kKeyEsc * 1000 + 'a'); // both reach the box
+    p.window.answer = "ねこ";
+    game::AnswerBoxKey(p.round, enter);
+    EXPECT_EQ(enter, 0);
+    p.round.reveal(); // the hint, on the next question
+    EXPECT_EQ(p.window.figures(), "1 0   ");
+    EXPECT_EQ(p.events.log.count("shown"), 2);
+}
+
+struct TimeUpRow {
+    const char* name;
+    int16_t limit;
+    QStringList answers; // typed in turn against the word ねこ
+    int autoSave;
+    const char* figures; // 正解数 間違い数 文字数 文字/秒 正解率 after time-up
+};
+
+class TimeUp : public testing::TestWithParam<TimeUpRow> {};
+
+TEST_P(TimeUp, ShowsTheFiguresReturnsStartAndSavesWhenAutoSaveIsOn) {
+    const TimeUpRow& row = GetParam();
+    Play p;
+    p.s.intJikan = row.limit;
+    p.s.intAutoSave = int16_t(row.autoSave);
+    p.countdown();
+    for (const QString& a : row.answers)
+        p.type(a);
+    p.tickAt(row.limit - 1);
+    EXPECT_TRUE(p.s.blnPlaying);
+    EXPECT_EQ(p.window.captions[int(Caption::Byou)], ""); // figures only at time-up
+    p.tickAt(row.limit);
+    EXPECT_FALSE(p.s.blnPlaying);
+    EXPECT_TRUE(p.window.startEnabled);
+    EXPECT_EQ(p.window.focus, "word list");
+    EXPECT_EQ(p.window.figures(), row.figures);
+    EXPECT_EQ(p.window.saves, row.autoSave);
+    EXPECT_EQ(p.events.log.last(), "over");
+    EXPECT_EQ(p.window.sounds.last(), "timeup");
+    EXPECT_EQ(p.window.ended, 1);
+    p.tickAt(row.limit + 30); // nothing more once idle
+    EXPECT_EQ(p.window.saves + p.window.ended, row.autoSave + 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TimeUp,
+    testing::Values(TimeUpRow{"NoAnswer", 60, {}, 1, "0 0 0 0.00/秒 0.0%"},
+                    TimeUpRow{"OnlyWrongAnswers", 60, {"x", "y"}, 1, "0 2 0 0.00/秒 0.0%"},
+                    TimeUpRow{"RightAndWrong", 10, {"ねこ", "x", "ねこ"}, 0, "2 1 4 0.40/秒 66.7%"},
+                    // 18 right, 2 wrong: 90.0 %; 36 characters over 60 s.
+                    TimeUpRow{"NinetyPercent", 60, QStringList(18, "ねこ") + QStringList{"x", "x"},
+                              1, "18 2 36 0.60/秒 90.0%"}),
+    kRowName);
+
+TEST(Round, TheBarFollowsTheLimitReadAtEachTickButTheEndStaysAsStarted) {
+    Play p;
+    p.clock.seconds = 86400 - 20; // the round clock runs on past midnight
+    p.countdown();
+    const int32_t end = p.s.lngEndTime;
+    QList<int> widths;
+    for (int left : {59, 30, 1})
+        p.tickAt(end - left), widths << p.window.bar;
+    EXPECT_EQ(widths, (QList<int>{8599, 4372, 145}));
+    p.s.intJikan = 30; // changed in the combo box mid-round
+    p.tickAt(end - 45);
+    EXPECT_EQ(p.window.bar, 13117); // wider than the full bar
+    p.tickAt(end - 1);
+    EXPECT_TRUE(p.s.blnPlaying);
+    p.tickAt(end);
+    EXPECT_EQ(p.window.bar, 0);
+    EXPECT_FALSE(p.s.blnPlaying);
+}
+
+TEST(Round, AnswersAfterTimeUpStillCountAndTheCountersStopAtTheirLimit) {
+    Play p;
+    p.countdown();
+    p.tickAt(60);
+    p.type("ねこ");
+    p.type("x");
+    EXPECT_EQ(p.window.figures().left(3), "1 1");
+    p.s.intOk = p.s.intNg = 32767, p.s.intMoji = 32766;
+    p.type("x");
+    p.type("ねこ");
+    EXPECT_EQ(p.s.intOk * 3 + p.s.intNg * 2 + p.s.intMoji, 32767 * 6);
+    EXPECT_EQ(p.random.reseeds, 3); // once for each question
+}
+
+TEST(Round, TimeUpWaitsForTheWrongAnswerBoxSoThatItsAnswerCountsInTheRound) {
+    Play p;
+    p.countdown();
+    p.type("ねこ");
+    QString underTheBox;
+    p.window.whileWrongIsTold = [&] {
+        p.tickAt(60);
+        p.tickAt(61);
+        underTheBox = QString("%1 %2").arg(p.window.saves).arg(p.window.startEnabled);
+    };
+    p.type("x");
+    EXPECT_EQ(underTheBox, "0 0");
+    EXPECT_EQ(p.window.saves, 1);
+    EXPECT_EQ(p.window.figures(), "1 1 2 0.03/秒 50.0%");
+    EXPECT_EQ(p.s.lngEndTime, 60);
+}
+
+TEST(Round, AListWithoutWordsAsksNothingAndNothingTypedToItIsJudged) {
+    Play p(QStringList{});
+    p.countdown();
+    EXPECT_EQ(p.s.strSeikai + p.window.captions[int(Caption::Mondai)], "");
+    p.type("");
+    EXPECT_EQ(p.window.wrongTold + p.s.intOk, 0);
+    p.type("x"); // but something typed is wrong
+    EXPECT_EQ(p.window.wrongTold, 1);
+}
