@@ -1,9 +1,10 @@
 #!/bin/bash
 # Builds the fuzzers with clang and runs each for the given seconds (default 60):
 # the readers of the three files, the help file reader, the word list import
-# and editor, the slips of a wrong answer, the history's CSV export and the
-# record of words. A second argument runs only that one (readers, help,
-# word_list, alignment, history_csv or word_store).
+# and editor, the slips of a wrong answer, the history's CSV export, the
+# record of words, the EDICT dictionary's lines with its index, and the
+# index's cache file. A second argument runs only that one (readers, help,
+# word_list, alignment, history_csv, word_store, edict or edict_index).
 #
 # Each starts from its seeds in fuzz/corpus/NAME and from what earlier runs found
 # in build-fuzz/corpus/NAME; new finds go to the latter only, so the seeds stay
@@ -13,13 +14,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 only=${2:-}
-names=(readers help word_list alignment history_csv word_store)
+names=(readers help word_list alignment history_csv word_store edict edict_index)
 known=false
 for name in "${names[@]}"; do
     [ "$name" != "$only" ] || known=true
 done
 if [ -n "$only" ] && ! $known; then
-    echo "usage: fuzz/run.sh [seconds] [readers|help|word_list|alignment|history_csv|word_store]" >&2
+    echo "usage: fuzz/run.sh [seconds] [readers|help|word_list|alignment|history_csv|word_store|edict|edict_index]" >&2
     exit 2
 fi
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMOJIRO_FUZZ=ON -DMOJIRO_TESTS=OFF \
@@ -74,4 +75,13 @@ fi
 # larger ones would only slow each run.
 if wanted word_store; then
     run word_store 65536
+fi
+# Some hundred dictionary lines; every input is indexed, written and read back.
+if wanted edict; then
+    run edict 16384
+fi
+# The sound cache file of the fuzzer's dictionary is under 1 KiB; changes to
+# it come five bytes each.
+if wanted edict_index; then
+    run edict_index 4096
 fi
