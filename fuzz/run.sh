@@ -2,9 +2,10 @@
 # Builds the fuzzers with clang and runs each for the given seconds (default 60):
 # the readers of the three files, the help file reader, the word list import
 # and editor, the slips of a wrong answer, the history's CSV export, the
-# record of words and the romaji typed into the answer box. A second argument
-# runs only that one (readers, help, word_list, alignment, history_csv,
-# word_store or romaji).
+# record of words, the romaji typed into the answer box, the EDICT dictionary's
+# lines with its index, and the index's cache file. A second argument runs
+# only that one (readers, help, word_list, alignment, history_csv, word_store,
+# romaji, edict or edict_index).
 #
 # Each starts from its seeds in fuzz/corpus/NAME and from what earlier runs found
 # in build-fuzz/corpus/NAME; new finds go to the latter only, so the seeds stay
@@ -14,13 +15,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-60}
 only=${2:-}
-names=(readers help word_list alignment history_csv word_store romaji)
+names=(readers help word_list alignment history_csv word_store romaji edict edict_index)
 known=false
 for name in "${names[@]}"; do
     [ "$name" != "$only" ] || known=true
 done
 if [ -n "$only" ] && ! $known; then
-    echo "usage: fuzz/run.sh [seconds] [readers|help|word_list|alignment|history_csv|word_store|romaji]" >&2
+    echo "usage: fuzz/run.sh [seconds] [readers|help|word_list|alignment|history_csv|word_store|romaji|edict|edict_index]" >&2
     exit 2
 fi
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DMOJIRO_FUZZ=ON -DMOJIRO_TESTS=OFF \
@@ -80,4 +81,13 @@ fi
 # any word.
 if wanted romaji; then
     run romaji 4096
+fi
+# Some hundred dictionary lines; every input is indexed, written and read back.
+if wanted edict; then
+    run edict 16384
+fi
+# The sound cache file of the fuzzer's dictionary is under 1 KiB; changes to
+# it come five bytes each.
+if wanted edict_index; then
+    run edict_index 4096
 fi
