@@ -14,6 +14,8 @@ mkdir -p play
 # The shipped lists come once; after that the folder is the player's.
 [ -e "play/単語リスト" ] || [ ! -d "data/単語リスト" ] || cp -r "data/単語リスト" "play/単語リスト"
 # The help follows the sources; the word list in play/ is the player's own.
-[ ! -e data/ZkHelp.chm ] || cp -u data/ZkHelp.chm play/ZkHelp.chm
+for help in ZkHelp.chm ZkHelp_en.chm; do
+    [ ! -e "data/$help" ] || cp -u "data/$help" "play/$help"
+done
 cd play
 exec ../build/app/mojiro

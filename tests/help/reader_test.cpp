@@ -3,12 +3,8 @@
 #include "help/text.h"
 #include "records/cp932.h"
 
-#include <QDir>
 #include <QFile>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QTemporaryFile>
-#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -130,52 +126,4 @@ TEST(Sitemap, ToleratesMalformedListsWithFewerEntries) {
          {QByteArray("<<<>>><ul <li <object type=\"text/sitemap\" <param name=\"Name\" value=\""),
           QByteArray(200000, '<') + QByteArray(100000, 'u')})
         EXPECT_TRUE(help::ParseSitemap(junk, 0x411).isEmpty());
-}
-
-// The help file the game ships, checked against its sources, so a stale
-// data/ZkHelp.chm fails.
-TEST(ShippedHelp, IsBuiltFromItsSourcesAsTheyStandAndEveryLinkStaysInside) {
-    const QString sources = QStringLiteral(MOJIRO_DATA_DIR "/help/");
-    const auto option = [&](const QString& key) { // of the chmcmd project file
-        return QSettings(sources + "ZkHelp.hhp", QSettings::IniFormat)
-            .value("OPTIONS/" + key)
-            .toString();
-    };
-    const ChmArchive::Result opened = ChmArchive::OpenFile(MOJIRO_DATA_DIR "/ZkHelp.chm");
-    const ChmArchive* chm = opened.archive.get();
-    ASSERT_TRUE(chm) << opened.error.toStdString();
-    EXPECT_EQ(chm->title(), option("Title"));
-    EXPECT_EQ(chm->lcid(), 0x411u);
-    EXPECT_EQ(chm->defaultTopic(), "/" + option("Default topic"));
-    EXPECT_EQ(chm->indexFile(), option("Index file"));
-
-    QStringList stored, names = QDir(sources).entryList(QDir::Files);
-    names.removeOne("ZkHelp.hhp");
-    for (const QString& path : chm->paths())
-        // chmcmd's own objects.
-        if (!path.startsWith("/#") && !path.startsWith("/$") && path != "/_#_README_#_") {
-            stored << path.mid(1);
-            // Looked up in another letter case, as a link may name it.
-            EXPECT_EQ(chm->read(path.toUpper()), FileBytes(sources + stored.last()))
-                << path.toStdString();
-        }
-    stored.sort();
-    names.sort();
-    EXPECT_EQ(stored.join(' ').toStdString(), names.join(' ').toStdString());
-
-    QStringList missing;
-    const auto check = [&](const QString& from, const QString& to) {
-        const QUrl url = QUrl("chm:" + from).resolved(QUrl(to));
-        if (url.scheme() == "chm" && !chm->contains(url.path())) // other schemes leave
-            missing << from + ": " + to;
-    };
-    for (const QString& sitemap : {chm->contentsFile(), chm->indexFile()})
-        for (const auto& e : help::ParseSitemap(chm->read("/" + sitemap).value_or(""), chm->lcid()))
-            check("/", e.local);
-    static const QRegularExpression link(R"re((?:href|src)\s*=\s*"([^"]*)")re");
-    for (const QString& page : chm->pages())
-        for (auto it = link.globalMatch(help::DecodePage(*chm->read(page), chm->lcid()));
-             it.hasNext();)
-            check(page, it.next().captured(1));
-    EXPECT_EQ(missing.join('\n').toStdString(), "");
 }

@@ -10,6 +10,7 @@ expected=(
     usr/bin/mojiro
     usr/share/mojiro/辞書.txt
     usr/share/mojiro/ZkHelp.chm
+    usr/share/mojiro/ZkHelp_en.chm
     usr/share/mojiro/単語リスト/たべもの.txt
     usr/share/mojiro/単語リスト/かんじのことば.txt
     usr/share/applications/$id.desktop
