@@ -1,6 +1,7 @@
 #include "app/play_folder.h"
 #include "game/system_ports.h"
 #include "game/word_record.h"
+#include "ime/reach.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
 #include "records/options.h"
@@ -92,6 +93,7 @@ int main(int argc, char** argv) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
+    ime::DesktopReachCheck reach;
     records::Options options;
     ui::WindowHelpService helpWindows(options, boxes);
     ui::WindowProgressService progressWindow;
@@ -107,8 +109,8 @@ int main(int argc, char** argv) {
         QDir::current().absoluteFilePath(records::kWordStoreFileName));
     ui::WeakWordsWindows weakWords(wordRecord, boxes);
     fonts.wait();
-    ui::frmMain window({clock, random, *ime, helpWindows, progressWindow, wordLists, share, sounds,
-                        wordRecord, weakWords, options, boxes});
+    ui::frmMain window({clock, random, *ime, reach, helpWindows, progressWindow, wordLists, share,
+                        sounds, wordRecord, weakWords, options, boxes});
     window.Form_Load(&*history);
     return app.exec();
 }

@@ -2,6 +2,7 @@
 
 #include "game/system_ports.h"
 #include "game/word_record.h"
+#include "ime/reach.h"
 #include "ime/switch.h"
 #include "records/preferences.h"
 #include "ui/frm_main.h"
@@ -36,6 +37,7 @@ struct LoadedWindow {
     game::SystemClock clock;
     game::SystemRandom random;
     ime::NullSwitch ime;
+    ime::DesktopReachCheck reach;
     records::Options options;
     ui::MessageBoxes boxes;
     ui::WindowHelpService help{options, boxes};
@@ -45,8 +47,8 @@ struct LoadedWindow {
     ui::ModuleSoundService sounds{{}};
     game::WordRecordThread record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
     ui::WeakWordsWindows weak{record, boxes};
-    ui::frmMain w{{clock, random, ime, help, progress, wordLists, share, sounds, record, weak,
-                   options, boxes}};
+    ui::frmMain w{{clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
+                   weak, options, boxes}};
     LoadedWindow() {
         boxes.run = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

@@ -2,6 +2,7 @@
 // and a long history take, with small and large files.
 #include "game/system_ports.h"
 #include "game/word_list.h"
+#include "ime/reach.h"
 #include "ime/switch.h"
 #include "records/history_file.h"
 #include "records/preferences.h"
@@ -54,6 +55,7 @@ void BM_WindowPainted(benchmark::State& state) {
     game::SystemClock clock;
     game::SystemRandom random;
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
+    ime::DesktopReachCheck reach;
     records::Options options;
     ui::MessageBoxes boxes;
     ui::WindowHelpService help(options, boxes);
@@ -64,8 +66,8 @@ void BM_WindowPainted(benchmark::State& state) {
     game::WordRecordThread record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
     ui::WeakWordsWindows weak(record, boxes);
     for (auto _ : state) {
-        ui::frmMain w({clock, random, *ime, help, progress, wordLists, share, sounds, record, weak,
-                       options, boxes});
+        ui::frmMain w({clock, random, *ime, reach, help, progress, wordLists, share, sounds, record,
+                       weak, options, boxes});
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <optional>
 
 namespace game {
@@ -129,6 +130,8 @@ void MarkKinds(Progress& progress, const records::HistoryRows& rows, const Round
         const QList<RoundKind> ofSecond = kinds.value(key);
         const int n = taken[key]++;
         p.kind = n < ofSecond.size() ? ofSecond[n] : RoundKind{};
+        p.keySpeed =
+            p.kind.keys && p.jikan > 0 ? int(std::lround(100.0 * *p.kind.keys / p.jikan)) : -1;
         if (!progress.lists.contains(p.kind.list))
             progress.lists.append(p.kind.list);
     }
@@ -136,12 +139,15 @@ void MarkKinds(Progress& progress, const records::HistoryRows& rows, const Round
 
 ProgressSeries ChooseRounds(const Progress& progress, int jikan, const RoundFilter& filter) {
     ProgressSeries series;
-    for (const ProgressPoint& p : progress.points)
+    for (ProgressPoint p : progress.points)
         if ((jikan == 0 || p.jikan == jikan) &&
             (filter.mode == RoundMode::All ||
              p.kind.practice == (filter.mode == RoundMode::Practice)) &&
-            (filter.everyList || p.kind.list == filter.list))
+            (filter.everyList || p.kind.list == filter.list) && (!filter.keys || p.keySpeed >= 0)) {
+            if (filter.keys)
+                p.speed = p.keySpeed; // what the chart calls speed is now keys
             series.points.append(p);
+        }
     const qsizetype n = series.points.size();
     series.speedAverage.reserve(n);
     series.rateAverage.reserve(n);

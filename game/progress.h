@@ -14,6 +14,7 @@ namespace game {
 struct RoundKind {
     bool practice = false;
     std::optional<QString> list; // the list's file name, "" for 辞書.txt
+    std::optional<int> keys;     // typed with the game's own input: its keys
     bool operator==(const RoundKind&) const = default;
 };
 // By the date and time the round's line was saved, as RoundKindKey makes them:
@@ -30,6 +31,9 @@ struct ProgressPoint {
     int rate = 0;    // tenths of a percent
     int jikan = 0;   // the time limit, seconds
     RoundKind kind;
+    // Hundredths of a key per second, for a round typed with the game's own
+    // input; -1 for others.
+    int keySpeed = -1;
     bool operator==(const ProgressPoint&) const = default;
 };
 
@@ -54,6 +58,8 @@ struct RoundFilter {
     RoundMode mode = RoundMode::All;
     bool everyList = true;
     std::optional<QString> list; // when not every list: this one, or none for the unknown
+    // Keys per second in place of characters, for the rounds that know them.
+    bool keys = false;
 };
 
 // Rounds this many make a point of the moving average; the trend looks back

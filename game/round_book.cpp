@@ -1,6 +1,8 @@
 #include "game/round_book.h"
 
+#include "game/romaji.h"
 #include "game/round.h"
+#include "records/figures.h"
 #include "records/word_list_file.h"
 
 #include <QDir>
@@ -21,7 +23,24 @@ QString ListPath(const QString& list) {
 RoundBook::RoundBook(const RoundState& state, Clock& clock, WordRecord& record)
     : s_(state), clock_(clock), record_(record) {}
 
+RoundBook::Draw RoundBook::prepare(bool ownInput) {
+    QStringList words =
+        practising() ? practice_ : OfLevel(ReadWordList(ListPath(list_.list)), list_.level);
+    Draw draw;
+    if (ownInput) {
+        const qsizetype all = words.size();
+        words.removeIf([](const QString& word) { return !RomajiTypable(word); });
+        draw.leftOut = all - words.size();
+    }
+    draw.words = words.size();
+    ownInput_ = ownInput;
+    prepared_ = std::move(words);
+    return draw;
+}
+
 QStringList RoundBook::playWords() {
+    if (prepared_)
+        return *std::exchange(prepared_, std::nullopt);
     return practising() ? practice_ : OfLevel(ReadWordList(ListPath(list_.list)), list_.level);
 }
 
@@ -29,6 +48,8 @@ void RoundBook::roundStarted() {
     key_ = QUuid::createUuid().toString(QUuid::WithoutBraces);
     started_ = clock_.Now();
     practiceRound_ = practising();
+    if (keyCounter_)
+        keyCounter_(); // what was typed before the round is not the round's
 }
 
 void RoundBook::questionAsked(const QString& word) {
@@ -62,8 +83,11 @@ void RoundBook::answerShown() {
 void RoundBook::roundOver() {
     if (question_)
         record_.addQuestion(*std::exchange(question_, std::nullopt));
-    record_.addRound(
-        {key_, started_, s_.intJikan, list_.list, practiceRound_, s_.intOk, s_.intNg, s_.intMoji});
+    const auto [keys, backspaces] =
+        keyCounter_ && ownInput_ ? keyCounter_() : std::pair<int, int>{0, 0};
+    lastKeys_ = ownInput_ ? std::optional(keys) : std::nullopt;
+    record_.addRound({key_, started_, s_.intJikan, list_.list, practiceRound_, s_.intOk, s_.intNg,
+                      s_.intMoji, ownInput_, keys, backspaces});
     practice_.clear(); // the next Start plays the chosen list
 }
 
@@ -72,7 +96,8 @@ void RoundBook::saved(const records::HistoryRecord& line) {
         record_.addSave(key_, line.date, line.time);
 }
 
-QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows& saved) {
+QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows& saved,
+                   std::optional<int> keys) {
     records::HistoryRecord r;
     if (SaveAllowed(s))
         r = records::MakeHistoryRecord(s.intOk, s.intNg, s.intMoji, s.intJikan, clock.Now());
@@ -80,8 +105,13 @@ QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows
         r = saved.at(saved.size() - 1);
     else
         return QString();
-    return QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
-        .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+    QString line =
+        QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
+            .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+    if (keys && s.intJikan > 0)
+        line +=
+            QStringLiteral("　%1打鍵/秒").arg(records::FormatSpeed(*keys, s.intJikan).chopped(2));
+    return line;
 }
 
 } // namespace game

@@ -9,7 +9,9 @@
 #include <QDateTime>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace game {
 
@@ -44,6 +46,21 @@ public:
     void setPracticeWords(QStringList words) { practice_ = std::move(words); }
     bool practising() const { return !practice_.isEmpty(); }
 
+    // Reads the words the next round draws from, before its Start. With the
+    // game's own input, words it cannot type are left out of the draw.
+    struct Draw {
+        qsizetype words = 0;   // that the round draws from
+        qsizetype leftOut = 0; // that the game's own input cannot type
+    };
+    Draw prepare(bool ownInput);
+    // Where the round's keys are counted, when typed with the game's own input:
+    // the keys that typed or changed the answer, and the Backspaces, since asked last.
+    void setKeyCounter(std::function<std::pair<int, int>()> counter) {
+        keyCounter_ = std::move(counter);
+    }
+    // The keys of the last round over, when typed with the game's own input.
+    std::optional<int> lastKeys() const { return lastKeys_; }
+
     // The round's result was saved as this line of the history.
     void saved(const records::HistoryRecord& line);
 
@@ -61,6 +78,10 @@ private:
     ListChoice list_;
     std::optional<ListChoice> pending_;
     QStringList practice_;
+    std::optional<QStringList> prepared_;
+    bool ownInput_ = false; // the round in play, or the next
+    std::function<std::pair<int, int>()> keyCounter_;
+    std::optional<int> lastKeys_;
     QString key_; // made at each start; ties the round to its saved lines
     QDateTime started_;
     bool practiceRound_ = false;
@@ -70,7 +91,9 @@ private:
 
 // The last round's figures as a line to paste elsewhere: the round just
 // played while it may be saved, else the newest saved line unless a round
-// runs; empty when there is neither.
-QString ResultLine(const RoundState& state, Clock& clock, const records::HistoryRows& saved);
+// runs; empty when there is neither. The keys per second follow for a round
+// typed with the game's own input.
+QString ResultLine(const RoundState& state, Clock& clock, const records::HistoryRows& saved,
+                   std::optional<int> keys = std::nullopt);
 
 } // namespace game

@@ -212,7 +212,7 @@ void WordRecordThread::roundKinds(QObject* context, std::function<void(const Rou
             RoundKinds kinds;
             for (const records::SavedRound& r : *saved)
                 kinds[RoundKindKey(r.date.toLatin1(), r.time.toLatin1())].append(
-                    RoundKind{r.practice, r.list});
+                    RoundKind{r.practice, r.list, r.keys});
             return kinds;
         },
         std::move(then)));

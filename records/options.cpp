@@ -1,6 +1,7 @@
 #include "records/options.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace records {
 namespace {
@@ -11,6 +12,8 @@ const QString kAnswers = QStringLiteral("sound/answers");
 const QString kTimeUp = QStringLiteral("sound/timeup");
 const QString kVolume = QStringLiteral("sound/volume");
 const QString kOnCommit = QStringLiteral("answer/on-commit");
+const QString kInput = QStringLiteral("input/mode");
+const char* const kInputModes[] = {"auto", "ime", "romaji"};
 const QString kList = QStringLiteral("wordlist/list");
 const QString kLevel = QStringLiteral("wordlist/level");
 const QString kZoom = QStringLiteral("help/zoom");
@@ -45,11 +48,16 @@ bool Options::setSound(const SoundOptions& o) {
 InputOptions Options::input() const {
     InputOptions o;
     o.answerOnCommit = file_.number(kOnCommit, o.answerOnCommit) != 0;
+    const QString mode = file_.text(kInput);
+    for (int m = 0; m < int(std::size(kInputModes)); ++m)
+        if (mode == QLatin1String(kInputModes[m]))
+            o.mode = InputOptions::Mode(m);
     return o;
 }
 
 bool Options::setInput(const InputOptions& o) {
-    return file_.set({{kOnCommit, Flag(o.answerOnCommit)}});
+    return file_.set({{kOnCommit, Flag(o.answerOnCommit)},
+                      {kInput, QString::fromLatin1(kInputModes[int(o.mode)])}});
 }
 
 WordListOption Options::wordList() const {

@@ -18,7 +18,12 @@ struct SoundOptions {
 
 // How answers are typed and given.
 struct InputOptions {
-    // A commit of the input method that completes the word answers it.
+    // Which input types into the answer box: the desktop's input method when
+    // one reaches it and the game's own romaji input otherwise, always the
+    // input method, or always the game's own.
+    enum class Mode { Auto, InputMethod, Romaji };
+    Mode mode = Mode::Auto;
+    // A commit that completes the word answers it.
     bool answerOnCommit = false;
     bool operator==(const InputOptions&) const = default;
 };

@@ -36,6 +36,10 @@ const char* const kSteps[] = {
     " ok INTEGER NOT NULL, ng INTEGER NOT NULL, chars INTEGER NOT NULL);"
     "CREATE TABLE saves(round TEXT NOT NULL, date TEXT NOT NULL, time TEXT NOT NULL);"
     "CREATE INDEX saves_by_line ON saves(date, time)",
+    // How a round was typed; the keys only for the game's own input.
+    "ALTER TABLE rounds ADD COLUMN own_input INTEGER NOT NULL DEFAULT 0;"
+    "ALTER TABLE rounds ADD COLUMN keys INTEGER;"
+    "ALTER TABLE rounds ADD COLUMN backspaces INTEGER",
 };
 static_assert(std::size(kSteps) == kWordStoreVersion);
 
@@ -343,12 +347,15 @@ WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
 WriteOutcome WordStore::addRound(const RoundRecord& r) {
     return write([&] {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
-        q.prepare(QStringLiteral("INSERT OR REPLACE INTO rounds(key, started, limit_s, list, "
-                                 "practice, ok, ng, chars) VALUES(?, ?, ?, ?, ?, ?, ?, ?)"));
+        q.prepare(QStringLiteral(
+            "INSERT OR REPLACE INTO rounds(key, started, limit_s, list, practice, ok, ng, chars, "
+            "own_input, keys, backspaces) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& v :
              {QVariant(r.key), QVariant(Stamp(r.started)), QVariant(r.limit),
               QVariant(r.list.isNull() ? QString("") : r.list), QVariant(r.practice ? 1 : 0),
-              QVariant(r.ok), QVariant(r.ng), QVariant(r.chars)})
+              QVariant(r.ok), QVariant(r.ng), QVariant(r.chars), QVariant(r.ownInput ? 1 : 0),
+              r.ownInput ? QVariant(r.keys) : QVariant(),
+              r.ownInput ? QVariant(r.backspaces) : QVariant()})
             q.addBindValue(v);
         return q.exec();
     });
@@ -432,12 +439,13 @@ std::optional<QList<SavedRound>> WordStore::savedRounds() {
     QSqlQuery q(QSqlDatabase::database(connection_, false));
     q.setForwardOnly(true);
     // In the order they were saved, so that rounds saved in one second keep theirs.
-    if (!q.exec(QStringLiteral("SELECT s.date, s.time, r.list, r.practice FROM saves s "
-                               "JOIN rounds r ON r.key = s.round ORDER BY s.rowid")))
+    if (!q.exec(QStringLiteral("SELECT s.date, s.time, r.list, r.practice, r.limit_s, r.keys "
+                               "FROM saves s JOIN rounds r ON r.key = s.round ORDER BY s.rowid")))
         return IsBusy(q.lastError()) ? std::nullopt : std::optional(out);
     while (q.next())
         out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
-                    q.value(3).toInt() != 0});
+                    q.value(3).toInt() != 0, q.value(4).toInt(),
+                    q.value(5).isNull() ? std::nullopt : std::optional(q.value(5).toInt())});
     return out;
 }
 

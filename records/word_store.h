@@ -14,7 +14,7 @@ namespace records {
 // The record of every word, beside the history in the game's folder.
 inline const QString kWordStoreFileName = QStringLiteral("単語記録.db");
 // The schema this program writes; a file of a later one is only read.
-constexpr int kWordStoreVersion = 2;
+constexpr int kWordStoreVersion = 3;
 // A missed word leaves practice after this many clean solves in a row.
 constexpr int kCleanSolvesToRetire = 3;
 
@@ -40,6 +40,10 @@ struct RoundRecord {
     QString list; // file name of the list; empty for 辞書.txt
     bool practice = false;
     int ok = 0, ng = 0, chars = 0;
+    // Typed with the game's own romaji input: the keys that typed or changed
+    // the answer box, and the Backspaces.
+    bool ownInput = false;
+    int keys = 0, backspaces = 0;
 };
 
 struct WordStats {
@@ -63,6 +67,8 @@ struct SavedRound {
     QString date, time; // as written in the history
     QString list;
     bool practice = false;
+    int limit = 0;
+    std::optional<int> keys; // typed with the game's own input
 };
 
 struct WordRecordRead {

@@ -60,6 +60,7 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     connect(tmrBp, &QTimer::timeout, this, [this] { tmrBp_Timer(); });
     tmrStart->start();
     tmrBp->start();
+    book_.setKeyCounter([this] { return txtKaitou->takeKeyCounts(); });
     services_.record.setProblemHandler(
         [this](game::WordRecord::Problem problem, const QString& aside) {
             recordProblems_.append(ProblemText(problem, aside));
@@ -123,6 +124,12 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     RestoreWordList();
     sound_ = services_.options.sound();
     input_ = services_.options.input();
+    ApplyInput();
+    // Whether an input method reaches the box, asked now the window is up.
+    services_.reach.check(this, [this](const ime::Reach& reach) {
+        reach_ = reach;
+        ApplyInput();
+    });
     // The audio starts a moment after the first frame is on the screen, so
     // that neither its libraries nor the audio server's connection weigh on
     // start-up; スタート starts it at once when pressed before.
@@ -240,6 +247,23 @@ void frmMain::cmdStart_Click() {
             UseWordList({});
         KeepWordListChoice();
     }
+    // With the game's own input, the words it cannot type are left out.
+    const game::RoundBook::Draw draw = book_.prepare(OwnInput());
+    const QString listName = game::ShownListName(book_.list().list);
+    if (draw.words == 0 && draw.leftOut > 0) {
+        services_.boxes.warn(this, QStringLiteral("単語リスト"),
+                             QStringLiteral("「%1」の単語は、ゲーム内ローマ字入力では打てません"
+                                            "（漢字やアルファベットの単語です）。\n"
+                                            "日本語入力を使うか、ほかのリストを選んでください。")
+                                 .arg(listName));
+        return;
+    }
+    if (draw.leftOut > 0 && !leftOutTold_.contains(listName)) {
+        leftOutTold_ << listName;
+        Notice(lblMondai, QStringLiteral("ゲーム内ローマ字入力では打てない%1語（漢字や"
+                                         "アルファベットの単語）は、出題しません。")
+                              .arg(draw.leftOut));
+    }
     services_.sounds.start();
     round_.start();
     services_.weakWords.contextChanged(WeakContext());
@@ -289,7 +313,8 @@ void frmMain::mnuCsv_Click() {
 }
 
 void frmMain::mnuCopy_Click() {
-    const QString text = game::ResultLine(state_, services_.clock, rirekiModel_->rows());
+    const QString text =
+        game::ResultLine(state_, services_.clock, rirekiModel_->rows(), book_.lastKeys());
     if (!text.isEmpty())
         services_.share.copy(text, grab().toImage());
 }

@@ -5,6 +5,7 @@
 #include "game/round_book.h"
 #include "game/round_state.h"
 #include "game/word_record.h"
+#include "ime/reach.h"
 #include "ime/switch.h"
 #include "records/history_preload.h"
 #include "records/options.h"
@@ -50,6 +51,7 @@ struct MainServices {
     game::Clock& clock;
     game::Random& random;
     ime::Switch& ime;
+    ime::ReachCheck& reach;
     HelpService& help;
     ProgressService& progress;
     WordListService& wordLists;
@@ -209,6 +211,13 @@ private:
     WeakWordsContext WeakContext();
     void setSoundOptions(const records::SoundOptions& sound);
     void setInputOptions(const records::InputOptions& input);
+    // Whether the game's own romaji input types into the answer box now.
+    bool OwnInput() const;
+    void ApplyInput();
+    void txtKaitou_FocusChanged(bool in);
+    // A short note beside a control that goes by itself, for what the player
+    // should know once but need not answer.
+    void Notice(QWidget* beside, const QString& text);
 
     static constexpr int kMondaiPixelSize = 51;
 
@@ -218,6 +227,10 @@ private:
     game::Round round_;
     records::SoundOptions sound_;
     records::InputOptions input_;
+    std::optional<ime::Reach> reach_; // unknown until asked after the first frame
+    bool imeOn_ = false;              // the switch was asked to turn it on
+    bool fallbackTold_ = false;
+    QStringList leftOutTold_; // the lists whose untypable words were told of
     RirekiModel* rirekiModel_;
     QStringListModel* jisyoModel_;
     QStringList recordProblems_;

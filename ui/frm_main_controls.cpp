@@ -204,9 +204,7 @@ void frmMain::CreateControls() {
     SetColours(txtKaitou, {}, kIvory, false);
     txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
-    txtKaitou->focusChanged = [this](bool in) {
-        in ? services_.ime.On() : services_.ime.Restore();
-    };
+    txtKaitou->focusChanged = [this](bool in) { txtKaitou_FocusChanged(in); };
     txtKaitou->committed = [this] { txtKaitou_Committed(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 

@@ -27,12 +27,13 @@ void frmMain::setSoundOptions(const records::SoundOptions& sound) {
 
 void frmMain::setInputOptions(const records::InputOptions& input) {
     input_ = input;
+    ApplyInput();
     if (!services_.options.setInput(input_))
         SaveErrorOnce(optionsFailureTold_, kNotKept);
 }
 
 void frmMain::Form_ContextMenu(QPoint globalPos) {
-    mnuWindow->clear();
+    ClearMenu(mnuWindow);
     const auto toggle = [this](const char* name, const QString& text, bool checked, bool enabled,
                                std::function<void(bool)> set) {
         QAction* a = mnuWindow->addAction(text);
@@ -74,6 +75,26 @@ void frmMain::Form_ContextMenu(QPoint globalPos) {
         });
     }
     mnuWindow->addSeparator();
+    QMenu* inputs = mnuWindow->addMenu(QStringLiteral("入力(&I)"));
+    inputs->setObjectName("mnuInput");
+    auto* modes = new QActionGroup(inputs);
+    using Mode = records::InputOptions::Mode;
+    const std::pair<Mode, QString> choices[] = {
+        {Mode::Auto, QStringLiteral("自動")},
+        {Mode::InputMethod, QStringLiteral("日本語入力（IME）")},
+        {Mode::Romaji, QStringLiteral("ゲーム内ローマ字入力")}};
+    for (const auto& [mode, text] : choices) {
+        QAction* a = inputs->addAction(text);
+        a->setObjectName(QStringLiteral("mnuInput_%1").arg(int(mode)));
+        a->setCheckable(true);
+        a->setChecked(input_.mode == mode);
+        a->setActionGroup(modes);
+        connect(a, &QAction::triggered, this, [this, chosen = mode] {
+            records::InputOptions o = input_;
+            o.mode = chosen;
+            setInputOptions(o);
+        });
+    }
     toggle("mnuAnswerOnCommit", QStringLiteral("確定したら答える(&A)"), input_.answerOnCommit, true,
            [this](bool on) {
                records::InputOptions o = input_;

@@ -146,7 +146,7 @@ void frmMain::ChooseLevel(game::LengthLevel level) {
 }
 
 void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
-    mnuJisyo->clear();
+    ClearMenu(mnuJisyo);
     const game::ListChoice shown = book_.pending().value_or(book_.list());
     if (InRound()) {
         mnuJisyo

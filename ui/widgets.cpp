@@ -1,9 +1,12 @@
 #include "ui/widgets.h"
 
 #include "game/round.h"
+#include "ui/romaji_box.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionHeader>
@@ -62,12 +65,42 @@ void TagLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+KaitouEdit::KaitouEdit(const QString& text, QWidget* parent) : QLineEdit(text, parent) {
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& now) {
+        // Emptied, by the player or by a judged answer: hiragana again.
+        if (romaji_ && now.isEmpty() && romaji_->waiting().isEmpty())
+            romaji_->reset();
+    });
+}
+
+KaitouEdit::~KaitouEdit() = default;
+
+void KaitouEdit::setOwnInput(bool on) {
+    if (on == ownInput())
+        return;
+    romaji_ = on ? std::make_unique<RomajiBox>(*this) : nullptr;
+    // The framework is not asked while the game's own input types.
+    setAttribute(Qt::WA_InputMethodEnabled, !on);
+}
+
 void KaitouEdit::keyPressEvent(QKeyEvent* event) {
+    const QString before = romaji_ ? text() + romaji_->waiting() : QString();
+    const bool counts = romaji_ && event->key() != Qt::Key_Return &&
+                        event->key() != Qt::Key_Enter && event->key() != Qt::Key_Escape;
+    TypeKey(event);
+    if (counts && text() + romaji_->waiting() != before)
+        ++(event->key() == Qt::Key_Backspace ? backspaces_ : keys_);
+}
+
+void KaitouEdit::TypeKey(QKeyEvent* event) {
     int16_t code = 0;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         code = game::kKeyEnter;
+        // What waits is typed before the answer is judged: a lone n as ん.
+        if (romaji_)
+            romaji_->finish();
         break;
     case Qt::Key_Escape:
         code = game::kKeyEsc;
@@ -84,6 +117,10 @@ void KaitouEdit::keyPressEvent(QKeyEvent* event) {
             return;
         }
     }
+    if (romaji_ && romaji_->key(event)) {
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
 }
 
@@ -96,6 +133,13 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QToolButton::keyPressEvent(event);
+}
+
+void ClearMenu(QMenu* menu) {
+    menu->clear();
+    for (QObject* made : menu->findChildren<QObject*>(Qt::FindDirectChildrenOnly))
+        if (qobject_cast<QMenu*>(made) || qobject_cast<QActionGroup*>(made))
+            delete made;
 }
 
 void SetFittedText(QLabel* label, const QString& text) {

@@ -11,8 +11,14 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <utility>
+
+class QMenu;
 
 namespace ui {
+
+class RomajiBox;
 
 // A frame whose own surface (not a child on it) can be clicked.
 class ClickFrame : public QGroupBox {
@@ -49,11 +55,21 @@ private:
 };
 
 // The answer box: every key goes to the handler first, as a character code
-// (13 Enter, 27 Esc); a code set to 0 does not reach the box.
+// (13 Enter, 27 Esc); a code set to 0 does not reach the box. With the game's
+// own input on, the keys it takes become kana, the desktop's input method is
+// left alone, and the keys that change the text are counted.
 class KaitouEdit : public QLineEdit {
     Q_OBJECT
 public:
-    using QLineEdit::QLineEdit;
+    explicit KaitouEdit(const QString& text, QWidget* parent);
+    ~KaitouEdit() override;
+    void setOwnInput(bool on);
+    bool ownInput() const { return romaji_ != nullptr; }
+    // Keys that typed or changed the text, and Backspaces, since the last take.
+    std::pair<int, int> takeKeyCounts() {
+        return {std::exchange(keys_, 0), std::exchange(backspaces_, 0)};
+    }
+
     std::function<void(int16_t&)> keyPress;
     // Told true when the box gets the keyboard focus, false when it loses it.
     std::function<void(bool)> focusChanged;
@@ -65,6 +81,12 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void TypeKey(QKeyEvent* event);
+
+    std::unique_ptr<RomajiBox> romaji_;
+    int keys_ = 0, backspaces_ = 0;
 };
 
 // A push button with its picture above its caption, pressed by Enter as well
@@ -77,6 +99,10 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
+
+// Empties a menu filled as it opens: its actions, and the submenus and action
+// groups made with them, which clear() alone would keep until the window goes.
+void ClearMenu(QMenu* menu);
 
 // Sets a figure label's caption, narrowing the face just enough that the
 // whole figure shows: the stand-in face's digits are wider than the designed

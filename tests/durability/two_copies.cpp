@@ -36,6 +36,7 @@ int RunCopy(int copy) {
     game::SystemClock clock;
     game::SystemRandom random;
     FakeSwitch ime;
+    FakeReach reach;
     FakeHelp help;
     ui::WindowProgressService progress;
     FakeWordLists wordLists;
@@ -49,8 +50,8 @@ int RunCopy(int copy) {
         records::Options options;
         ui::MessageBoxes messageBoxes;
         ui::WeakWordsWindows weak(record, messageBoxes);
-        ui::frmMain w({clock, random, ime, help, progress, wordLists, share, sounds, record, weak,
-                       options, messageBoxes});
+        ui::frmMain w({clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
+                       weak, options, messageBoxes});
         messageBoxes.run = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();

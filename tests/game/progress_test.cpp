@@ -23,7 +23,7 @@ Progress Rounds(std::initializer_list<int> speeds) {
     Progress p;
     int i = 0;
     for (int s : speeds)
-        p.points.append({i, 60 * i, s, 1000 - 10 * i, 60, {}}), ++i;
+        p.points.append({i, 60 * i, s, 1000 - 10 * i, 60, {}, -1}), ++i;
     p.limits = {60};
     return p;
 }
@@ -55,21 +55,26 @@ TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
     EXPECT_EQ(p.limits, (QList<int>{30, 60}));
     // By time, rounds of one second in row order, with their rows of the table.
     const qint64 day = QDate(1970, 1, 1).daysTo(QDate(2025, 1, 31)) * 86400;
-    const QList<ProgressPoint> expected = {{13, day + 9 * 3600 + 240, 1205, 1000, 30, {}},
-                                           {14, day + 9 * 3600 + 240, 0, 0, 60, {}},
-                                           {12, day + 9 * 3600 + 300, 142, 900, 60, {}}};
+    const QList<ProgressPoint> expected = {{13, day + 9 * 3600 + 240, 1205, 1000, 30, {}, -1},
+                                           {14, day + 9 * 3600 + 240, 0, 0, 60, {}, -1},
+                                           {12, day + 9 * 3600 + 300, 142, 900, 60, {}, -1}};
     EXPECT_EQ(p.points, expected);
 
     // Two rounds saved in one second, as two copies of the game may, keep a
     // kind each, in the order they were saved; a round the record does not
-    // know is an ordinary one of no known list.
+    // know is an ordinary one of no known list. A round typed with the game's
+    // own input has its keys per second.
     Progress marked = p;
-    const RoundKind practice{true, QString("どうぶつ.txt")}, ordinary{false, QString("")};
+    const RoundKind practice{true, QString("どうぶつ.txt"), 120}, ordinary{false, QString(""), {}};
     MarkKinds(marked, ParseHistory(bad + good).rows,
               {{RoundKindKey("2025/01/31", "09:04:00"), {practice, ordinary}}});
     EXPECT_EQ(marked.points[0].kind, practice);
     EXPECT_EQ(marked.points[1].kind, ordinary);
     EXPECT_EQ(marked.points[2].kind, RoundKind{});
+    EXPECT_EQ(marked.points[0].keySpeed * 10 + marked.points[1].keySpeed, 4000 - 1); // 4.00/s
+    const ProgressSeries keys = ChooseRounds(marked, 0, {RoundMode::All, true, {}, true});
+    ASSERT_EQ(keys.points.size(), 1);
+    EXPECT_EQ(keys.points[0].speed, 400);
     EXPECT_EQ(marked.lists, (QList<std::optional<QString>>{practice.list, ordinary.list, {}}));
 }
 
@@ -100,7 +105,7 @@ TEST(Progress, FiguresGiveCountBestMeansAndTheChangeOfTheAverageOverThirtyRounds
         speeds.append(100 + 5 * i);
     Progress p;
     for (int i = 0; i < 40; ++i)
-        p.points.append({i, 60 * i, speeds[i], 900, 60, {}});
+        p.points.append({i, 60 * i, speeds[i], 900, 60, {}, -1});
     const ProgressFigures f = FiguresOf(ChooseRounds(p, 0));
     EXPECT_EQ(f.count, 40);
     EXPECT_DOUBLE_EQ(f.bestSpeed, 2.95);

@@ -109,13 +109,13 @@ TEST(Options, KeepEachKindUnderItsKeysBesideTheOthersAndReadDefaultsWithoutAFile
     EXPECT_EQ(o.wordList(), records::WordListOption{});
     const records::SoundOptions sound{true, false, true, false, 25};
     ASSERT_TRUE(o.setSound(sound));
-    ASSERT_TRUE(o.setInput({true}));
+    ASSERT_TRUE(o.setInput({records::InputOptions::Mode::Romaji, true}));
     ASSERT_TRUE(o.setWordList({"どうぶつ.txt", 3}));
     ASSERT_TRUE(o.setHelpZoom(-2));
     // A later start reads each back; the keys are those earlier versions wrote.
     records::Options again(f.path("o.txt"));
     EXPECT_EQ(again.sound(), sound);
-    EXPECT_TRUE(again.input().answerOnCommit);
+    EXPECT_EQ(again.input(), (records::InputOptions{records::InputOptions::Mode::Romaji, true}));
     EXPECT_EQ(again.wordList(), (records::WordListOption{"どうぶつ.txt", 3}));
     EXPECT_EQ(again.helpZoom(), -2);
     for (const char* key :

@@ -20,6 +20,16 @@ struct FakeSwitch : ime::Switch {
     void Restore() override { calls << "restore"; }
 };
 
+// Answers at once what the test set: by default, that an input method reaches
+// the box, as the tests of the window's look and rounds expect.
+struct FakeReach : ime::ReachCheck {
+    ime::Reach reach;
+    void check(QObject* context, std::function<void(const ime::Reach&)> then) override {
+        QMetaObject::invokeMethod(
+            context, [then, r = reach] { then(r); }, Qt::QueuedConnection);
+    }
+};
+
 // Notes the calls the main window makes of its help service.
 struct FakeHelp : ui::HelpService {
     QStringList calls;
@@ -101,6 +111,7 @@ struct Window : Folder {
     FakeClock clock;
     FakeRandom random;
     FakeSwitch ime;
+    FakeReach reach;
     FakeHelp help;
     ui::WindowProgressService progress;
     FakeWordLists wordLists;
@@ -132,9 +143,9 @@ struct Window : Folder {
     }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(ui::MainServices{clock, random, ime, help, progress,
-                                                           wordLists, share, sounds, *recordService,
-                                                           *weakService, options, messageBoxes});
+        w = std::make_unique<ui::frmMain>(
+            ui::MainServices{clock, random, ime, reach, help, progress, wordLists, share, sounds,
+                             *recordService, *weakService, options, messageBoxes});
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }
