@@ -25,16 +25,17 @@ QString Signed(double v, int decimals) {
 
 } // namespace
 
-QString FiguresLine(const game::ProgressFigures& f) {
+QString FiguresLine(const game::ProgressFigures& f, const QString& unit) {
     if (f.count == 0)
         return QStringLiteral("記録がありません");
-    QString line = QStringLiteral("%1回　最高 %2文字/秒　平均 %3文字/秒　平均正解率 %4%")
-                       .arg(f.count)
-                       .arg(Fixed(f.bestSpeed, 2), Fixed(f.meanSpeed, 2), Fixed(f.meanRate, 1));
+    QString line =
+        QStringLiteral("%1回　最高 %2%5　平均 %3%5　平均正解率 %4%")
+            .arg(f.count)
+            .arg(Fixed(f.bestSpeed, 2), Fixed(f.meanSpeed, 2), Fixed(f.meanRate, 1), unit);
     if (f.count > 1)
-        line += QStringLiteral("　移動平均の変化（最近%1回） %2文字/秒　%3%")
+        line += QStringLiteral("　移動平均の変化（最近%1回） %2%4　%3%")
                     .arg(std::min(game::kTrendRounds, f.count))
-                    .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1));
+                    .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1), unit);
     return line;
 }
 

@@ -11,7 +11,9 @@ namespace ui {
 class RirekiModel;
 
 // The line under the chart.
-QString FiguresLine(const game::ProgressFigures& figures);
+// `unit` names what the speed counts: 文字/秒 or 打鍵/秒.
+QString FiguresLine(const game::ProgressFigures& figures,
+                    const QString& unit = QStringLiteral("文字/秒"));
 // The note of records left out, empty when there are none.
 QString UnreadableNote(int unreadable);
 

@@ -36,8 +36,9 @@ ProgressChart::ProgressChart(const RirekiModel& table, QWidget* parent)
     setAccessibleName(QStringLiteral("成績グラフ"));
 }
 
-void ProgressChart::setSeries(game::ProgressSeries series) {
+void ProgressChart::setSeries(game::ProgressSeries series, bool keys) {
     series_ = std::move(series);
+    keys_ = keys;
     speed_.clear();
     rate_.clear();
     speedAverage_.clear();
@@ -99,7 +100,8 @@ void ProgressChart::paintEvent(QPaintEvent*) {
         p.drawText(QPointF(x + 24, legendY + fm.ascent() / 2.0 - 1), text);
         x += 24 + fm.horizontalAdvance(text) + 18;
     };
-    legend(kSpeedDot, kSpeedLine, QStringLiteral("秒当たり文字数"));
+    legend(kSpeedDot, kSpeedLine,
+           keys_ ? QStringLiteral("秒当たり打鍵数") : QStringLiteral("秒当たり文字数"));
     legend(kRateDot, kRateLine, QStringLiteral("正解率"));
     p.setPen(Qt::black);
     p.drawText(QPointF(x, legendY + fm.ascent() / 2.0 - 1),
@@ -107,7 +109,8 @@ void ProgressChart::paintEvent(QPaintEvent*) {
     const double unitsY = plot.top() - 6;
     p.setPen(kSpeedLine);
     p.drawText(QRectF(0, unitsY - fm.height(), plot.left() + 20, fm.height()),
-               Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("文字/秒"));
+               Qt::AlignHCenter | Qt::AlignBottom,
+               keys_ ? QStringLiteral("打鍵/秒") : QStringLiteral("文字/秒"));
     p.setPen(kRateLine);
     p.drawText(
         QRectF(plot.right() - 20, unitsY - fm.height(), width() - plot.right() + 20, fm.height()),
@@ -261,6 +264,14 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKi
     cboList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     auto* listLabel = new QLabel(QStringLiteral("リスト(&L)"), this);
     listLabel->setBuddy(cboList);
+    cboSpeed = new QComboBox(this);
+    cboSpeed->setObjectName(QStringLiteral("cboSpeed"));
+    cboSpeed->setAccessibleName(QStringLiteral("速さ"));
+    cboSpeed->addItem(QStringLiteral("文字/秒"));
+    // Only rounds typed with the game's own input know their keys.
+    cboSpeed->addItem(QStringLiteral("打鍵/秒（ゲーム内ローマ字入力）"));
+    auto* speedLabel = new QLabel(QStringLiteral("速さ(&P)"), this);
+    speedLabel->setBuddy(cboSpeed);
     chart = new ProgressChart(table, this);
     lblFigures = new QLabel(this);
     lblFigures->setObjectName(QStringLiteral("lblFigures"));
@@ -280,6 +291,9 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKi
     top->addSpacing(12);
     top->addWidget(listLabel);
     top->addWidget(cboList);
+    top->addSpacing(12);
+    top->addWidget(speedLabel);
+    top->addWidget(cboSpeed);
     top->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -294,6 +308,7 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKi
     connect(cboLimit, &QComboBox::activated, this, [this] { Refresh(); });
     connect(cboMode, &QComboBox::activated, this, [this] { Refresh(); });
     connect(cboList, &QComboBox::activated, this, [this] { Refresh(); });
+    connect(cboSpeed, &QComboBox::activated, this, [this] { Refresh(); });
     connect(&model_, &ProgressModel::changed, this, [this] { Refresh(); });
     Refresh();
 }
@@ -309,6 +324,7 @@ game::RoundFilter ProgressWindow::chosenFilter() const {
     filter.everyList = list.isEmpty();
     if (list.startsWith(u'='))
         filter.list = list.mid(1);
+    filter.keys = cboSpeed->currentIndex() == 1;
     return filter;
 }
 
@@ -351,8 +367,11 @@ void ProgressWindow::Refresh() {
                              keyOf(list));
         cboList->setCurrentIndex(std::max(0, cboList->findData(chosen)));
     }
-    chart->setSeries(game::ChooseRounds(progress, chosenLimit(), chosenFilter()));
-    lblFigures->setText(FiguresLine(game::FiguresOf(chart->series())));
+    const game::RoundFilter filter = chosenFilter();
+    chart->setSeries(game::ChooseRounds(progress, chosenLimit(), filter), filter.keys);
+    lblFigures->setText(
+        FiguresLine(game::FiguresOf(chart->series()),
+                    filter.keys ? QStringLiteral("打鍵/秒") : QStringLiteral("文字/秒")));
     lblNote->setText(UnreadableNote(progress.unreadable));
     lblNote->setVisible(progress.unreadable > 0);
 }

@@ -20,7 +20,8 @@ class ProgressChart : public QWidget {
 public:
     explicit ProgressChart(const RirekiModel& table, QWidget* parent = nullptr);
 
-    void setSeries(game::ProgressSeries series);
+    // `keys`: the speed is keys per second, of rounds typed with the game's own input.
+    void setSeries(game::ProgressSeries series, bool keys = false);
     const game::ProgressSeries& series() const { return series_; }
     // Each round as (seconds, characters per second) and (seconds, percent).
     const QList<QPointF>& speedPoints() const { return speed_; }
@@ -44,6 +45,7 @@ private:
 
     const RirekiModel& table_;
     game::ProgressSeries series_;
+    bool keys_ = false;
     QList<QPointF> speed_, rate_, speedAverage_, rateAverage_;
     ChartScale scale_;
     QRectF plot_; // the area inside the axes
@@ -68,6 +70,7 @@ public:
     QComboBox* cboLimit;
     QComboBox* cboMode;
     QComboBox* cboList;
+    QComboBox* cboSpeed;
     ProgressChart* chart;
     QLabel* lblFigures;
     QLabel* lblNote;
