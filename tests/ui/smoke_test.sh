@@ -2,7 +2,8 @@
 # Starts the real program under a virtual X server in a folder holding the three
 # files, finds its window by its caption, checks its size, opens the chart from
 # the results table with the menu key and ends it with End; then ROUND plays a
-# round in the real window on the same display.
+# round in the real window on the same display, and xdotool types a round's
+# answer in romaji, which the game's own input turns into kana.
 # Whatever either writes to stderr (a Qt warning, a sanitizer report) fails the test.
 #   smoke_test.sh PROGRAM WORD-LIST ROUND
 set -euo pipefail
@@ -40,6 +41,34 @@ xdotool mousemove --window "$window" 593 40 click 1 # the End button, which clos
 wait_until "$wait_s" gone "$game" || { echo "still running after End"; exit 1; }
 wait "$game"
 cmp "$folder/履歴.txt" "$folder/before.txt" # nothing is saved at exit
+if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
+
+# With no input method on the display, romaji typed into the answer box
+# becomes kana: a round of ねこ answered by the keys n e k o.
+mkdir "$folder/romaji"
+printf '\x82\xcb\x82\xb1\r\n' >"$folder/romaji/辞書.txt"
+printf '10,1\r\n' >"$folder/romaji/設定.txt"
+(cd "$folder/romaji" && exec "$program" 2>"$folder/run/stderr") &
+game=$!
+window=$(find_window モジロタイピング) || { echo "window not found"; exit 1; }
+xdotool mousemove --window "$window" 372 40 click 1 # スタート
+# The question is up once its label holds ink.
+question_shown() {
+    [ "$(import -window "$window" -crop 120x50+55+170 -depth 8 txt:- 2>/dev/null |
+        grep -c '#000000')" -gt 50 ]
+}
+wait_until "$wait_s" question_shown || { echo "no question after スタート"; exit 1; }
+xdotool type --delay 50 neko
+xdotool key Return
+saved() { [ -s "$folder/romaji/履歴.txt" ]; }
+wait_until "$wait_s" saved || { echo "the round was not saved"; exit 1; }
+line=$(iconv -f CP932 -t UTF-8 "$folder/romaji/履歴.txt")
+case $line in
+*',1,1,0,2,"100.0%"'*) ;;
+*) echo "the romaji round saved: $line"; exit 1 ;;
+esac
+xdotool mousemove --window "$window" 593 40 click 1 # 終了
+wait_until "$wait_s" gone "$game" || { echo "still running after End"; exit 1; }
 if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
 
 status=0
