@@ -1,4 +1,5 @@
 #include "app/play_folder.h"
+#include "game/dictionary.h"
 #include "game/system_ports.h"
 #include "game/word_record.h"
 #include "ime/reach.h"
@@ -108,9 +109,12 @@ int main(int argc, char** argv) {
     game::WordRecordThread wordRecord(
         QDir::current().absoluteFilePath(records::kWordStoreFileName));
     ui::WeakWordsWindows weakWords(wordRecord, boxes);
+    // Nothing of it is read before the player asks for readings and meanings.
+    game::EdictDictionary dictionary(
+        records::kEdictPath, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     fonts.wait();
     ui::frmMain window({clock, random, *ime, reach, helpWindows, progressWindow, wordLists, share,
-                        sounds, wordRecord, weakWords, options, boxes});
+                        sounds, wordRecord, weakWords, dictionary, options, boxes});
     window.Form_Load(&*history);
     return app.exec();
 }

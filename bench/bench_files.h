@@ -47,8 +47,9 @@ struct LoadedWindow {
     ui::ModuleSoundService sounds{{}};
     game::WordRecordThread record{QDir::current().absoluteFilePath(records::kWordStoreFileName)};
     ui::WeakWordsWindows weak{record, boxes};
+    game::EdictDictionary dictionary{records::kEdictPath, QString()};
     ui::frmMain w{{clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                   weak, options, boxes}};
+                   weak, dictionary, options, boxes}};
     LoadedWindow() {
         boxes.run = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

@@ -65,9 +65,10 @@ void BM_WindowPainted(benchmark::State& state) {
     ui::ModuleSoundService sounds({});
     game::WordRecordThread record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
     ui::WeakWordsWindows weak(record, boxes);
+    game::EdictDictionary dictionary(records::kEdictPath, QString());
     for (auto _ : state) {
         ui::frmMain w({clock, random, *ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, options, boxes});
+                       weak, dictionary, options, boxes});
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

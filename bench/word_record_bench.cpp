@@ -207,7 +207,7 @@ void WeakWordsPainted(benchmark::State& state, bool chosen) {
         ui::MessageBoxes boxes;
         ui::WeakWordsWindows service(file, boxes);
         const ui::WeakWordsContext context{
-            QStringLiteral("辞書.txt"), chosen ? record.words : QStringList(), false, {}};
+            QStringLiteral("辞書.txt"), chosen ? record.words : QStringList(), false, {}, {}};
         Paint paint =
             PaintAfter([&] { service.show(context, &owner); }, [&] { return Rows(service) > 0; });
         ui::WeakWordsWindow* w = service.window();

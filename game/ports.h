@@ -59,6 +59,8 @@ public:
     virtual void save() = 0;
     // Never waits, and is silent where there is no sound.
     virtual void playSound(Sound sound) = 0;
+    // The word itself was shown: answered right (`solved`), or looked at.
+    virtual void wordShown(const QString& word, bool solved) { (void)word, (void)solved; }
     // Time is up and the round saved when auto-save is on: what waited for
     // the round's end may come now.
     virtual void roundEnded() {}

@@ -207,6 +207,7 @@ void Round::answer() {
     } else {
         window_.playSound(Sound::Right);
         window_.addSolved(s_.strMondai);
+        window_.wordShown(s_.strSeikai, true);
         MakeQuestion();
         s_.intOk = SaturatingAdd(s_.intOk, 1);
         window_.setCaption(Caption::Ok, QString::number(s_.intOk));
@@ -220,6 +221,8 @@ void Round::answer() {
 void Round::reveal() {
     window_.setCaption(Caption::Mondai, s_.strSeikai);
     events_.answerShown();
+    if (!s_.strSeikai.isEmpty())
+        window_.wordShown(s_.strSeikai, false);
 }
 
 void AnswerBoxKey(Round& round, int16_t& keyAscii) {

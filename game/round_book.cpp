@@ -75,6 +75,11 @@ void RoundBook::answerJudged(const QString& answer, bool right) {
     record_.addQuestion(*std::exchange(question_, std::nullopt));
 }
 
+void RoundBook::meaningShown() {
+    if (question_)
+        ++question_->hints;
+}
+
 void RoundBook::answerShown() {
     if (question_)
         question_->revealed = true;
@@ -99,7 +104,8 @@ void RoundBook::saved(const records::HistoryRecord& line) {
 QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows& saved,
                    std::optional<int> keys) {
     records::HistoryRecord r;
-    if (SaveAllowed(s))
+    const bool justPlayed = SaveAllowed(s);
+    if (justPlayed)
         r = records::MakeHistoryRecord(s.intOk, s.intNg, s.intMoji, s.intJikan, clock.Now());
     else if (!s.blnStartWait && !s.blnPlaying && !saved.isEmpty())
         r = saved.at(saved.size() - 1);
@@ -108,7 +114,7 @@ QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows
     QString line =
         QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
             .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
-    if (keys && s.intJikan > 0)
+    if (justPlayed && keys && s.intJikan > 0) // a saved line's own round may be another
         line +=
             QStringLiteral("　%1打鍵/秒").arg(records::FormatSpeed(*keys, s.intJikan).chopped(2));
     return line;

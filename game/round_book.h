@@ -61,6 +61,8 @@ public:
     // The keys of the last round over, when typed with the game's own input.
     std::optional<int> lastKeys() const { return lastKeys_; }
 
+    // The player looked at the meaning of the word asked.
+    void meaningShown();
     // The round's result was saved as this line of the history.
     void saved(const records::HistoryRecord& line);
 
@@ -91,8 +93,8 @@ private:
 
 // The last round's figures as a line to paste elsewhere: the round just
 // played while it may be saved, else the newest saved line unless a round
-// runs; empty when there is neither. The keys per second follow for a round
-// typed with the game's own input.
+// runs; empty when there is neither. The keys per second follow for the
+// round just played when it was typed with the game's own input.
 QString ResultLine(const RoundState& state, Clock& clock, const records::HistoryRows& saved,
                    std::optional<int> keys = std::nullopt);
 

@@ -25,7 +25,8 @@ double WeaknessScore(const records::WordStats& w, double usualSpeed) {
         if (usualMs > 0)
             slowness = w.solved * std::clamp(meanMs / usualMs - 1.5, 0.0, 1.0);
     }
-    const double misses = 2.0 * std::max(0, w.wrong) + 3.0 * std::max(0, w.revealed);
+    const double misses =
+        2.0 * std::max(0, w.wrong) + 3.0 * std::max(0, w.revealed) + 1.0 * std::max(0, w.hints);
     return 100.0 * (misses + slowness) / (std::max(0, w.asked) + 1.0);
 }
 

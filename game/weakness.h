@@ -14,9 +14,10 @@ constexpr int kPracticeWords = 20;
 // question shown to the answer; 0 when nothing has been solved.
 double UsualSpeed(const QList<records::WordStats>& words);
 
-// 100 × (2 × wrong + 3 × revealed + slowness) ÷ (asked + 1): a look at the
-// answer weighs most, a wrong answer next, and each solve slower than 1.5
-// times the player's usual time for its length adds up to 1 more. Dividing
+// 100 × (2 × wrong + 3 × revealed + hints + slowness) ÷ (asked + 1): a look at
+// the answer weighs most, a wrong answer next, a look at the meaning least,
+// and each solve slower than 1.5 times the player's usual time for its
+// length adds up to 1 more. Dividing
 // by the times asked ranks a word missed once in twenty below one missed
 // once in one.
 double WeaknessScore(const records::WordStats& word, double usualSpeed);

@@ -218,6 +218,14 @@ void WordRecordThread::roundKinds(QObject* context, std::function<void(const Rou
         std::move(then)));
 }
 
+void WordRecordThread::typedInstead(const QString& word, QObject* context,
+                                    std::function<void(const QList<records::TypedInstead>&)> then) {
+    PostDeferred();
+    Post(Ask<QList<records::TypedInstead>>(
+        context, [word](records::WordStore& store) { return store.typedInstead(word); },
+        std::move(then)));
+}
+
 namespace {
 
 // A change the player asked for: answered with whether it was written.

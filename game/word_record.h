@@ -33,6 +33,9 @@ public:
     virtual void read(QObject* context,
                       std::function<void(const records::WordRecordRead&)> then) = 0;
     virtual void roundKinds(QObject* context, std::function<void(const RoundKinds&)> then) = 0;
+    // What was typed instead of the word, most frequent first.
+    virtual void typedInstead(const QString& word, QObject* context,
+                              std::function<void(const QList<records::TypedInstead>&)> then) = 0;
     // `then` is told whether the change was written.
     virtual void removeWord(const QString& word, QObject* context,
                             std::function<void(bool)> then) = 0;
@@ -65,6 +68,8 @@ public:
     void addSave(const QString& roundKey, const QString& date, const QString& time) override;
     void read(QObject* context, std::function<void(const records::WordRecordRead&)> then) override;
     void roundKinds(QObject* context, std::function<void(const RoundKinds&)> then) override;
+    void typedInstead(const QString& word, QObject* context,
+                      std::function<void(const QList<records::TypedInstead>&)> then) override;
     void removeWord(const QString& word, QObject* context, std::function<void(bool)> then) override;
     void bringBack(const QString& word, QObject* context, std::function<void(bool)> then) override;
     void clear(QObject* context, std::function<void(bool)> then) override;

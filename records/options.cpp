@@ -14,6 +14,7 @@ const QString kVolume = QStringLiteral("sound/volume");
 const QString kOnCommit = QStringLiteral("answer/on-commit");
 const QString kInput = QStringLiteral("input/mode");
 const char* const kInputModes[] = {"auto", "ime", "romaji"};
+const QString kReadings = QStringLiteral("learn/readings");
 const QString kList = QStringLiteral("wordlist/list");
 const QString kLevel = QStringLiteral("wordlist/level");
 const QString kZoom = QStringLiteral("help/zoom");
@@ -58,6 +59,14 @@ InputOptions Options::input() const {
 bool Options::setInput(const InputOptions& o) {
     return file_.set({{kOnCommit, Flag(o.answerOnCommit)},
                       {kInput, QString::fromLatin1(kInputModes[int(o.mode)])}});
+}
+
+LearnOptions Options::learn() const {
+    return {file_.number(kReadings, 0) != 0};
+}
+
+bool Options::setLearn(const LearnOptions& o) {
+    return file_.set({{kReadings, Flag(o.readings)}});
 }
 
 WordListOption Options::wordList() const {

@@ -28,6 +28,13 @@ struct InputOptions {
     bool operator==(const InputOptions&) const = default;
 };
 
+// What the game shows a learner.
+struct LearnOptions {
+    // The reading and meaning of each word answered or looked at, from the dictionary.
+    bool readings = false;
+    bool operator==(const LearnOptions&) const = default;
+};
+
 // The word list chosen last: a file of the list folder (empty for 辞書.txt)
 // and its length level.
 struct WordListOption {
@@ -49,6 +56,8 @@ public:
     bool setSound(const SoundOptions& sound);
     InputOptions input() const;
     bool setInput(const InputOptions& input);
+    LearnOptions learn() const;
+    bool setLearn(const LearnOptions& learn);
     WordListOption wordList() const;
     bool setWordList(const WordListOption& list);
     // The help window's text size, in steps of a tenth from the normal size.

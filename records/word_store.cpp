@@ -36,10 +36,14 @@ const char* const kSteps[] = {
     " ok INTEGER NOT NULL, ng INTEGER NOT NULL, chars INTEGER NOT NULL);"
     "CREATE TABLE saves(round TEXT NOT NULL, date TEXT NOT NULL, time TEXT NOT NULL);"
     "CREATE INDEX saves_by_line ON saves(date, time)",
-    // How a round was typed; the keys only for the game's own input.
+    // How a round was typed, the keys only for the game's own input; looks
+    // at a word's meaning; and what was typed instead of a word.
     "ALTER TABLE rounds ADD COLUMN own_input INTEGER NOT NULL DEFAULT 0;"
     "ALTER TABLE rounds ADD COLUMN keys INTEGER;"
-    "ALTER TABLE rounds ADD COLUMN backspaces INTEGER",
+    "ALTER TABLE rounds ADD COLUMN backspaces INTEGER;"
+    "ALTER TABLE words ADD COLUMN hints INTEGER NOT NULL DEFAULT 0;"
+    "CREATE TABLE typed_instead(word TEXT NOT NULL, typed TEXT NOT NULL,"
+    " count INTEGER NOT NULL, PRIMARY KEY(word, typed))",
 };
 static_assert(std::size(kSteps) == kWordStoreVersion);
 
@@ -284,7 +288,7 @@ WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         QSqlQuery old(db);
         old.prepare(QStringLiteral("SELECT asked, solved, wrong, revealed, best_ms, sum_ms, "
-                                   "clean_run, retired FROM words WHERE word = ?"));
+                                   "clean_run, retired, hints FROM words WHERE word = ?"));
         old.addBindValue(r.word);
         if (!old.exec())
             return false;
@@ -294,13 +298,14 @@ WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
             w.wrong = old.value(2).toInt(), w.revealed = old.value(3).toInt();
             w.bestMs = old.value(4).isNull() ? -1 : old.value(4).toLongLong();
             w.sumMs = old.value(5).toLongLong(), w.cleanRun = old.value(6).toInt();
-            w.retired = old.value(7).toInt() != 0;
+            w.retired = old.value(7).toInt() != 0, w.hints = old.value(8).toInt();
         }
         const int wrong = std::max(0, r.wrong);
         const bool missed = wrong > 0 || r.revealed;
         w.asked = Plus(w.asked, 1);
         w.wrong = Plus(w.wrong, wrong);
         w.revealed = Plus(w.revealed, r.revealed ? 1 : 0);
+        w.hints = Plus(w.hints, std::max(0, r.hints));
         if (r.solved) {
             w.solved = Plus(w.solved, 1);
             const qint64 ms = std::max<qint64>(0, r.solveMs);
@@ -319,12 +324,12 @@ WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
         QSqlQuery put(db);
         put.prepare(QStringLiteral(
             "INSERT OR REPLACE INTO words(word, asked, solved, wrong, revealed, best_ms, sum_ms, "
-            "last_asked, clean_run, retired) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+            "last_asked, clean_run, retired, hints) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
         for (const QVariant& v :
              {QVariant(r.word), QVariant(w.asked), QVariant(w.solved), QVariant(w.wrong),
               QVariant(w.revealed), w.bestMs < 0 ? QVariant() : QVariant(w.bestMs),
               QVariant(w.sumMs), QVariant(Stamp(r.asked)), QVariant(w.cleanRun),
-              QVariant(w.retired ? 1 : 0)})
+              QVariant(w.retired ? 1 : 0), QVariant(w.hints)})
             put.addBindValue(v);
         if (!put.exec())
             return false;
@@ -338,6 +343,33 @@ WriteOutcome WordStore::addQuestion(const QuestionRecord& r) {
             slip.addBindValue(typed);
             if (!slip.exec())
                 return false;
+            AtWritePoint("store.row");
+        }
+        // What was typed, cut short: counted again when it was typed before,
+        // kept as a new one while the word has fewer than the most it keeps.
+        QSqlQuery again(db), kept(db), first(db);
+        again.prepare(QStringLiteral(
+            "UPDATE typed_instead SET count = count + 1 WHERE word = ? AND typed = ?"));
+        kept.prepare(QStringLiteral("SELECT COUNT(*) FROM typed_instead WHERE word = ?"));
+        first.prepare(
+            QStringLiteral("INSERT INTO typed_instead(word, typed, count) VALUES(?, ?, 1)"));
+        for (const QString& answer : r.wrongAnswers) {
+            const QString typed = answer.left(kTypedInsteadLength);
+            again.addBindValue(r.word);
+            again.addBindValue(typed);
+            if (!again.exec())
+                return false;
+            if (again.numRowsAffected() == 0) {
+                kept.addBindValue(r.word);
+                if (!kept.exec() || !kept.next())
+                    return false;
+                if (kept.value(0).toInt() < kTypedInsteadPerWord) {
+                    first.addBindValue(r.word);
+                    first.addBindValue(typed);
+                    if (!first.exec())
+                        return false;
+                }
+            }
             AtWritePoint("store.row");
         }
         return true;
@@ -377,7 +409,10 @@ WriteOutcome WordStore::removeWord(const QString& word) {
         QSqlQuery q(QSqlDatabase::database(connection_, false));
         q.prepare(QStringLiteral("DELETE FROM words WHERE word = ?"));
         q.addBindValue(word);
-        return q.exec();
+        QSqlQuery typed(QSqlDatabase::database(connection_, false));
+        typed.prepare(QStringLiteral("DELETE FROM typed_instead WHERE word = ?"));
+        typed.addBindValue(word);
+        return q.exec() && typed.exec();
     });
 }
 
@@ -394,6 +429,7 @@ WriteOutcome WordStore::clear() {
     return write([&] {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         return Run(db, QStringLiteral("DELETE FROM words; DELETE FROM confusions;"
+                                      "DELETE FROM typed_instead;"
                                       "DELETE FROM rounds; DELETE FROM saves"));
     });
 }
@@ -407,7 +443,7 @@ std::optional<WordRecordRead> WordStore::read() {
     QSqlQuery q(db);
     q.setForwardOnly(true);
     if (!q.exec(QStringLiteral("SELECT word, asked, solved, wrong, revealed, best_ms, sum_ms, "
-                               "clean_run, retired FROM words"))) {
+                               "clean_run, retired, hints FROM words"))) {
         if (IsBusy(q.lastError()))
             return std::nullopt;
     } else {
@@ -419,6 +455,7 @@ std::optional<WordRecordRead> WordStore::read() {
             w.bestMs = q.value(5).isNull() ? -1 : q.value(5).toLongLong();
             w.sumMs = q.value(6).toLongLong();
             w.cleanRun = q.value(7).toInt(), w.retired = q.value(8).toInt() != 0;
+            w.hints = q.value(9).toInt();
             out.words.append(std::move(w));
         }
     }
@@ -446,6 +483,22 @@ std::optional<QList<SavedRound>> WordStore::savedRounds() {
         out.append({q.value(0).toString(), q.value(1).toString(), q.value(2).toString(),
                     q.value(3).toInt() != 0, q.value(4).toInt(),
                     q.value(5).isNull() ? std::nullopt : std::optional(q.value(5).toInt())});
+    return out;
+}
+
+std::optional<QList<TypedInstead>> WordStore::typedInstead(const QString& word) {
+    QList<TypedInstead> out;
+    if (const WriteOutcome opened = open(false); !opened)
+        return opened.busy() ? std::nullopt : std::optional(out);
+    QSqlQuery q(QSqlDatabase::database(connection_, false));
+    q.setForwardOnly(true);
+    q.prepare(QStringLiteral(
+        "SELECT typed, count FROM typed_instead WHERE word = ? ORDER BY count DESC, typed"));
+    q.addBindValue(word);
+    if (!q.exec())
+        return IsBusy(q.lastError()) ? std::nullopt : std::optional(out);
+    while (q.next())
+        out.append({q.value(0).toString(), q.value(1).toInt()});
     return out;
 }
 

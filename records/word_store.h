@@ -26,8 +26,9 @@ struct QuestionRecord {
     bool solved = false;
     qint64 solveMs = 0; // from shown to the right answer
     bool revealed = false;
+    int hints = 0; // looks at the word's meaning
     int wrong = 0;
-    QStringList wrongAnswers; // the first few, for the slips
+    QStringList wrongAnswers; // the first few, for the slips and what was typed
     // Each (expected, typed) character the wrong answers slipped on; an empty
     // side is a character left out or typed too many.
     QList<std::pair<QString, QString>> slips;
@@ -48,7 +49,7 @@ struct RoundRecord {
 
 struct WordStats {
     QString word;
-    int asked = 0, solved = 0, wrong = 0, revealed = 0;
+    int asked = 0, solved = 0, wrong = 0, revealed = 0, hints = 0;
     qint64 bestMs = -1; // none before the first solve
     qint64 sumMs = 0;
     int cleanRun = 0;
@@ -61,6 +62,17 @@ struct Confusion {
     int count = 0;
     bool operator==(const Confusion&) const = default;
 };
+
+// A wrong answer as it was typed, and how often, for one word.
+struct TypedInstead {
+    QString typed;
+    int count = 0;
+    bool operator==(const TypedInstead&) const = default;
+};
+// What is kept of the wrong answers to each word: the first this many
+// different ones, each cut to this many characters.
+constexpr int kTypedInsteadPerWord = 20;
+constexpr int kTypedInsteadLength = 40;
 
 // A line of the history a round saved, with what the record knows of it.
 struct SavedRound {
@@ -115,6 +127,8 @@ public:
     // Nothing while another program holds the file.
     std::optional<WordRecordRead> read();
     std::optional<QList<SavedRound>> savedRounds();
+    // Most frequent first.
+    std::optional<QList<TypedInstead>> typedInstead(const QString& word);
 
     // Runs `work`, whose writes and reads then share one transaction, each
     // write still all in or all out; until it returns, a write told done is

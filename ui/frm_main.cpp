@@ -125,6 +125,9 @@ void frmMain::Form_Load(records::HistoryPreload* history) {
     sound_ = services_.options.sound();
     input_ = services_.options.input();
     ApplyInput();
+    // The dictionary is opened once the window is up, on a thread of its own.
+    if (services_.options.learn().readings)
+        QTimer::singleShot(0, this, [this] { setLearnOptions({true}); });
     // Whether an input method reaches the box, asked now the window is up.
     services_.reach.check(this, [this](const ime::Reach& reach) {
         reach_ = reach;
@@ -190,6 +193,7 @@ void frmMain::cmdHozon_Click() {
     // was. A line that then fails to be written matches no line of the file.
     book_.saved(record);
     rirekiModel_->AddRirekiRow(record);
+    AskRoundKinds();
     rirekiModel_->ScrollRirekiToEnd();
     if (!records::AppendHistory(kHistoryFile, record)) {
         rirekiModel_->RemoveLastRow();
@@ -266,10 +270,14 @@ void frmMain::cmdStart_Click() {
     }
     services_.sounds.start();
     round_.start();
+    setWindowTitle(book_.practising() ? QStringLiteral("モジロタイピング（練習）")
+                                      : QStringLiteral("モジロタイピング"));
     services_.weakWords.contextChanged(WeakContext());
 }
 
 void frmMain::roundEnded() {
+    setWindowTitle(QStringLiteral("モジロタイピング"));
+    AskRoundKinds();
     services_.weakWords.contextChanged(WeakContext());
     TellRecordProblems();
     if (const std::optional<game::ListChoice> choice = book_.takePending())

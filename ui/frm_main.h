@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/dictionary.h"
 #include "game/ports.h"
 #include "game/round.h"
 #include "game/round_book.h"
@@ -9,6 +10,7 @@
 #include "ime/switch.h"
 #include "records/history_preload.h"
 #include "records/options.h"
+#include "records/word_list_file.h"
 #include "ui/help_service.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_service.h"
@@ -59,9 +61,13 @@ struct MainServices {
     SoundService& sounds;
     game::WordRecord& record;
     WeakWordsService& weakWords;
+    game::Dictionary& dictionary;
     records::Options& options;
     MessageBoxes& boxes;
 };
+
+// A word's reading and meaning as a learner sees them after answering it.
+QString ReadingText(const QString& word, const records::DictionaryHit& hit);
 
 // What the player is told of a lasting problem with the record's file.
 QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePath);
@@ -95,6 +101,8 @@ public:
     void frmRireki_Click();
     // With answering on the commit, a commit that completes the word answers it.
     void txtKaitou_Committed();
+    // F2: the meaning of the word asked, without the word.
+    void txtKaitou_MeaningHint();
 
     // The results table's menu, at a point of the table (by the mouse or the menu key).
     void msgRireki_ContextMenu(QPoint pos);
@@ -105,6 +113,7 @@ public:
     // The word panel's menu of lists and length levels, at a point on the screen.
     void fraJisyo_ContextMenu(QPoint globalPos);
     void mnuImport_Click();
+    void mnuFromDictionary_Click();
     void mnuEdit_Click();
     // The window's own menu, on its free area and banner: sounds and input.
     void Form_ContextMenu(QPoint globalPos);
@@ -122,6 +131,7 @@ public:
     const RirekiModel& rirekiModel() const { return *rirekiModel_; }
     const records::SoundOptions& soundOptions() const { return sound_; }
     const records::InputOptions& inputOptions() const { return input_; }
+    const records::LearnOptions& learnOptions() const { return learn_; }
 
     // Controls, named as in the design of the window.
     QToolButton* cmdStart;
@@ -147,6 +157,7 @@ public:
     ColourBox* shpJikanK;
     TagLabel* lblHint;
     QLabel* lblMondai;
+    QLabel* lblMeaning; // over the results table, for a few seconds after an answer
     TagLabel* Label2;
     KaitouEdit* txtKaitou;
     ClickFrame* fraJisyo;
@@ -185,6 +196,7 @@ private:
     void addSolved(const QString& question) override;
     void showSolved() override;
     void tellWrong() override;
+    void wordShown(const QString& word, bool solved) override;
     void save() override { cmdHozon_Click(); }
     void playSound(game::Sound sound) override;
     void roundEnded() override;
@@ -203,6 +215,12 @@ private:
     // new list leaves without words gives way to every word.
     void ApplyChoice(const game::ListChoice& choice, bool levelChosen);
     void KeepWordListChoice();
+    // Writes the words as a list of the list folder named after `source`,
+    // asking before it replaces one; its file name, or nothing when it was not
+    // written (told under `errorTitle`).
+    std::optional<QString> WriteNewList(const QString& source, const QStringList& words,
+                                        records::TextEncoding encoding, QByteArrayView lineEnd,
+                                        const QString& errorTitle);
     bool InRound() const { return state_.blnStartWait || state_.blnPlaying; }
     // Told once the round is over, never over a round in play.
     void TellRecordProblems();
@@ -218,6 +236,11 @@ private:
     // A short note beside a control that goes by itself, for what the player
     // should know once but need not answer.
     void Notice(QWidget* beside, const QString& text);
+    void setLearnOptions(const records::LearnOptions& learn);
+    bool ReadingsShown() const;
+    void ShowMeaning(const QString& text);
+    // What the record knows of the saved rounds, for the table's rows.
+    void AskRoundKinds();
 
     static constexpr int kMondaiPixelSize = 51;
 
@@ -227,6 +250,9 @@ private:
     game::Round round_;
     records::SoundOptions sound_;
     records::InputOptions input_;
+    records::LearnOptions learn_;
+    QTimer* meaningTimer_;
+    QStringList unknownTold_;         // words the dictionary lacks, said once
     std::optional<ime::Reach> reach_; // unknown until asked after the first frame
     bool imeOn_ = false;              // the switch was asked to turn it on
     bool fallbackTold_ = false;

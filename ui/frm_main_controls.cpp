@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QStringListModel>
 #include <QTableView>
+#include <QTimer>
 #include <QToolButton>
 
 namespace ui {
@@ -273,6 +274,23 @@ void frmMain::CreateControls() {
     }
     msgRireki->setAccessibleName("履歴");
     Place(msgRireki, 225, 3225, 8790, 1965);
+    // Over the table's oldest rows, never the question or the answer box, and
+    // only while the player shows readings and meanings.
+    lblMeaning = new QLabel(Frame1);
+    lblMeaning->setObjectName("lblMeaning");
+    lblMeaning->setFont(GothicFont(15));
+    lblMeaning->setWordWrap(true);
+    lblMeaning->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblMeaning->setFrameStyle(QFrame::Box | QFrame::Plain);
+    lblMeaning->setMargin(3);
+    SetColours(lblMeaning, Qt::black, QColor(255, 255, 225), true);
+    lblMeaning->setAccessibleName("読みと意味");
+    Place(lblMeaning, 285, 3480, 8670, 720);
+    lblMeaning->hide();
+    meaningTimer_ = new QTimer(this);
+    meaningTimer_->setSingleShot(true);
+    connect(meaningTimer_, &QTimer::timeout, lblMeaning, &QWidget::hide);
+    txtKaitou->meaningHint = [this] { txtKaitou_MeaningHint(); };
     msgRireki->ensurePolished();
     rirekiModel_->setVisibleRows((msgRireki->height() - 2 * msgRireki->frameWidth() -
                                   msgRireki->horizontalHeader()->height()) /

@@ -95,6 +95,8 @@ void frmMain::Form_ContextMenu(QPoint globalPos) {
             setInputOptions(o);
         });
     }
+    toggle("mnuReadings", QStringLiteral("読みと意味を表示(&R)"), learn_.readings, true,
+           [this](bool on) { setLearnOptions({on}); });
     toggle("mnuAnswerOnCommit", QStringLiteral("確定したら答える(&A)"), input_.answerOnCommit, true,
            [this](bool on) {
                records::InputOptions o = input_;

@@ -45,8 +45,16 @@ void frmMain::TellRecordProblems() {
 }
 
 WeakWordsContext frmMain::WeakContext() {
+    std::function<std::optional<records::DictionaryHit>(const QString&)> lookUp;
+    if (ReadingsShown())
+        lookUp = [this](const QString& word) { return services_.dictionary.lookUp(word); };
     return {game::ShownListName(book_.list().list), jisyoModel_->stringList(), InRound(),
-            [this](const QStringList& words) { StartPractice(words); }};
+            [this](const QStringList& words) { StartPractice(words); }, std::move(lookUp)};
+}
+
+void frmMain::AskRoundKinds() {
+    services_.record.roundKinds(
+        this, [this](const game::RoundKinds& kinds) { rirekiModel_->setKinds(kinds); });
 }
 
 void frmMain::mnuWeak_Click() {

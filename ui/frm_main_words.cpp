@@ -179,6 +179,10 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     QAction* import = mnuJisyo->addAction(QStringLiteral("ファイルから読み込む(&I)…"));
     import->setObjectName("mnuImport");
     connect(import, &QAction::triggered, this, [this] { mnuImport_Click(); });
+    QAction* fromDictionary = mnuJisyo->addAction(QStringLiteral("辞書から単語リストを作る(&D)…"));
+    fromDictionary->setObjectName("mnuFromDictionary");
+    connect(fromDictionary, &QAction::triggered, this, [this] { mnuFromDictionary_Click(); });
+    fromDictionary->setEnabled(!InRound());
     QAction* edit = mnuJisyo->addAction(QStringLiteral("単語リストを編集(&E)…"));
     edit->setObjectName("mnuEdit");
     connect(edit, &QAction::triggered, this, [this] { mnuEdit_Click(); });
@@ -211,16 +215,43 @@ void frmMain::mnuImport_Click() {
     if (check.words.isEmpty())
         return refuse(QStringLiteral("%1 には使える単語がありませんでした。").arg(shownSource));
 
+    const QFileInfo target(
+        QDir(records::kWordListFolder)
+            .filePath(records::ListFileName(records::kWordListFolder, source, false)));
+    if (target.exists() && target.canonicalFilePath() == QFileInfo(source).canonicalFilePath()) {
+        ChooseList(target.fileName()); // one of ours already
+        return;
+    }
+    // The copy holds the words the game takes, in the file's own encoding.
+    const std::optional<QString> name = WriteNewList(
+        source, check.words, text.encoding, text.lineEnd, QStringLiteral("読み込みエラー"));
+    if (!name)
+        return;
+
+    QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
+                         .arg(game::ShownListName(*name))
+                         .arg(check.words.size());
+    if (const QString left = LeftOutText(check); !left.isEmpty())
+        report += QStringLiteral("\n除いたもの：") + left;
+    if (text.truncated)
+        report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
+    services_.boxes.tell(this, QStringLiteral("読み込み終了"), report);
+    ChooseList(*name);
+}
+
+std::optional<QString> frmMain::WriteNewList(const QString& source, const QStringList& words,
+                                             records::TextEncoding encoding, QByteArrayView lineEnd,
+                                             const QString& errorTitle) {
+    const auto refuse = [&](const QString& why) {
+        services_.boxes.warn(this, errorTitle, why);
+        return std::nullopt;
+    };
     const QString folder = records::kWordListFolder;
     if (!QDir().mkpath(folder))
         return refuse(QStringLiteral("フォルダー %1 を作れませんでした。")
                           .arg(QDir::toNativeSeparators(QDir(folder).absolutePath())));
     QString name = records::ListFileName(folder, source, false);
     const QFileInfo target(QDir(folder).filePath(name));
-    if (target.exists() && target.canonicalFilePath() == QFileInfo(source).canonicalFilePath()) {
-        ChooseList(name); // one of ours already
-        return;
-    }
     if (target.exists() || target.isSymLink()) {
         const auto answer = services_.boxes.ask(
             this, QMessageBox::Question, QStringLiteral("読み込み"),
@@ -229,29 +260,18 @@ void frmMain::mnuImport_Click() {
                 .arg(game::ShownListName(name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
-            return;
+            return std::nullopt;
         if (answer == QMessageBox::No)
             name = records::ListFileName(folder, source, true);
     }
-    // The copy holds the words the game takes, in the file's own encoding.
-    std::optional<QByteArray> bytes =
-        records::EncodeListText(check.words, text.encoding, text.lineEnd);
-    if (!bytes)
-        bytes = records::EncodeListText(check.words, records::TextEncoding::Utf8, text.lineEnd);
+    std::optional<QByteArray> bytes = records::EncodeListText(words, encoding, lineEnd);
+    if (!bytes) // a character the code page cannot hold
+        bytes = records::EncodeListText(words, records::TextEncoding::Utf8, lineEnd);
     const QString path = QDir(folder).filePath(name);
     if (!records::ReplaceFile(path, *bytes, true))
         return refuse(QStringLiteral("単語リストを %1 に書けませんでした。")
                           .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
-
-    QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
-                         .arg(game::ShownListName(name))
-                         .arg(check.words.size());
-    if (const QString left = LeftOutText(check); !left.isEmpty())
-        report += QStringLiteral("\n除いたもの：") + left;
-    if (text.truncated)
-        report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
-    services_.boxes.tell(this, QStringLiteral("読み込み終了"), report);
-    ChooseList(name);
+    return name;
 }
 
 void frmMain::mnuEdit_Click() {

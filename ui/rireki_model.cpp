@@ -107,6 +107,8 @@ QVariant RirekiModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::TextAlignmentRole)
         return int(DataAlignment(index.column()));
+    if (role == Qt::ToolTipRole)
+        return PracticeTip(index.row());
     if (role != Qt::DisplayRole)
         return {};
     if (index.column() == 0)
@@ -116,6 +118,25 @@ QVariant RirekiModel::data(const QModelIndex& index, int role) const {
         cachedRow_ = index.row();
     }
     return cachedFields_.value(index.column() - 1);
+}
+
+void RirekiModel::setKinds(game::RoundKinds kinds) {
+    kinds_ = std::move(kinds);
+}
+
+QString RirekiModel::PracticeTip(int row) const {
+    const QByteArray key = game::RoundKindKey(rows_.item(row, 0), rows_.item(row, 1));
+    const auto found = kinds_.constFind(key);
+    if (found == kinds_.cend())
+        return {};
+    // Rounds saved in one second take their kinds in the order of their rows.
+    int nth = 0;
+    for (int r = row - 1; r >= 0 && game::RoundKindKey(rows_.item(r, 0), rows_.item(r, 1)) == key;
+         --r)
+        ++nth;
+    if (nth >= found->size() || !(*found)[nth].practice)
+        return {};
+    return QStringLiteral("苦手な単語の練習ラウンド");
 }
 
 QVariant RirekiModel::headerData(int section, Qt::Orientation orientation, int role) const {

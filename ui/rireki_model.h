@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/progress.h"
 #include "records/history_file.h"
 
 #include <QAbstractTableModel>
@@ -40,7 +41,12 @@ public:
     // First data row (0-based) asked to show right below the header.
     int topRow() const { return topRow_; }
     records::HistoryRecord record(int row) const { return rows_.at(row); }
+    // What the record of words knows of the saved rounds: a practice round's
+    // row says so when pointed at.
+    void setKinds(game::RoundKinds kinds);
     const records::HistoryRows& rows() const { return rows_; }
+
+    QString PracticeTip(int row) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -53,6 +59,7 @@ signals:
 
 private:
     records::HistoryRows rows_;
+    game::RoundKinds kinds_;
     int topRow_ = 0;
     int visibleRows_ = 6;
     // A view asks for a row's cells one after another; decode the row once.

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "records/dictionary_index.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -16,6 +19,8 @@ struct WeakWordsContext {
     bool inRound = false;
     // Starts a practice round of these words.
     std::function<void(const QStringList&)> practise;
+    // A word's reading and meaning, when the player shows them; empty otherwise.
+    std::function<std::optional<records::DictionaryHit>(const QString& word)> lookUp;
 };
 
 // The window of weak words, over the record of every word.

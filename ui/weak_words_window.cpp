@@ -28,6 +28,11 @@ QString Seconds(qint64 ms) {
 
 } // namespace
 
+QString TypedInsteadText(const records::TypedInstead& t) {
+    return (t.typed.isEmpty() ? QStringLiteral("（何も打たずに答えた）") : t.typed) +
+           QStringLiteral("　%1回").arg(t.count);
+}
+
 QString ConfusionText(const records::Confusion& c) {
     QString what;
     if (c.typed.isEmpty())
@@ -37,6 +42,13 @@ QString ConfusionText(const records::Confusion& c) {
     else
         what = c.expected + u'→' + c.typed;
     return what + QStringLiteral("　%1回").arg(c.count);
+}
+
+void WeakWordsModel::setLookUp(
+    std::function<std::optional<records::DictionaryHit>(const QString&)> lookUp) {
+    beginResetModel();
+    lookUp_ = std::move(lookUp);
+    endResetModel();
 }
 
 void WeakWordsModel::setWords(QList<game::RankedWord> words) {
@@ -59,10 +71,23 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
     const game::RankedWord& r = words_[index.row()];
     const records::WordStats& w = r.stats;
     const bool timed = w.solved > 0 && w.bestMs >= 0;
+    const bool text = index.column() == Word || index.column() >= Reading;
     if (role == Qt::TextAlignmentRole)
-        return index.column() == Word ? int(Qt::AlignLeft | Qt::AlignVCenter)
-                                      : int(Qt::AlignRight | Qt::AlignVCenter);
+        return text ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                    : int(Qt::AlignRight | Qt::AlignVCenter);
     const bool sorting = role == kSortRole;
+    if (index.column() >= Reading) {
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole && !sorting) || !lookUp_)
+            return {};
+        const std::optional<records::DictionaryHit> hit = lookUp_(w.word);
+        if (!hit)
+            return QString();
+        if (index.column() == Meaning)
+            return hit->glosses.join(QStringLiteral("; "));
+        return hit->written == w.word || hit->usuallyKana
+                   ? hit->reading
+                   : QStringLiteral("%1【%2】").arg(hit->written, hit->reading);
+    }
     if (role != Qt::DisplayRole && !sorting)
         return {};
     // Times sort by their value and show in seconds; a word never solved
@@ -96,9 +121,9 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WeakWordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* titles[kColumns] = {"単語",     "苦手度",   "出題",
-                                           "正解",     "間違い",   "答えを見た",
-                                           "最速(秒)", "平均(秒)", "連続正解"};
+    static const char* titles[kColumns] = {"単語",     "苦手度",     "出題",     "正解",
+                                           "間違い",   "答えを見た", "最速(秒)", "平均(秒)",
+                                           "連続正解", "読み",       "意味"};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kColumns)
         return QAbstractTableModel::headerData(section, orientation, role);
@@ -120,6 +145,12 @@ WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, 
     cboShow->addItem(QStringLiteral("すべての単語"));
     cboShow->addItem(QString()); // the chosen list's, named by setContext
 
+    lstTyped = new QListWidget(this);
+    lstTyped->setObjectName(QStringLiteral("lstTyped"));
+    lstTyped->setAccessibleName(QStringLiteral("この単語に打った答え"));
+    lstTyped->setFixedWidth(180);
+    auto* typedLabel = new QLabel(QStringLiteral("この単語に打った答え"), this);
+    typedLabel->setBuddy(lstTyped);
     weakModel = new WeakWordsModel(this);
     retiredModel = new WeakWordsModel(this);
     grdWeak = Grid(weakModel, &weakProxy_);
@@ -161,6 +192,8 @@ WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, 
     auto* side = new QVBoxLayout;
     side->addWidget(confusionsLabel);
     side->addWidget(lstConfusions, 1);
+    side->addWidget(typedLabel);
+    side->addWidget(lstTyped, 1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(tabs, 1);
     middle->addLayout(side);
@@ -207,13 +240,19 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
     // Each figure as wide as its title, so that all of them fit beside the word.
     const QFontMetrics fm(grid->horizontalHeader()->font());
     grid->setColumnWidth(WeakWordsModel::Word, 150);
-    for (int c = WeakWordsModel::Score; c < WeakWordsModel::kColumns; ++c)
+    for (int c = WeakWordsModel::Score; c < WeakWordsModel::Reading; ++c)
         grid->setColumnWidth(
             c, std::max(48, fm.horizontalAdvance(
                                 model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
                                 16));
-    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { UpdateButtons(); });
+    grid->setColumnWidth(WeakWordsModel::Reading, 150);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    for (int c : {WeakWordsModel::Reading, WeakWordsModel::Meaning})
+        grid->setColumnHidden(c, true);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        UpdateButtons();
+        ShowTyped();
+    });
     return grid;
 }
 
@@ -222,6 +261,11 @@ void WeakWordsWindow::setContext(const WeakWordsContext& context) {
     const bool otherList = context.listWords != context_.listWords;
     context_ = context;
     cboShow->setItemText(1, QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
+    for (auto [grid, model] : {std::pair{grdWeak, weakModel}, {grdRetired, retiredModel}}) {
+        model->setLookUp(context_.lookUp);
+        for (int c : {WeakWordsModel::Reading, WeakWordsModel::Meaning})
+            grid->setColumnHidden(c, !context_.lookUp);
+    }
     if (roundOver)
         Refresh();
     else if (otherList && cboShow->currentIndex() == 1)
@@ -282,6 +326,20 @@ void WeakWordsWindow::ShowRead() {
             grid->setCurrentIndex(found.first());
     }
     UpdateButtons();
+}
+
+void WeakWordsWindow::ShowTyped() {
+    const QString word = CurrentWord();
+    lstTyped->clear();
+    if (word.isEmpty())
+        return;
+    record_.typedInstead(word, this, [this, word](const QList<records::TypedInstead>& typed) {
+        if (CurrentWord() != word)
+            return; // another word is current by now
+        lstTyped->clear();
+        for (const records::TypedInstead& t : typed)
+            lstTyped->addItem(TypedInsteadText(t));
+    });
 }
 
 void WeakWordsWindow::ShowNote() {

@@ -24,16 +24,33 @@ namespace ui {
 
 // A confusion as the window lists it: 「ず→じ　7回」.
 QString ConfusionText(const records::Confusion& confusion);
+// A wrong answer to the current word as the window lists it: 「ねご　3回」.
+QString TypedInsteadText(const records::TypedInstead& typed);
 
 // The record's words, weakest first; sorted by any column through the role
 // kSortRole.
 class WeakWordsModel : public QAbstractTableModel {
 public:
-    enum Column { Word, Score, Asked, Solved, Wrong, Revealed, Best, Mean, CleanRun, kColumns };
+    enum Column {
+        Word,
+        Score,
+        Asked,
+        Solved,
+        Wrong,
+        Revealed,
+        Best,
+        Mean,
+        CleanRun,
+        Reading, // shown only with readings and meanings on
+        Meaning,
+        kColumns
+    };
     static constexpr int kSortRole = Qt::UserRole;
 
     using QAbstractTableModel::QAbstractTableModel;
     void setWords(QList<game::RankedWord> words);
+    // Fills the reading and meaning columns; none empties them.
+    void setLookUp(std::function<std::optional<records::DictionaryHit>(const QString&)> lookUp);
     const game::RankedWord& at(int row) const { return words_[row]; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -43,6 +60,7 @@ public:
 
 private:
     QList<game::RankedWord> words_;
+    std::function<std::optional<records::DictionaryHit>(const QString&)> lookUp_;
 };
 
 // The words the player misses, the kana they confuse, and practice of the
@@ -74,6 +92,7 @@ public:
     WeakWordsModel* weakModel;
     WeakWordsModel* retiredModel;
     QListWidget* lstConfusions;
+    QListWidget* lstTyped; // what was typed instead of the current word
     QLabel* lblNote;
     QPushButton* cmdPractise;
     QPushButton* cmdRemove;
@@ -88,6 +107,7 @@ private:
     QString CurrentWord() const;
     void UpdateButtons();
     void ShowNote();
+    void ShowTyped();
 
     game::WordRecord& record_;
     MessageBoxes& boxes_;

@@ -84,6 +84,11 @@ void KaitouEdit::setOwnInput(bool on) {
 }
 
 void KaitouEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && meaningHint) {
+        meaningHint();
+        event->accept();
+        return;
+    }
     const QString before = romaji_ ? text() + romaji_->waiting() : QString();
     const bool counts = romaji_ && event->key() != Qt::Key_Return &&
                         event->key() != Qt::Key_Enter && event->key() != Qt::Key_Escape;
@@ -99,8 +104,12 @@ void KaitouEdit::TypeKey(QKeyEvent* event) {
     case Qt::Key_Enter:
         code = game::kKeyEnter;
         // What waits is typed before the answer is judged: a lone n as ん.
-        if (romaji_)
+        // This Enter answers, not the commit of what waited.
+        if (romaji_) {
+            finishing_ = true;
             romaji_->finish();
+            finishing_ = false;
+        }
         break;
     case Qt::Key_Escape:
         code = game::kKeyEsc;
@@ -156,7 +165,7 @@ void SetFittedText(QLabel* label, const QString& text) {
 void KaitouEdit::inputMethodEvent(QInputMethodEvent* event) {
     const bool commits = !event->commitString().isEmpty();
     QLineEdit::inputMethodEvent(event);
-    if (commits && committed)
+    if (commits && committed && !finishing_)
         committed();
 }
 

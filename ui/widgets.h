@@ -75,6 +75,8 @@ public:
     std::function<void(bool)> focusChanged;
     // Told after the input method committed text into the box.
     std::function<void()> committed;
+    // F2, the meaning hint.
+    std::function<void()> meaningHint;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -86,6 +88,7 @@ private:
     void TypeKey(QKeyEvent* event);
 
     std::unique_ptr<RomajiBox> romaji_;
+    bool finishing_ = false; // what waits is being typed out at Enter
     int keys_ = 0, backspaces_ = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "ui/word_list_editor.h"
 
+#include "ui/dictionary_list_dialog.h"
+
 #include "game/word_list.h"
 #include "records/items.h"
 #include "ui/look.h"
@@ -236,6 +238,15 @@ QString LeftOutText(const game::ListCheck& check) {
     add(check.unreadable, QStringLiteral("読めない文字のある単語"));
     add(check.overLimit, QStringLiteral("%1語を超えた分").arg(game::kMaxWords));
     return left.join(QStringLiteral("、"));
+}
+
+std::optional<WordListService::MadeList>
+WordListWindows::makeFromDictionary(const records::DictionaryIndex& index, QWidget* owner) {
+    DictionaryListDialog dialog(index, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    // The game plays no more of a list than this.
+    return MadeList{dialog.name(), dialog.made().words.mid(0, game::kMaxWords)};
 }
 
 QString WordListWindows::chooseFileToImport(QWidget* owner) {

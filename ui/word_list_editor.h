@@ -57,6 +57,8 @@ QString LeftOutText(const game::ListCheck& check);
 class WordListWindows : public WordListService {
 public:
     explicit WordListWindows(MessageBoxes& boxes) : boxes_(boxes) {}
+    std::optional<MadeList> makeFromDictionary(const records::DictionaryIndex& index,
+                                               QWidget* owner) override;
     QString chooseFileToImport(QWidget* owner) override;
     bool edit(const QString& path, const QString& name, bool cp932, QWidget* owner) override;
 

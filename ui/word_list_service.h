@@ -1,6 +1,13 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace records {
+class DictionaryIndex;
+}
 
 class QWidget;
 
@@ -10,6 +17,14 @@ namespace ui {
 class WordListService {
 public:
     virtual ~WordListService() = default;
+    // A list the player makes from the dictionary: its name and words;
+    // nothing when they did not.
+    struct MadeList {
+        QString name;
+        QStringList words;
+    };
+    virtual std::optional<MadeList> makeFromDictionary(const records::DictionaryIndex& index,
+                                                       QWidget* owner) = 0;
     // A text file the player picks to import; empty when they did not.
     virtual QString chooseFileToImport(QWidget* owner) = 0;
     // Edits the list file in a modal window; true when the player saved it.

@@ -50,8 +50,9 @@ int RunCopy(int copy) {
         records::Options options;
         ui::MessageBoxes messageBoxes;
         ui::WeakWordsWindows weak(record, messageBoxes);
+        FakeDictionary dictionary;
         ui::frmMain w({clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, options, messageBoxes});
+                       weak, dictionary, options, messageBoxes});
         messageBoxes.run = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();

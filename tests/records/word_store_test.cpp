@@ -98,22 +98,48 @@ TEST(WordStore, AMissedWordRetiresAfterThreeCleanSolvesAndComesBackWhenMissedOrB
 TEST(WordStore, AnOlderFileIsBroughtUpToDateKeepingItsWordsAndANewerOneIsOnlyRead) {
     Folder f;
     const QString path = f.path("単語記録.db");
-    {
-        WordStore store(path);
-        store.addQuestion(Asked("いぬ", true, 2));
-    }
-    // As version 1 left it: the words, but nothing of the rounds.
+    // A file as version 2 of the game wrote it, with a word, a slip and a saved round.
     {
         SqlFile old(path);
-        for (const char* sql : {"DROP TABLE rounds", "DROP TABLE saves", "PRAGMA user_version = 1"})
+        for (const char* sql :
+             {"CREATE TABLE words(word TEXT PRIMARY KEY NOT NULL, asked INTEGER NOT NULL DEFAULT 0,"
+              " solved INTEGER NOT NULL DEFAULT 0, wrong INTEGER NOT NULL DEFAULT 0,"
+              " revealed INTEGER NOT NULL DEFAULT 0, best_ms INTEGER, sum_ms INTEGER NOT NULL"
+              " DEFAULT 0, last_asked TEXT, clean_run INTEGER NOT NULL DEFAULT 0,"
+              " retired INTEGER NOT NULL DEFAULT 0)",
+              "CREATE TABLE confusions(expected TEXT NOT NULL, typed TEXT NOT NULL,"
+              " count INTEGER NOT NULL, PRIMARY KEY(expected, typed))",
+              "CREATE TABLE rounds(key TEXT PRIMARY KEY NOT NULL, started TEXT NOT NULL,"
+              " limit_s INTEGER NOT NULL, list TEXT NOT NULL, practice INTEGER NOT NULL,"
+              " ok INTEGER NOT NULL, ng INTEGER NOT NULL, chars INTEGER NOT NULL)",
+              "CREATE TABLE saves(round TEXT NOT NULL, date TEXT NOT NULL, time TEXT NOT NULL)",
+              "CREATE INDEX saves_by_line ON saves(date, time)",
+              "INSERT INTO words VALUES('いぬ', 5, 4, 2, 1, 900, 4000, '2026-12-09T10:00:00', 3, "
+              "1)",
+              "INSERT INTO confusions VALUES('ぬ', 'ね', 7)",
+              "INSERT INTO rounds VALUES('k', '2026-12-09T10:00:00', 30, 'どうぶつ.txt', 1, 4, 2, "
+              "8)",
+              "INSERT INTO saves VALUES('k', '2026/12/09', '11:00:00')", "PRAGMA user_version = 2"})
             ASSERT_TRUE(old.exec(sql)) << sql;
     }
     {
         WordStore store(path);
-        ASSERT_TRUE(store.addRound({"k", QDateTime::currentDateTime(), 30, "", false, 1, 0, 2}));
-        ASSERT_TRUE(store.addSave("k", "2026/12/09", "11:00:00"));
-        EXPECT_EQ(store.savedRounds()->size(), 1);
-        EXPECT_EQ(Stats(store, "いぬ"), "1 1 2 0 1500 1500 0");
+        EXPECT_EQ(Stats(store, "いぬ"), "5 4 2 1 900 4000 3R"); // every count kept
+        EXPECT_EQ(store.read()->confusions, (QList<records::Confusion>{{"ぬ", "ね", 7}}));
+        const QList<records::SavedRound> saved = store.savedRounds().value();
+        ASSERT_EQ(saved.size(), 1);
+        EXPECT_EQ(saved[0].list + QString::number(saved[0].practice) +
+                      QString::number(saved[0].keys.has_value()),
+                  "どうぶつ.txt10");
+        // And what the new version keeps goes in beside it.
+        QuestionRecord q = Asked("いぬ", true, 1);
+        q.wrongAnswers = {"いね"}, q.hints = 1;
+        ASSERT_TRUE(store.addQuestion(q));
+        records::RoundRecord r{"k2", QDateTime::currentDateTime(), 30, "", false, 1, 0, 2};
+        r.ownInput = true, r.keys = 12;
+        ASSERT_TRUE(store.addRound(r));
+        EXPECT_EQ(store.read()->words.value(0).hints, 1);
+        EXPECT_EQ(store.typedInstead("いぬ").value(), (QList<records::TypedInstead>{{"いね", 1}}));
     }
     EXPECT_EQ(SqlFile(path).rows("PRAGMA user_version"),
               QStringList{QString::number(records::kWordStoreVersion)});
@@ -122,7 +148,7 @@ TEST(WordStore, AnOlderFileIsBroughtUpToDateKeepingItsWordsAndANewerOneIsOnlyRea
     const QByteArray before = f.read("単語記録.db");
     WordStore store(path);
     EXPECT_TRUE(store.read()->readOnly);
-    EXPECT_EQ(Stats(store, "いぬ"), "1 1 2 0 1500 1500 0");
+    EXPECT_EQ(Stats(store, "いぬ"), "6 5 3 1 900 5500 0");
     EXPECT_FALSE(store.addQuestion(Asked("いぬ", true)));
     EXPECT_FALSE(store.clear());
     EXPECT_EQ(store.takeProblems(), QList{Problem::Newer}); // once, not at every write

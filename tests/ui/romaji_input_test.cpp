@@ -86,3 +86,17 @@ TEST(OwnInput, IsChosenOrRefusedInTheMenuAndLeavesOutWordsItCannotType) {
     choose("mnuInput_1"); // 日本語入力（IME）
     EXPECT_FALSE(w.txtKaitou->ownInput());
 }
+
+TEST(OwnInput, AnsweringOnTheCommitTakesTheWordOnceWhenEnterTypesOutAWaitingN) {
+    NoInputMethod fx("みかん\r\n");
+    records::InputOptions input = fx.options.input();
+    input.answerOnCommit = true;
+    fx.options.setInput(input);
+    fx.w.reset();
+    fx.load();
+    QCoreApplication::processEvents();
+    fx.countdown();
+    fx.keys("mikan", {Qt::Key_Return});
+    EXPECT_EQ(fx.w->lblOk->text() + fx.w->lblNg->text(), "10");
+    EXPECT_TRUE(fx.boxes.isEmpty()) << fx.boxes.join('\n').toStdString();
+}

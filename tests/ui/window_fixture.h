@@ -46,6 +46,10 @@ struct FakeWordLists : ui::WordListService {
     std::optional<QByteArray> editedBytes; // none: the editor is cancelled
     QStringList edits;
     QString chooseFileToImport(QWidget*) override { return importFile; }
+    std::optional<MadeList> made; // what the player makes from the dictionary
+    std::optional<MadeList> makeFromDictionary(const records::DictionaryIndex&, QWidget*) override {
+        return made;
+    }
     bool edit(const QString& path, const QString& name, bool cp932, QWidget*) override {
         edits << path + "|" + name + (cp932 ? "|cp932" : "");
         if (!editedBytes)
@@ -75,9 +79,10 @@ struct FakeSounds : ui::SoundService {
     }
 };
 
-// Records nothing: the real record has tests of its own.
+// Keeps the questions in memory; the real record has tests of its own.
 struct FakeRecord : game::WordRecord {
-    void addQuestion(const records::QuestionRecord&) override {}
+    QList<records::QuestionRecord> questions;
+    void addQuestion(const records::QuestionRecord& q) override { questions << q; }
     void addRound(const records::RoundRecord&) override {}
     void addSave(const QString&, const QString&, const QString&) override {}
     void read(QObject*, std::function<void(const records::WordRecordRead&)>) override {}
@@ -87,7 +92,28 @@ struct FakeRecord : game::WordRecord {
     void clear(QObject*, std::function<void(bool)>) override {}
     void setProblemHandler(std::function<void(Problem, const QString&)>) override {}
     void setWaitingHandler(std::function<void(bool)>) override {}
+    void typedInstead(const QString&, QObject*,
+                      std::function<void(const QList<records::TypedInstead>&)>) override {}
     int finish(int) override { return 0; }
+};
+
+// A dictionary of the words given, ready at once; or missing.
+struct FakeDictionary : game::Dictionary {
+    QHash<QString, records::DictionaryHit> words;
+    bool missing = false;
+    State now = State::Closed;
+    void open(QObject* context, std::function<void()> then) override {
+        now = missing ? State::Missing : State::Ready;
+        QMetaObject::invokeMethod(context, then, Qt::QueuedConnection);
+    }
+    State state() const override { return now; }
+    std::optional<records::DictionaryHit> lookUp(const QString& word) const override {
+        if (now != State::Ready || !words.contains(word))
+            return std::nullopt;
+        return words.value(word);
+    }
+    const records::DictionaryIndex* index() const override { return missing ? nullptr : real; }
+    const records::DictionaryIndex* real = nullptr; // for the lists made from it
 };
 
 struct FakeWeakWords : ui::WeakWordsService {
@@ -121,6 +147,7 @@ struct Window : Folder {
     FakeWeakWords weakWords;
     game::WordRecord* recordService = &record;      // or a real one
     ui::WeakWordsService* weakService = &weakWords; // or a real one
+    FakeDictionary dictionary;
     records::Options options{path("オプション.txt")};
     ui::MessageBoxes messageBoxes;
     std::unique_ptr<ui::frmMain> w;
@@ -145,7 +172,7 @@ struct Window : Folder {
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(
             ui::MainServices{clock, random, ime, reach, help, progress, wordLists, share, sounds,
-                             *recordService, *weakService, options, messageBoxes});
+                             *recordService, *weakService, dictionary, options, messageBoxes});
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }

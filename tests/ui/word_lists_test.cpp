@@ -40,7 +40,7 @@ struct Lists : Window {
 };
 
 const char kMenuEnd[] = "| すべて* 2〜3文字 4〜5文字 6文字以上 | ファイルから読み込む(&I)… "
-                        "単語リストを編集(&E)… | 苦手な単語(&W)…";
+                        "辞書から単語リストを作る(&D)… 単語リストを編集(&E)… | 苦手な単語(&W)…";
 
 } // namespace
 
@@ -84,11 +84,11 @@ TEST(WordLists, AChoiceDuringARoundWaitsForItsEnd) {
     Lists l;
     l.load();
     l.countdown();
-    EXPECT_EQ(
-        l.menu(),
-        QString("ラウンド中です。選んだリストと長さは、ラウンドが終わってから"
-                "使われます- | 辞書.txt* あめ どうぶつ | すべて* 2〜3文字 4〜5文字 "
-                "6文字以上 | ファイルから読み込む(&I)…- 単語リストを編集(&E)…- | 苦手な単語(&W)…"));
+    EXPECT_EQ(l.menu(),
+              QString("ラウンド中です。選んだリストと長さは、ラウンドが終わってから"
+                      "使われます- | 辞書.txt* あめ どうぶつ | すべて* 2〜3文字 4〜5文字 "
+                      "6文字以上 | ファイルから読み込む(&I)…- 辞書から単語リストを作る(&D)…- "
+                      "単語リストを編集(&E)…- | 苦手な単語(&W)…"));
     l.choose("mnuList_1");
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 ねこ 単語リスト：辞書.txt");
     l.type("ねこ"); // the round plays on from the list it started with

@@ -28,7 +28,8 @@ struct Recorded : Window {
     QString rowOf(QTableView* grid, int row) {
         QStringList cells;
         for (int c = 0; c < grid->model()->columnCount(); ++c)
-            cells << grid->model()->index(row, c).data().toString();
+            if (!grid->isColumnHidden(c))
+                cells << grid->model()->index(row, c).data().toString();
         return cells.join(' ');
     }
 };

@@ -1,0 +1,109 @@
+// What the game shows a learner: readings and meanings, the meaning hint,
+// lists made from the dictionary, and the practice round told apart.
+#include "window_fixture.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+struct Learner : Window {
+    Learner() {
+        write("辞書.txt", records::EncodeCp932(u"ねこ\r\nいぬ\r\n"));
+        write("設定.txt", "60,0\r\n");
+        dictionary.words["ねこ"] = {"猫", "ねこ", {"cat"}, 0, 2, true, false};
+        load();
+    }
+    void readings(bool on) {
+        w->Form_ContextMenu(QPoint());
+        QAction* a = w->mnuWindow->findChild<QAction*>("mnuReadings");
+        ASSERT_TRUE(a);
+        if (a->isChecked() != on)
+            a->trigger();
+        w->mnuWindow->hide();
+        QCoreApplication::processEvents(); // the dictionary's answer
+        QCoreApplication::processEvents();
+    }
+    QString meaning() const { return w->lblMeaning->isVisible() ? w->lblMeaning->text() : ""; }
+};
+
+} // namespace
+
+TEST(Readings, FollowARightAnswerOrALookWithoutCoveringTheQuestionAndF2HintsTheMeaning) {
+    Learner fx;
+    ui::frmMain& w = *fx.w;
+    fx.random.draws = {0.0};
+    fx.countdown();
+    fx.type("ねこ");
+    EXPECT_EQ(fx.meaning(), "") << "off, the window is as it always was";
+    fx.readings(true);
+    EXPECT_TRUE(w.learnOptions().readings);
+    EXPECT_EQ(fx.options.learn(), records::LearnOptions{true});
+    fx.random.draws = {0.0}; // ねこ again
+    fx.type("ねこ");
+    EXPECT_EQ(fx.meaning(), "ねこ（猫）　cat");
+    EXPECT_EQ(w.lstRireki->item(1)->toolTip(), "ねこ（猫）　cat"); // the solved list, on hover
+    for (QWidget* kept : {static_cast<QWidget*>(w.lblMondai), static_cast<QWidget*>(w.txtKaitou)})
+        EXPECT_FALSE(w.lblMeaning->geometry().intersects(kept->geometry()));
+
+    QTest::keyClick(w.txtKaitou, Qt::Key_F2); // the meaning of ねこ, without the word
+    EXPECT_EQ(fx.meaning(), "意味：cat");
+    fx.random.draws = {0.9}; // いぬ, which the dictionary lacks
+    fx.type("ねこ");
+    QTest::keyClick(w.txtKaitou, Qt::Key_F2);
+    EXPECT_EQ(fx.meaning(), "この単語は辞書にありません。");
+    QTest::keyClick(w.txtKaitou, Qt::Key_Escape);
+    EXPECT_EQ(fx.meaning(), "「いぬ」は辞書にありません。");
+    w.lblMeaning->hide();
+    QTest::keyClick(w.txtKaitou, Qt::Key_Escape);
+    EXPECT_EQ(fx.meaning(), "") << "said once";
+    fx.tickAt(60);
+    // The record counts the one meaning hint given, apart from the look.
+    QStringList hints;
+    for (const records::QuestionRecord& q : fx.record.questions)
+        hints << QString("%1 %2 %3").arg(q.word).arg(q.hints).arg(q.revealed);
+    EXPECT_EQ(hints, (QStringList{"ねこ 0 0", "ねこ 0 0", "ねこ 1 0", "いぬ 0 1"}));
+}
+
+TEST(Readings, WithoutTheDictionaryAreRefusedWithThePackageToInstall) {
+    Learner fx;
+    fx.dictionary.missing = true;
+    fx.readings(true);
+    EXPECT_FALSE(fx.w->learnOptions().readings);
+    ASSERT_EQ(fx.boxes.size(), 1);
+    EXPECT_TRUE(fx.boxes[0].contains("apt-get install edict")) << fx.boxes[0].toStdString();
+    fx.w->mnuFromDictionary_Click(); // and so is a list from it
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fx.boxes.last().contains("edict")) << fx.boxes.last().toStdString();
+}
+
+TEST(DictionaryList, IsWrittenInTheListFolderAndPlayedLikeAnyOther) {
+    Learner fx;
+    // A dictionary of two lines of its own, in EUC-JP.
+    fx.write("edict", "\xbf\xa9\xa4\xd9\xa4\xeb [\xa4\xbf\xa4\xd9\xa4\xeb] /(v1) to eat/(P)/\n"
+                      "\xb0\xfb\xa4\xe0 [\xa4\xce\xa4\xe0] /(v5m) to drink/(P)/\n");
+    const auto index = records::DictionaryIndex::open(fx.path("edict"), QString());
+    ASSERT_TRUE(index);
+    fx.dictionary.real = index.get();
+    fx.wordLists.made = ui::WordListService::MadeList{"動詞", {"たべる", "のむ"}};
+    fx.w->mnuFromDictionary_Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(fx.read("単語リスト/動詞.txt"), records::EncodeCp932(u"たべる\r\nのむ\r\n"));
+    EXPECT_TRUE(fx.boxes.last().contains("2語")) << fx.boxes.last().toStdString();
+    EXPECT_EQ(fx.w->fraJisyo->title(), "登録ワード一覧 2個");
+}
+
+TEST(Practice, ARoundOfWeakWordsSaysSoInTheTitleAndItsRowOnHover) {
+    Learner fx;
+    fx.w->StartPractice({"いぬ"});
+    EXPECT_EQ(fx.w->windowTitle(), "モジロタイピング（練習）");
+    for (int i = 0; i < 3; ++i)
+        fx.w->tmrStart_Timer();
+    fx.type("いぬ");
+    fx.tickAt(60);
+    EXPECT_EQ(fx.w->windowTitle(), "モジロタイピング");
+    fx.w->cmdHozon_Click();
+    ui::RirekiModel& table = const_cast<ui::RirekiModel&>(fx.w->rirekiModel());
+    table.setKinds(
+        {{game::RoundKindKey("2024/05/01", "21:03:45"), {game::RoundKind{true, QString(""), {}}}}});
+    EXPECT_EQ(table.index(0, 3).data(Qt::ToolTipRole).toString(), "苦手な単語の練習ラウンド");
+}
