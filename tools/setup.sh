@@ -12,6 +12,7 @@ play=(
     libmspack-dev libfontconfig-dev
     fonts-ipafont-gothic qt6-translations-l10n
     qt6-wayland
+    edict
 )
 # Never for a player: a second input-method framework can change which one
 # their desktop starts.

@@ -1,5 +1,9 @@
 // What the game shows a learner: readings and meanings, the meaning hint,
 // lists made from the dictionary, and the practice round told apart.
+#include "../sql_file.h"
+#include "game/word_record.h"
+#include "ui/dictionary_list_dialog.h"
+#include "ui/weak_words_window.h"
 #include "window_fixture.h"
 
 #include <QTemporaryDir>
@@ -106,4 +110,59 @@ TEST(Practice, ARoundOfWeakWordsSaysSoInTheTitleAndItsRowOnHover) {
     table.setKinds(
         {{game::RoundKindKey("2024/05/01", "21:03:45"), {game::RoundKind{true, QString(""), {}}}}});
     EXPECT_EQ(table.index(0, 3).data(Qt::ToolTipRole).toString(), "苦手な単語の練習ラウンド");
+}
+
+TEST(RealDictionary, ShowsAWordsMeaningMakesASensibleListAndTheRecordKeepsAWrongAnswer) {
+    if (!QFileInfo(records::kEdictPath).isReadable())
+        GTEST_SKIP() << "no " << records::kEdictPath.toStdString() << " (the edict package)";
+    QTemporaryDir cache;
+    Window fx;
+    game::EdictDictionary edict(records::kEdictPath, cache.path());
+    game::WordRecordThread record(fx.path("単語記録.db"));
+    fx.dictionaryService = &edict;
+    fx.recordService = &record;
+    fx.write("辞書.txt", records::EncodeCp932(u"りんご\r\n"));
+    ui::frmMain& w = fx.load();
+    fx.options.setLearn({true});
+    w.Form_ContextMenu(QPoint());
+    w.mnuWindow->findChild<QAction*>("mnuReadings")->trigger(); // off, then on again
+    w.mnuWindow->hide();
+    w.Form_ContextMenu(QPoint());
+    w.mnuWindow->findChild<QAction*>("mnuReadings")->trigger();
+    w.mnuWindow->hide();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.learnOptions().readings; }, 60000))
+        << "the index was not built";
+    EXPECT_TRUE(QFileInfo::exists(cache.filePath("edict.index")));
+    fx.countdown();
+    fx.type("りんこ");
+    fx.type("りんご");
+    EXPECT_TRUE(w.lblMeaning->text().contains("apple")) << w.lblMeaning->text().toStdString();
+
+    ui::DictionaryListDialog dialog(*edict.index(), nullptr);
+    dialog.cboPart->setCurrentIndex(2); // 動詞, 3 to 5 characters, common words
+    EXPECT_GT(dialog.made().count, 200);
+    EXPECT_LT(dialog.made().count, 3000);
+    for (const QString& verb : dialog.made().sample)
+        EXPECT_TRUE(game::IsAskableKana(verb, game::DictScript::Reading)) << verb.toStdString();
+
+    fx.tickAt(60);
+    ASSERT_TRUE(Settled(record));
+    EXPECT_EQ(SqlFile(fx.path("単語記録.db")).rows("SELECT word, typed, count FROM typed_instead"),
+              QStringList{"りんご|りんこ|1"});
+    fx.w.reset();
+}
+
+TEST(Readings, FillTheWeakWordsReadingAndMeaningColumnsOnlyWhenShown) {
+    ui::WeakWordsModel model;
+    records::WordStats cat;
+    cat.word = "ねこ";
+    model.setWords({{cat, 1.0}});
+    const auto cell = [&](int column) { return model.index(0, column).data().toString(); };
+    EXPECT_EQ(cell(ui::WeakWordsModel::Reading) + cell(ui::WeakWordsModel::Meaning), "");
+    model.setLookUp([](const QString&) {
+        return std::optional(
+            records::DictionaryHit{"猫", "ねこ", {"cat", "feline"}, 0, 0, true, false});
+    });
+    EXPECT_EQ(cell(ui::WeakWordsModel::Reading), "猫【ねこ】");
+    EXPECT_EQ(cell(ui::WeakWordsModel::Meaning), "cat; feline");
 }

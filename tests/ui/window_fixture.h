@@ -148,6 +148,7 @@ struct Window : Folder {
     game::WordRecord* recordService = &record;      // or a real one
     ui::WeakWordsService* weakService = &weakWords; // or a real one
     FakeDictionary dictionary;
+    game::Dictionary* dictionaryService = &dictionary; // or a real one
     records::Options options{path("オプション.txt")};
     ui::MessageBoxes messageBoxes;
     std::unique_ptr<ui::frmMain> w;
@@ -170,9 +171,9 @@ struct Window : Folder {
     }
     ~Window() { w.reset(), QDir::setCurrent(oldDir); }
     ui::frmMain& create() {
-        w = std::make_unique<ui::frmMain>(
-            ui::MainServices{clock, random, ime, reach, help, progress, wordLists, share, sounds,
-                             *recordService, *weakService, dictionary, options, messageBoxes});
+        w = std::make_unique<ui::frmMain>(ui::MainServices{
+            clock, random, ime, reach, help, progress, wordLists, share, sounds, *recordService,
+            *weakService, *dictionaryService, options, messageBoxes});
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }
