@@ -9,6 +9,7 @@
 #include "ui/font_preload.h"
 #include "ui/frm_main.h"
 #include "ui/help_window.h"
+#include "ui/language.h"
 #include "ui/look.h"
 #include "ui/progress_window.h"
 #include "ui/sounds.h"
@@ -45,8 +46,21 @@ int main(int argc, char** argv) {
         QStringLiteral("Keep the files in the game's own folder in the data home "
                        "($XDG_DATA_HOME/mojiro, or ~/.local/share/mojiro) instead."));
     parser.addOption(dataHome);
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Show the game in this language for this run: ja (Japanese, the default) "
+                       "or en (English). The words to type stay Japanese."),
+        QStringLiteral("ja|en"));
+    parser.addOption(language);
     if (!parser.parse(args)) {
         std::fprintf(stderr, "%s\n", qPrintable(parser.errorText()));
+        return 2;
+    }
+    const std::optional<ui::Language> asked =
+        parser.isSet(language) ? ui::LanguageOfCode(parser.value(language)) : std::nullopt;
+    if (parser.isSet(language) && !asked) {
+        std::fprintf(stderr, "mojiro: --language takes ja or en, not %s\n",
+                     qPrintable(parser.value(language)));
         return 2;
     }
     if (parser.isSet(help)) {
@@ -70,7 +84,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.mojiro.Typing"));
     ui::UseClassicStyle();
-    const std::unique_ptr<QTranslator> translations = ui::InstallQtTranslations(QLocale());
+    // Japanese, the game's own, loads nothing of the game's; English is read
+    // at once when asked for on the command line, else once the options are.
+    ui::Languages languages{QLocale()};
+    languages.use(asked.value_or(ui::Language::Japanese));
 
     ui::MessageBoxes boxes;
     std::unique_ptr<QTemporaryDir> scratch;
@@ -96,6 +113,9 @@ int main(int argc, char** argv) {
     const std::unique_ptr<ime::Switch> ime = ime::MakeSwitch();
     ime::DesktopReachCheck reach;
     records::Options options;
+    if (!asked)
+        if (const std::optional<ui::Language> kept = ui::LanguageOfCode(options.language()))
+            languages.use(*kept);
     ui::WindowHelpService helpWindows(options, boxes);
     ui::WindowProgressService progressWindow;
     ui::WordListWindows wordLists(boxes);
@@ -114,7 +134,7 @@ int main(int argc, char** argv) {
         records::kEdictPath, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     fonts.wait();
     ui::frmMain window({clock, random, *ime, reach, helpWindows, progressWindow, wordLists, share,
-                        sounds, wordRecord, weakWords, dictionary, options, boxes});
+                        sounds, wordRecord, weakWords, dictionary, options, boxes, languages});
     window.Form_Load(&*history);
     return app.exec();
 }

@@ -40,6 +40,7 @@ struct LoadedWindow {
     ime::DesktopReachCheck reach;
     records::Options options;
     ui::MessageBoxes boxes;
+    ui::Languages languages{QLocale()};
     ui::WindowHelpService help{options, boxes};
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists{boxes};
@@ -49,7 +50,7 @@ struct LoadedWindow {
     ui::WeakWordsWindows weak{record, boxes};
     game::EdictDictionary dictionary{records::kEdictPath, QString()};
     ui::frmMain w{{clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                   weak, dictionary, options, boxes}};
+                   weak, dictionary, options, boxes, languages}};
     LoadedWindow() {
         boxes.run = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

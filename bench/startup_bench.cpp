@@ -58,6 +58,7 @@ void BM_WindowPainted(benchmark::State& state) {
     ime::DesktopReachCheck reach;
     records::Options options;
     ui::MessageBoxes boxes;
+    ui::Languages languages{QLocale()};
     ui::WindowHelpService help(options, boxes);
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists(boxes);
@@ -68,7 +69,7 @@ void BM_WindowPainted(benchmark::State& state) {
     game::EdictDictionary dictionary(records::kEdictPath, QString());
     for (auto _ : state) {
         ui::frmMain w({clock, random, *ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, dictionary, options, boxes});
+                       weak, dictionary, options, boxes, languages});
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

@@ -1,5 +1,7 @@
 #include "game/word_list.h"
 
+#include <QCoreApplication>
+
 #include "records/cp932.h"
 #include "records/items.h"
 #include "records/text_file.h"
@@ -144,9 +146,12 @@ JisyoPanel FillJisyoPanel(QStringList words) {
     JisyoPanel panel;
     panel.words = std::move(words);
     SortJapanese(panel.words);
-    panel.caption = QStringLiteral("登録ワード一覧 ") + QString::number(panel.words.size()) +
-                    QStringLiteral("個");
+    panel.caption = JisyoCaption(panel.words.size());
     return panel;
+}
+
+QString JisyoCaption(qsizetype words) {
+    return QCoreApplication::translate("WordList", "登録ワード一覧 %1個").arg(words);
 }
 
 int CharacterCount(QStringView word) {

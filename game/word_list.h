@@ -37,6 +37,8 @@ struct JisyoPanel {
 JisyoPanel FillJisyoPanel(const QString& path);
 // The panel of words already read.
 JisyoPanel FillJisyoPanel(QStringList words);
+// "登録ワード一覧 N個", in the language of the game's texts.
+QString JisyoCaption(qsizetype words);
 
 // A word's length as the player sees it: a surrogate pair is one character.
 int CharacterCount(QStringView word);

@@ -15,6 +15,7 @@ const QString kOnCommit = QStringLiteral("answer/on-commit");
 const QString kInput = QStringLiteral("input/mode");
 const char* const kInputModes[] = {"auto", "ime", "romaji"};
 const QString kReadings = QStringLiteral("learn/readings");
+const QString kLanguage = QStringLiteral("ui/language");
 const QString kList = QStringLiteral("wordlist/list");
 const QString kLevel = QStringLiteral("wordlist/level");
 const QString kZoom = QStringLiteral("help/zoom");
@@ -59,6 +60,14 @@ InputOptions Options::input() const {
 bool Options::setInput(const InputOptions& o) {
     return file_.set({{kOnCommit, Flag(o.answerOnCommit)},
                       {kInput, QString::fromLatin1(kInputModes[int(o.mode)])}});
+}
+
+QString Options::language() const {
+    return file_.text(kLanguage);
+}
+
+bool Options::setLanguage(const QString& code) {
+    return file_.set(kLanguage, code);
 }
 
 LearnOptions Options::learn() const {

@@ -56,6 +56,9 @@ public:
     bool setSound(const SoundOptions& sound);
     InputOptions input() const;
     bool setInput(const InputOptions& input);
+    // The language of the game's texts, "ja" or "en"; empty when never chosen.
+    QString language() const;
+    bool setLanguage(const QString& code);
     LearnOptions learn() const;
     bool setLearn(const LearnOptions& learn);
     WordListOption wordList() const;

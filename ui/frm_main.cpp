@@ -51,6 +51,7 @@ frmMain::frmMain(const MainServices& services, QWidget* parent)
     setFixedSize(631, 452);
     CreateControls();
     ArrangeOrder();
+    Retranslate();
 
     tmrStart = new QTimer(this);
     tmrBp = new QTimer(this);
@@ -160,14 +161,13 @@ void frmMain::SaveSettings() {
     // told once, not at every change, so that the player knows it will be gone
     // at the next start.
     if (!records::SaveSettings(kSettingsFile, {state_.intJikan, state_.intAutoSave}))
-        SaveErrorOnce(settingsFailureTold_,
-                      QStringLiteral("設定を設定.txtに保存できませんでした。\n"
-                                     "変更した設定は、ゲームを終えるまで使われます。"));
+        SaveErrorOnce(settingsFailureTold_, tr("設定を設定.txtに保存できませんでした。\n"
+                                               "変更した設定は、ゲームを終えるまで使われます。"));
 }
 
 void frmMain::SaveErrorOnce(bool& told, const QString& text) {
     if (!std::exchange(told, true))
-        services_.boxes.warn(this, QStringLiteral("保存エラー"), text);
+        services_.boxes.warn(this, tr("保存エラー"), text);
 }
 
 void frmMain::cboJikan_Click() {
@@ -197,29 +197,34 @@ void frmMain::cmdHozon_Click() {
     rirekiModel_->ScrollRirekiToEnd();
     if (!records::AppendHistory(kHistoryFile, record)) {
         rirekiModel_->RemoveLastRow();
-        services_.boxes.warn(this, QStringLiteral("保存エラー"),
-                             QStringLiteral("結果を履歴.txtに保存できませんでした。"));
+        services_.boxes.warn(this, tr("保存エラー"), tr("結果を履歴.txtに保存できませんでした。"));
     }
 }
 
 void frmMain::cmdClear_Click() {
-    if (services_.boxes.ask(this, QMessageBox::Warning, QStringLiteral("クリア確認"),
-                            QStringLiteral("履歴データをクリアします。よろしいですか？"),
+    if (services_.boxes.ask(this, QMessageBox::Warning, tr("クリア確認"),
+                            tr("履歴データをクリアします。よろしいですか？"),
                             QMessageBox::Ok | QMessageBox::Cancel,
                             QMessageBox::Ok) != QMessageBox::Ok)
         return;
     if (!records::ClearHistory(kHistoryFile)) {
-        services_.boxes.warn(this, QStringLiteral("クリアエラー"),
-                             QStringLiteral("履歴データをクリアできませんでした。"));
+        services_.boxes.warn(this, tr("クリアエラー"), tr("履歴データをクリアできませんでした。"));
         return;
     }
     rirekiModel_->ClearRirekiGrid();
-    services_.boxes.tell(this, QStringLiteral("クリア終了"),
-                         QStringLiteral("履歴データをクリアしました"));
+    services_.boxes.tell(this, tr("クリア終了"), tr("履歴データをクリアしました"));
+}
+
+QString frmMain::HelpFile() const {
+    // ZkHelp.chm, and ZkHelp_en.chm beside it for English.
+    if (services_.languages.current() == Language::Japanese)
+        return state_.strHelpFile;
+    const QFileInfo file(state_.strHelpFile);
+    return file.completeBaseName() + QStringLiteral("_en.") + file.suffix();
 }
 
 void frmMain::cmdHelp_Click() {
-    services_.help.showDefaultTopic(QDir::current().absoluteFilePath(state_.strHelpFile), this);
+    services_.help.showDefaultTopic(QDir::current().absoluteFilePath(HelpFile()), this);
 }
 
 void frmMain::cmdEnd_Click() {
@@ -243,9 +248,9 @@ void frmMain::cmdStart_Click() {
     // A list that went while it was chosen gives way to 辞書.txt before the round.
     const game::ListChoice chosen = book_.list();
     if (!chosen.list.isEmpty() && !QFileInfo(game::ListPath(chosen.list)).isReadable()) {
-        services_.boxes.warn(this, QStringLiteral("単語リスト"),
-                             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
-                                            "辞書.txtの単語で遊びます。")
+        services_.boxes.warn(this, tr("単語リスト"),
+                             tr("単語リスト「%1」が見つからないか、読めません。\n"
+                                "辞書.txtの単語で遊びます。")
                                  .arg(game::ShownListName(chosen.list)));
         if (UseWordList({QString(), chosen.level}) != ListUse::Used)
             UseWordList({});
@@ -255,22 +260,22 @@ void frmMain::cmdStart_Click() {
     const game::RoundBook::Draw draw = book_.prepare(OwnInput());
     const QString listName = game::ShownListName(book_.list().list);
     if (draw.words == 0 && draw.leftOut > 0) {
-        services_.boxes.warn(this, QStringLiteral("単語リスト"),
-                             QStringLiteral("「%1」の単語は、ゲーム内ローマ字入力では打てません"
-                                            "（漢字やアルファベットの単語です）。\n"
-                                            "日本語入力を使うか、ほかのリストを選んでください。")
+        services_.boxes.warn(this, tr("単語リスト"),
+                             tr("「%1」の単語は、ゲーム内ローマ字入力では打てません"
+                                "（漢字やアルファベットの単語です）。\n"
+                                "日本語入力を使うか、ほかのリストを選んでください。")
                                  .arg(listName));
         return;
     }
     if (draw.leftOut > 0 && !leftOutTold_.contains(listName)) {
         leftOutTold_ << listName;
-        Notice(lblMondai, QStringLiteral("ゲーム内ローマ字入力では打てない%1語（漢字や"
-                                         "アルファベットの単語）は、出題しません。")
+        Notice(lblMondai, tr("ゲーム内ローマ字入力では打てない%1語（漢字や"
+                             "アルファベットの単語）は、出題しません。")
                               .arg(draw.leftOut));
     }
     services_.sounds.start();
     round_.start();
-    setWindowTitle(book_.practising() ? QStringLiteral("モジロタイピング（練習）")
+    setWindowTitle(book_.practising() ? tr("モジロタイピング（練習）")
                                       : QStringLiteral("モジロタイピング"));
     services_.weakWords.contextChanged(WeakContext());
 }
@@ -308,16 +313,14 @@ void frmMain::mnuCsv_Click() {
         header << RirekiModel::ColumnTitle(c);
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (!records::ReplaceFile(path, records::HistoryCsv(header, history.rows), true)) {
-        services_.boxes.warn(this, QStringLiteral("書き出しエラー"),
-                             QStringLiteral("履歴を %1 に書き出せませんでした。").arg(shown));
+        services_.boxes.warn(this, tr("書き出しエラー"),
+                             tr("履歴を %1 に書き出せませんでした。").arg(shown));
         return;
     }
-    QString done =
-        QStringLiteral("履歴 %1件を %2 に書き出しました。").arg(history.rows.size()).arg(shown);
+    QString done = tr("履歴 %1件を %2 に書き出しました。").arg(history.rows.size()).arg(shown);
     if (history.skippedLines > 0)
-        done += QStringLiteral("\n記録として読めない %1行は書き出していません。")
-                    .arg(history.skippedLines);
-    services_.boxes.tell(this, QStringLiteral("書き出し終了"), done);
+        done += tr("\n記録として読めない %1行は書き出していません。").arg(history.skippedLines);
+    services_.boxes.tell(this, tr("書き出し終了"), done);
 }
 
 void frmMain::mnuCopy_Click() {
@@ -330,10 +333,11 @@ void frmMain::mnuCopy_Click() {
 void frmMain::setCaption(game::Caption label, const QString& text) {
     // In the order of game::Caption.
     QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
+    caption_[int(label)] = text;
     if (label == game::Caption::Mondai)
         SetQuestionText(lblMondai, kMondaiPixelSize, text); // smaller only when it would be cut
     else
-        SetFittedText(labels[int(label)], text);
+        SetFittedText(labels[int(label)], label == game::Caption::Byou ? Shown(text) : text);
 }
 
 QString frmMain::answerText() const {
@@ -363,8 +367,8 @@ void frmMain::showLight(int index, bool visible) {
 
 void frmMain::setBarWidth(int width) {
     shpJikanK->resize(Px(std::min(width, 1 << 24)), shpJikanK->height());
-    shpJikanK->setAccessibleDescription(
-        state_.blnPlaying ? QStringLiteral("残り %1 秒").arg(state_.intRemain) : QString());
+    shpJikanK->setAccessibleDescription(state_.blnPlaying ? tr("残り %1 秒").arg(state_.intRemain)
+                                                          : QString());
 }
 
 void frmMain::clearSolved() {
@@ -380,8 +384,8 @@ void frmMain::showSolved() {
 }
 
 void frmMain::tellWrong() {
-    services_.boxes.ask(this, QMessageBox::Critical, QStringLiteral("間違い"),
-                        QStringLiteral("違います！！"), QMessageBox::Ok, QMessageBox::Ok);
+    services_.boxes.ask(this, QMessageBox::Critical, tr("間違い"), tr("違います！！"),
+                        QMessageBox::Ok, QMessageBox::Ok);
 }
 
 } // namespace ui

@@ -12,6 +12,7 @@
 #include "records/options.h"
 #include "records/word_list_file.h"
 #include "ui/help_service.h"
+#include "ui/language.h"
 #include "ui/message_boxes.h"
 #include "ui/progress_service.h"
 #include "ui/rireki_model.h"
@@ -64,7 +65,11 @@ struct MainServices {
     game::Dictionary& dictionary;
     records::Options& options;
     MessageBoxes& boxes;
+    Languages& languages;
 };
+
+// A list's name as the player sees it, a shipped list's English beside it.
+QString ShownList(const QString& list);
 
 // A word's reading and meaning as a learner sees them after answering it.
 QString ReadingText(const QString& word, const records::DictionaryHit& hit);
@@ -178,6 +183,7 @@ public:
     static constexpr int kBarDesignWidth = 8745; // twips
 
 protected:
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -203,6 +209,12 @@ private:
 
     void CreateControls();
     void ArrangeOrder();
+    // Every text of the window in the language of the game's texts.
+    void Retranslate();
+    // A figure with its units as the language reads them ("2.17/秒", "2.17/s").
+    QString Shown(QString figure) const;
+    // The word panel's tip: the list and length level in play.
+    void ShowWordListTip();
     void SaveSettings();
     // A choice that will not last beyond this start is told once, not at every change.
     void SaveErrorOnce(bool& told, const QString& text);
@@ -237,6 +249,9 @@ private:
     // should know once but need not answer.
     void Notice(QWidget* beside, const QString& text);
     void setLearnOptions(const records::LearnOptions& learn);
+    void ChooseLanguage(Language language);
+    // The help file of the language chosen.
+    QString HelpFile() const;
     bool ReadingsShown() const;
     void ShowMeaning(const QString& text);
     // What the record knows of the saved rounds, for the table's rows.
@@ -264,6 +279,8 @@ private:
     bool listChoiceFailureTold_ = false;
     bool optionsFailureTold_ = false;
     bool framePainted_ = false;
+    bool panelFilled_ = false; // the word panel shows its list and count
+    QString caption_[6];       // each figure's caption as the round set it
 };
 
 } // namespace ui

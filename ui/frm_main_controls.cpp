@@ -25,23 +25,18 @@ void Place(QWidget* w, int left, int top, int width, int height) {
     w->setGeometry(Px(left), Px(top), Px(width), Px(height));
 }
 
-QToolButton* PictureButton(QWidget* parent, const QString& name, const QString& caption,
-                           std::string_view picture, const QString& tip) {
+QToolButton* PictureButton(QWidget* parent, const QString& name, std::string_view picture) {
     auto* b = new CommandButton(parent);
     b->setObjectName(name);
-    b->setText(caption);
     b->setIcon(QIcon(Picture(picture)));
     b->setIconSize(QSize(32, 32));
     b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     b->setFocusPolicy(Qt::StrongFocus);
-    b->setToolTip(tip);
-    b->setAccessibleName(caption);
-    b->setAccessibleDescription(tip);
     return b;
 }
 
 QLabel* FigureLabel(QWidget* parent, const QString& name, const QString& placeholder,
-                    const QColor& colour, const QString& accessible) {
+                    const QColor& colour) {
     auto* l = new QLabel(placeholder, parent);
     l->setObjectName(name);
     l->setFont(GothicFont(27));
@@ -51,7 +46,6 @@ QLabel* FigureLabel(QWidget* parent, const QString& name, const QString& placeho
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, colour);
     l->setPalette(p);
-    l->setAccessibleName(accessible);
     return l;
 }
 
@@ -70,14 +64,12 @@ void SetColours(QWidget* w, const QColor& text, const QColor& background, bool f
 }
 
 // The white-on-colour tags at the left of the question and of the answer.
-TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& caption,
-                      const QColor& background, const QString& accessible) {
-    auto* l = new TagLabel(caption, parent);
+TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QColor& background) {
+    auto* l = new TagLabel(parent);
     l->setObjectName(name);
     l->setFont(GothicFont(16));
     l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setAccessibleName(accessible);
     SetColours(l, Qt::white, background, true);
     return l;
 }
@@ -85,11 +77,12 @@ TagLabel* TagLabelFor(QWidget* parent, const QString& name, const QString& capti
 } // namespace
 
 void frmMain::CreateControls() {
-    cmdStart = PictureButton(this, "cmdStart", "スタート", "start", "ゲームをスタートします");
-    cmdHozon = PictureButton(this, "cmdHozon", "保存", "save", "データを保存します");
-    cmdClear = PictureButton(this, "cmdClear", "クリア", "clear", "履歴データをクリアします");
-    cmdHelp = PictureButton(this, "cmdHelp", "ヘルプ", "help", "ヘルプファイルを開きます");
-    cmdEnd = PictureButton(this, "cmdEnd", "終了", "end", "プログラムを終了します");
+    // Their texts, and every other of the window's, are its language's: Retranslate().
+    cmdStart = PictureButton(this, "cmdStart", "start");
+    cmdHozon = PictureButton(this, "cmdHozon", "save");
+    cmdClear = PictureButton(this, "cmdClear", "clear");
+    cmdHelp = PictureButton(this, "cmdHelp", "help");
+    cmdEnd = PictureButton(this, "cmdEnd", "end");
     Place(cmdStart, 5175, 150, 840, 915);
     Place(cmdHozon, 6000, 150, 840, 915);
     Place(cmdClear, 6825, 150, 840, 915);
@@ -105,7 +98,6 @@ void frmMain::CreateControls() {
     Image1->setObjectName("Image1");
     Image1->setPixmap(Picture("title"));
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setAccessibleName("モジロタイピング");
     Place(Image1, 225, 150, 4770, 915);
 
     // The etched separator: a black line with a white one a pixel below.
@@ -122,16 +114,13 @@ void frmMain::CreateControls() {
 
     for (int i = 1; i <= 3; ++i) {
         static const char* pictures[] = {"", "light_red", "light_amber", "light_green"};
-        static const char* names[] = {"", "赤", "黄", "青"};
         imgStart[i] = new QLabel(Frame1);
         imgStart[i]->setObjectName(QStringLiteral("imgStart_%1").arg(i));
         imgStart[i]->setPixmap(Picture(pictures[i]));
-        imgStart[i]->setAccessibleName(QStringLiteral("カウントダウン"));
-        imgStart[i]->setAccessibleDescription(QString::fromUtf8(names[i]));
         Place(imgStart[i], 180, 270, 480, 480);
     }
 
-    Label1 = new QLabel("プレイ秒数", Frame1);
+    Label1 = new QLabel(Frame1);
     Label1->setObjectName("Label1");
     Label1->setFont(GothicFont(15));
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -142,7 +131,6 @@ void frmMain::CreateControls() {
     cboJikan->setFont(GothicFont(19));
     cboJikan->setEditText("Combo1");
     SetColours(cboJikan, {}, kIvory, false);
-    cboJikan->setAccessibleName("プレイ秒数");
     Place(cboJikan, 900, 450, 1065, 405);
     connect(cboJikan, &QComboBox::activated, this, [this] { cboJikan_Click(); });
 
@@ -153,20 +141,17 @@ void frmMain::CreateControls() {
     chkAs->setIconSize(QSize(16, 16));
     chkAs->setToolButtonStyle(Qt::ToolButtonIconOnly);
     chkAs->setFocusPolicy(Qt::StrongFocus);
-    chkAs->setToolTip("履歴の自動保存を制御します");
-    chkAs->setAccessibleName("自動保存");
-    chkAs->setAccessibleDescription("履歴の自動保存を制御します");
     Place(chkAs, 2100, 450, 420, 420);
     connect(chkAs, &QToolButton::clicked, this, [this] { chkAs_Click(); });
 
     Frame2 = new QGroupBox(Frame1);
     Frame2->setObjectName("Frame2");
     Place(Frame2, 2670, 135, 6330, 735);
-    lblOk = FigureLabel(Frame2, "lblOk", "999", QColor(0, 128, 0), "正解数");
-    lblNg = FigureLabel(Frame2, "lblNg", "999", QColor(255, 0, 0), "間違い数");
-    lblMoji_T = FigureLabel(Frame2, "lblMoji_T", "9999", QColor(128, 0, 0), "文字数");
-    lblRitu = FigureLabel(Frame2, "lblRitu", "100.0%", QColor(0, 0, 0), "正解率");
-    lblByou = FigureLabel(Frame2, "lblByou", "2.63/秒", QColor(0, 0, 128), "秒当たり文字数");
+    lblOk = FigureLabel(Frame2, "lblOk", "999", QColor(0, 128, 0));
+    lblNg = FigureLabel(Frame2, "lblNg", "999", QColor(255, 0, 0));
+    lblMoji_T = FigureLabel(Frame2, "lblMoji_T", "9999", QColor(128, 0, 0));
+    lblRitu = FigureLabel(Frame2, "lblRitu", "100.0%", QColor(0, 0, 0));
+    lblByou = FigureLabel(Frame2, "lblByou", "2.63/秒", QColor(0, 0, 128));
     Place(lblOk, 150, 180, 810, 465);
     Place(lblNg, 1050, 180, 810, 465);
     Place(lblMoji_T, 1950, 180, 930, 465);
@@ -178,12 +163,9 @@ void frmMain::CreateControls() {
     Place(shpJikanB, 225, 945, kBarDesignWidth, 75);
     shpJikanK = new ColourBox(QColor(0, 255, 0), Frame1);
     shpJikanK->setObjectName("shpJikanK");
-    shpJikanK->setAccessibleName("残り時間");
     Place(shpJikanK, 225, 945, kBarDesignWidth, 75);
 
-    lblHint = TagLabelFor(Frame1, "lblHint", "　問題", QColor(0, 192, 192), "問題");
-    lblHint->setToolTip("クリックすると元の文字がわかります");
-    lblHint->setAccessibleDescription("クリックすると元の文字がわかります");
+    lblHint = TagLabelFor(Frame1, "lblHint", QColor(0, 192, 192));
     Place(lblHint, 225, 1080, 390, 975);
     connect(lblHint, &TagLabel::clicked, this, [this] { lblHint_Click(); });
 
@@ -192,10 +174,9 @@ void frmMain::CreateControls() {
     lblMondai->setFont(GothicFont(kMondaiPixelSize));
     lblMondai->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMondai->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    lblMondai->setAccessibleName("問題");
     Place(lblMondai, 600, 1080, 5805, 975);
 
-    Label2 = TagLabelFor(Frame1, "Label2", "　解答", QColor(255, 128, 128), "解答");
+    Label2 = TagLabelFor(Frame1, "Label2", QColor(255, 128, 128));
     Place(Label2, 225, 2100, 390, 1005);
 
     txtKaitou = new KaitouEdit("かぼちゃ", Frame1);
@@ -203,13 +184,12 @@ void frmMain::CreateControls() {
     txtKaitou->setFont(GothicFont(51));
     txtKaitou->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetColours(txtKaitou, {}, kIvory, false);
-    txtKaitou->setAccessibleName("解答");
     txtKaitou->keyPress = [this](int16_t& key) { txtKaitou_KeyPress(key); };
     txtKaitou->focusChanged = [this](bool in) { txtKaitou_FocusChanged(in); };
     txtKaitou->committed = [this] { txtKaitou_Committed(); };
     Place(txtKaitou, 600, 2100, 5790, 1005);
 
-    fraJisyo = new ClickFrame("登録ワード一覧", Frame1);
+    fraJisyo = new ClickFrame(Frame1);
     fraJisyo->setObjectName("fraJisyo");
     fraJisyo->setAutoFillBackground(true);
     Place(fraJisyo, 6525, 1125, 2490, 1965);
@@ -220,7 +200,6 @@ void frmMain::CreateControls() {
     lstJisyo->setUniformItemSizes(true);
     lstJisyo->setEditTriggers(QAbstractItemView::NoEditTriggers);
     SetColours(lstJisyo, {}, kIvory, false);
-    lstJisyo->setAccessibleName("登録ワード一覧");
     Place(lstJisyo, 150, 300, 2190, 1500);
     mnuJisyo = new QMenu(this);
     mnuJisyo->setObjectName("mnuJisyo");
@@ -233,7 +212,7 @@ void frmMain::CreateControls() {
         });
     }
 
-    frmRireki = new ClickFrame("モジロ履歴", Frame1);
+    frmRireki = new ClickFrame(Frame1);
     frmRireki->setObjectName("frmRireki");
     frmRireki->setAutoFillBackground(true); // it covers the word-list panel
     Place(frmRireki, 6525, 1125, 2490, 1965);
@@ -241,7 +220,6 @@ void frmMain::CreateControls() {
     lstRireki = new QListWidget(frmRireki);
     lstRireki->setObjectName("lstRireki");
     SetColours(lstRireki, {}, kIvory, false);
-    lstRireki->setAccessibleName("モジロ履歴");
     Place(lstRireki, 150, 300, 2190, 1500);
     frmRireki->hide();
 
@@ -272,7 +250,6 @@ void frmMain::CreateControls() {
         p.setColor(QPalette::Mid, QColor(192, 192, 192));  // grid lines
         msgRireki->setPalette(p);
     }
-    msgRireki->setAccessibleName("履歴");
     Place(msgRireki, 225, 3225, 8790, 1965);
     // Over the table's oldest rows, never the question or the answer box, and
     // only while the player shows readings and meanings.
@@ -284,7 +261,6 @@ void frmMain::CreateControls() {
     lblMeaning->setFrameStyle(QFrame::Box | QFrame::Plain);
     lblMeaning->setMargin(3);
     SetColours(lblMeaning, Qt::black, QColor(255, 255, 225), true);
-    lblMeaning->setAccessibleName("読みと意味");
     Place(lblMeaning, 285, 3480, 8670, 720);
     lblMeaning->hide();
     meaningTimer_ = new QTimer(this);
@@ -299,16 +275,16 @@ void frmMain::CreateControls() {
     mnuWindow->setObjectName("mnuWindow");
     mnuRireki = new QMenu(this);
     mnuRireki->setObjectName("mnuRireki");
-    mnuGraph = mnuRireki->addAction("成績グラフ(&G)");
+    mnuGraph = mnuRireki->addAction(QString());
     mnuGraph->setObjectName("mnuGraph");
     connect(mnuGraph, &QAction::triggered, this, [this] { mnuGraph_Click(); });
-    mnuWeak = mnuRireki->addAction("苦手な単語(&W)…");
+    mnuWeak = mnuRireki->addAction(QString());
     mnuWeak->setObjectName("mnuWeak");
     connect(mnuWeak, &QAction::triggered, this, [this] { mnuWeak_Click(); });
-    mnuCsv = mnuRireki->addAction("CSVに書き出す(&E)…");
+    mnuCsv = mnuRireki->addAction(QString());
     mnuCsv->setObjectName("mnuCsv");
     connect(mnuCsv, &QAction::triggered, this, [this] { mnuCsv_Click(); });
-    mnuCopy = mnuRireki->addAction("結果をコピー(&C)");
+    mnuCopy = mnuRireki->addAction(QString());
     mnuCopy->setObjectName("mnuCopy");
     connect(mnuCopy, &QAction::triggered, this, [this] { mnuCopy_Click(); });
     msgRireki->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -37,8 +37,8 @@ void frmMain::txtKaitou_FocusChanged(bool in) {
     if (txtKaitou->ownInput()) {
         using Mode = records::InputOptions::Mode;
         if (in && input_.mode == Mode::Auto && !std::exchange(fallbackTold_, true))
-            Notice(txtKaitou, QStringLiteral("日本語入力が使えないため、ここに打ったローマ字を"
-                                             "かなにします。%1")
+            Notice(txtKaitou, tr("日本語入力が使えないため、ここに打ったローマ字を"
+                                 "かなにします。%1")
                                   .arg(reach_ ? reach_->why : QString()));
         return; // the player's input method is left as it is
     }

@@ -3,6 +3,7 @@
 #include "ui/frm_main.h"
 #include "ui/widgets.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QTimer>
@@ -18,7 +19,7 @@ constexpr int kGlossesShown = 4;
 QString Glosses(const records::DictionaryHit& hit) {
     QString text = hit.glosses.mid(0, kGlossesShown).join(QStringLiteral("; "));
     if (hit.glosses.size() > kGlossesShown || hit.moreSenses > 0)
-        text += QStringLiteral(" …");
+        text += QCoreApplication::translate("frmMain", " …");
     return text;
 }
 
@@ -27,10 +28,10 @@ QString Glosses(const records::DictionaryHit& hit) {
 QString ReadingText(const QString& word, const records::DictionaryHit& hit) {
     QString head = word;
     if (hit.written != word && !hit.usuallyKana)
-        head += QStringLiteral("（%1）").arg(hit.written);
+        head += QCoreApplication::translate("frmMain", "（%1）").arg(hit.written);
     if (hit.reading != word)
-        head += QStringLiteral("【%1】").arg(hit.reading);
-    return head + QStringLiteral("　") + Glosses(hit);
+        head += QCoreApplication::translate("frmMain", "【%1】").arg(hit.reading);
+    return head + QCoreApplication::translate("frmMain", "　") + Glosses(hit);
 }
 
 void frmMain::setLearnOptions(const records::LearnOptions& learn) {
@@ -39,11 +40,10 @@ void frmMain::setLearnOptions(const records::LearnOptions& learn) {
         services_.dictionary.open(this, [this, learn] {
             if (services_.dictionary.state() == game::Dictionary::State::Ready)
                 return setLearnOptions(learn);
-            services_.boxes.warn(
-                this, QStringLiteral("読みと意味"),
-                QStringLiteral("辞書（%1）がありません。\n%2 パッケージを入れると使えます"
-                               "（sudo apt-get install %2）。")
-                    .arg(records::kEdictPath, game::kDictionaryPackage));
+            services_.boxes.warn(this, tr("読みと意味"),
+                                 tr("辞書（%1）がありません。\n%2 パッケージを入れると使えます"
+                                    "（sudo apt-get install %2）。")
+                                     .arg(records::kEdictPath, game::kDictionaryPackage));
         });
         return;
     }
@@ -52,9 +52,8 @@ void frmMain::setLearnOptions(const records::LearnOptions& learn) {
         lblMeaning->hide();
     services_.weakWords.contextChanged(WeakContext());
     if (!services_.options.setLearn(learn_))
-        SaveErrorOnce(optionsFailureTold_,
-                      QStringLiteral("表示の設定をオプション.txtに保存できませんでした。\n"
-                                     "変更した設定は、ゲームを終えるまで使われます。"));
+        SaveErrorOnce(optionsFailureTold_, tr("表示の設定をオプション.txtに保存できませんでした。\n"
+                                              "変更した設定は、ゲームを終えるまで使われます。"));
 }
 
 bool frmMain::ReadingsShown() const {
@@ -79,7 +78,7 @@ void frmMain::wordShown(const QString& word, bool solved) {
         ShowMeaning(ReadingText(word, *hit));
     else if (!unknownTold_.contains(word)) {
         unknownTold_ << word;
-        ShowMeaning(QStringLiteral("「%1」は辞書にありません。").arg(word));
+        ShowMeaning(tr("「%1」は辞書にありません。").arg(word));
     }
 }
 
@@ -87,8 +86,7 @@ void frmMain::txtKaitou_MeaningHint() {
     if (!ReadingsShown() || state_.strSeikai.isEmpty())
         return;
     const std::optional<records::DictionaryHit> hit = services_.dictionary.lookUp(state_.strSeikai);
-    ShowMeaning(hit ? QStringLiteral("意味：") + Glosses(*hit)
-                    : QStringLiteral("この単語は辞書にありません。"));
+    ShowMeaning(hit ? tr("意味：") + Glosses(*hit) : tr("この単語は辞書にありません。"));
     if (hit)
         book_.meaningShown();
 }
@@ -104,11 +102,10 @@ void frmMain::mnuFromDictionary_Click() {
     services_.dictionary.open(this, [this] {
         const records::DictionaryIndex* index = services_.dictionary.index();
         if (!index) {
-            services_.boxes.warn(
-                this, QStringLiteral("辞書から単語リストを作る"),
-                QStringLiteral("辞書（%1）がありません。\n%2 パッケージを入れると使えます"
-                               "（sudo apt-get install %2）。")
-                    .arg(records::kEdictPath, game::kDictionaryPackage));
+            services_.boxes.warn(this, tr("辞書から単語リストを作る"),
+                                 tr("辞書（%1）がありません。\n%2 パッケージを入れると使えます"
+                                    "（sudo apt-get install %2）。")
+                                     .arg(records::kEdictPath, game::kDictionaryPackage));
             return;
         }
         const std::optional<WordListService::MadeList> made =
@@ -117,11 +114,11 @@ void frmMain::mnuFromDictionary_Click() {
             return;
         const std::optional<QString> name =
             WriteNewList(made->name + QStringLiteral(".txt"), made->words,
-                         records::TextEncoding::Cp932, "\r\n", QStringLiteral("書き込みエラー"));
+                         records::TextEncoding::Cp932, "\r\n", tr("書き込みエラー"));
         if (!name)
             return;
-        services_.boxes.tell(this, QStringLiteral("単語リスト"),
-                             QStringLiteral("辞書の%1語で単語リスト「%2」を作りました。")
+        services_.boxes.tell(this, tr("単語リスト"),
+                             tr("辞書の%1語で単語リスト「%2」を作りました。")
                                  .arg(made->words.size())
                                  .arg(game::ShownListName(*name)));
         ChooseList(*name);

@@ -3,13 +3,17 @@
 #include "ui/widgets.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace ui {
 namespace {
 
-const QString kNotKept = QStringLiteral("音と答え方の設定をオプション.txtに保存できませんでした。\n"
-                                        "変更した設定は、ゲームを終えるまで使われます。");
+QString NotKept() {
+    return QCoreApplication::translate("frmMain",
+                                       "音と答え方の設定をオプション.txtに保存できませんでした。\n"
+                                       "変更した設定は、ゲームを終えるまで使われます。");
+}
 
 } // namespace
 
@@ -22,14 +26,27 @@ void frmMain::playSound(game::Sound sound) {
 void frmMain::setSoundOptions(const records::SoundOptions& sound) {
     sound_ = sound;
     if (!services_.options.setSound(sound_))
-        SaveErrorOnce(optionsFailureTold_, kNotKept);
+        SaveErrorOnce(optionsFailureTold_, NotKept());
 }
 
 void frmMain::setInputOptions(const records::InputOptions& input) {
     input_ = input;
     ApplyInput();
     if (!services_.options.setInput(input_))
-        SaveErrorOnce(optionsFailureTold_, kNotKept);
+        SaveErrorOnce(optionsFailureTold_, NotKept());
+}
+
+void frmMain::ChooseLanguage(Language language) {
+    if (language == services_.languages.current())
+        return;
+    // Every open window follows at once: each takes the language change.
+    services_.languages.use(language);
+    const bool helpOpen = services_.help.isOpen();
+    services_.help.closeAll();
+    if (helpOpen)
+        cmdHelp_Click(); // the help of the new language in its place
+    if (!services_.options.setLanguage(LanguageCode(language)))
+        SaveErrorOnce(optionsFailureTold_, NotKept());
 }
 
 void frmMain::Form_ContextMenu(QPoint globalPos) {
@@ -50,15 +67,14 @@ void frmMain::Form_ContextMenu(QPoint globalPos) {
             setSoundOptions(o);
         };
     };
-    toggle("mnuSound", QStringLiteral("音を出す(&S)"), sound_.on, true,
-           sound(&records::SoundOptions::on));
-    toggle("mnuCountdownSound", QStringLiteral("カウントダウンの音"), sound_.countdown, sound_.on,
+    toggle("mnuSound", tr("音を出す(&S)"), sound_.on, true, sound(&records::SoundOptions::on));
+    toggle("mnuCountdownSound", tr("カウントダウンの音"), sound_.countdown, sound_.on,
            sound(&records::SoundOptions::countdown));
-    toggle("mnuAnswerSound", QStringLiteral("答えの音"), sound_.answers, sound_.on,
+    toggle("mnuAnswerSound", tr("答えの音"), sound_.answers, sound_.on,
            sound(&records::SoundOptions::answers));
-    toggle("mnuTimeUpSound", QStringLiteral("時間切れの音"), sound_.timeUp, sound_.on,
+    toggle("mnuTimeUpSound", tr("時間切れの音"), sound_.timeUp, sound_.on,
            sound(&records::SoundOptions::timeUp));
-    QMenu* volume = mnuWindow->addMenu(QStringLiteral("音量(&V)"));
+    QMenu* volume = mnuWindow->addMenu(tr("音量(&V)"));
     volume->setObjectName("mnuVolume");
     volume->setEnabled(sound_.on);
     auto* volumes = new QActionGroup(volume);
@@ -75,14 +91,13 @@ void frmMain::Form_ContextMenu(QPoint globalPos) {
         });
     }
     mnuWindow->addSeparator();
-    QMenu* inputs = mnuWindow->addMenu(QStringLiteral("入力(&I)"));
+    QMenu* inputs = mnuWindow->addMenu(tr("入力(&I)"));
     inputs->setObjectName("mnuInput");
     auto* modes = new QActionGroup(inputs);
     using Mode = records::InputOptions::Mode;
-    const std::pair<Mode, QString> choices[] = {
-        {Mode::Auto, QStringLiteral("自動")},
-        {Mode::InputMethod, QStringLiteral("日本語入力（IME）")},
-        {Mode::Romaji, QStringLiteral("ゲーム内ローマ字入力")}};
+    const std::pair<Mode, QString> choices[] = {{Mode::Auto, tr("自動")},
+                                                {Mode::InputMethod, tr("日本語入力（IME）")},
+                                                {Mode::Romaji, tr("ゲーム内ローマ字入力")}};
     for (const auto& [mode, text] : choices) {
         QAction* a = inputs->addAction(text);
         a->setObjectName(QStringLiteral("mnuInput_%1").arg(int(mode)));
@@ -95,9 +110,22 @@ void frmMain::Form_ContextMenu(QPoint globalPos) {
             setInputOptions(o);
         });
     }
-    toggle("mnuReadings", QStringLiteral("読みと意味を表示(&R)"), learn_.readings, true,
+    QMenu* languages = mnuWindow->addMenu(QStringLiteral("表示言語 / &Language"));
+    languages->setObjectName("mnuLanguage");
+    auto* languageGroup = new QActionGroup(languages);
+    for (const auto& [language, name] : {std::pair{Language::Japanese, QStringLiteral("日本語")},
+                                         {Language::English, QStringLiteral("English")}}) {
+        QAction* a = languages->addAction(name);
+        a->setObjectName(QStringLiteral("mnuLanguage_") + LanguageCode(language));
+        a->setCheckable(true);
+        a->setChecked(services_.languages.current() == language);
+        a->setActionGroup(languageGroup);
+        connect(a, &QAction::triggered, this,
+                [this, chosen = language] { ChooseLanguage(chosen); });
+    }
+    toggle("mnuReadings", tr("読みと意味を表示(&R)"), learn_.readings, true,
            [this](bool on) { setLearnOptions({on}); });
-    toggle("mnuAnswerOnCommit", QStringLiteral("確定したら答える(&A)"), input_.answerOnCommit, true,
+    toggle("mnuAnswerOnCommit", tr("確定したら答える(&A)"), input_.answerOnCommit, true,
            [this](bool on) {
                records::InputOptions o = input_;
                o.answerOnCommit = on;

@@ -4,6 +4,7 @@
 #include "ui/frm_main.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringListModel>
 
@@ -25,11 +26,13 @@ QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePa
                    "ゲームはそのまま遊べますが、この後の単語は記録されないことがあります。")
             .arg(file);
     case game::WordRecord::Problem::Newer:
-        return QStringLiteral("%1は、新しい版のモジロタイピングで作られています。\n"
+        return QCoreApplication::translate(
+                   "frmMain", "%1は、新しい版のモジロタイピングで作られています。\n"
                               "壊さないように読むだけにして、このゲームでは書き込みません。")
             .arg(file);
     case game::WordRecord::Problem::SetAside:
-        return QStringLiteral("%1が壊れていたので、%2として残し、新しい記録を始めました。")
+        return QCoreApplication::translate(
+                   "frmMain", "%1が壊れていたので、%2として残し、新しい記録を始めました。")
             .arg(file, QFileInfo(setAsidePath).fileName());
     case game::WordRecord::Problem::None:
         break;
@@ -41,7 +44,7 @@ void frmMain::TellRecordProblems() {
     if (InRound())
         return;
     for (const QString& text : std::exchange(recordProblems_, {}))
-        services_.boxes.warn(this, QStringLiteral("単語の記録"), text);
+        services_.boxes.warn(this, tr("単語の記録"), text);
 }
 
 WeakWordsContext frmMain::WeakContext() {
@@ -76,9 +79,9 @@ void frmMain::FinishRecord() {
     const int left = services_.record.finish(kEndWaitMs);
     QApplication::restoreOverrideCursor();
     if (left > 0)
-        services_.boxes.warn(this, QStringLiteral("単語の記録"),
-                             QStringLiteral("ほかのプログラムが%1を使っていたため、"
-                                            "%2問の答えを記録できませんでした。")
+        services_.boxes.warn(this, tr("単語の記録"),
+                             tr("ほかのプログラムが%1を使っていたため、"
+                                "%2問の答えを記録できませんでした。")
                                  .arg(records::kWordStoreFileName)
                                  .arg(left));
 }

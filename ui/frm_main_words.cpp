@@ -6,6 +6,7 @@
 #include "ui/word_list_editor.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListView>
@@ -15,12 +16,25 @@
 namespace ui {
 namespace {
 
-const QString kLevelNames[game::kLengthLevels] = {
-    QStringLiteral("すべて"), QStringLiteral("2〜3文字"), QStringLiteral("4〜5文字"),
-    QStringLiteral("6文字以上")};
+const char* const kLevelNames[game::kLengthLevels] = {
+    QT_TRANSLATE_NOOP("frmMain", "すべて"), QT_TRANSLATE_NOOP("frmMain", "2〜3文字"),
+    QT_TRANSLATE_NOOP("frmMain", "4〜5文字"), QT_TRANSLATE_NOOP("frmMain", "6文字以上")};
+
+// The lists that come with the game, whose names the English texts translate.
+[[maybe_unused]] const char* const kShippedLists[] = {
+    QT_TRANSLATE_NOOP("ShippedList", "たべもの"),
+    QT_TRANSLATE_NOOP("ShippedList", "どうぶつ"),
+    QT_TRANSLATE_NOOP("ShippedList", "のりもの"),
+    QT_TRANSLATE_NOOP("ShippedList", "しぜんとてんき"),
+    QT_TRANSLATE_NOOP("ShippedList", "からだ"),
+    QT_TRANSLATE_NOOP("ShippedList", "いえとまち"),
+    QT_TRANSLATE_NOOP("ShippedList", "しごと"),
+    QT_TRANSLATE_NOOP("ShippedList", "カタカナのことば"),
+    QT_TRANSLATE_NOOP("ShippedList", "ながいことば"),
+    QT_TRANSLATE_NOOP("ShippedList", "かんじのことば")};
 
 QString LevelName(game::LengthLevel level) {
-    return kLevelNames[int(level)];
+    return QCoreApplication::translate("frmMain", kLevelNames[int(level)]);
 }
 
 // A name kept from before, or edited by hand, that is no file of the folder.
@@ -34,6 +48,15 @@ QString MenuText(QString text) {
 }
 
 } // namespace
+
+QString ShownList(const QString& list) {
+    // The words of a list stay Japanese; a shipped list's name has its
+    // English beside it: たべもの — Food.
+    const QString name = game::ShownListName(list);
+    const QByteArray key = name.toUtf8();
+    const QString english = QCoreApplication::translate("ShippedList", key.constData());
+    return english == name ? name : name + QStringLiteral(" — ") + english;
+}
 
 QStringList frmMain::WordLists() const {
     QStringList lists = records::FindWordLists(records::kWordListFolder);
@@ -58,16 +81,22 @@ frmMain::ListUse frmMain::UseWordList(const game::ListChoice& choice) {
     const game::JisyoPanel panel = game::FillJisyoPanel(std::move(words));
     jisyoModel_->setStringList(panel.words);
     fraJisyo->setTitle(panel.caption);
-    QString about = QStringLiteral("単語リスト：") + game::ShownListName(list);
-    if (level != game::LengthLevel::All)
-        about += QStringLiteral("（") + LevelName(level) + QStringLiteral("）");
+    panelFilled_ = true;
+    book_.setList(choice);
+    ShowWordListTip();
+    services_.weakWords.contextChanged(WeakContext());
+    return ListUse::Used;
+}
+
+void frmMain::ShowWordListTip() {
+    const game::ListChoice& chosen = book_.list();
+    QString about = tr("単語リスト：") + ShownList(chosen.list);
+    if (chosen.level != game::LengthLevel::All)
+        about += tr("（%1）").arg(LevelName(chosen.level));
     for (QWidget* w : {static_cast<QWidget*>(fraJisyo), static_cast<QWidget*>(lstJisyo)}) {
         w->setToolTip(about);
         w->setAccessibleDescription(about);
     }
-    book_.setList(choice);
-    services_.weakWords.contextChanged(WeakContext());
-    return ListUse::Used;
 }
 
 void frmMain::RestoreWordList() {
@@ -86,9 +115,9 @@ void frmMain::RestoreWordList() {
         KeepWordListChoice();
     }
     if (gone) {
-        services_.boxes.warn(this, QStringLiteral("単語リスト"),
-                             QStringLiteral("単語リスト「%1」が見つからないか、読めません。\n"
-                                            "辞書.txtの単語で遊びます。")
+        services_.boxes.warn(this, tr("単語リスト"),
+                             tr("単語リスト「%1」が見つからないか、読めません。\n"
+                                "辞書.txtの単語で遊びます。")
                                  .arg(game::ShownListName(saved)));
         KeepWordListChoice();
     }
@@ -98,8 +127,8 @@ void frmMain::KeepWordListChoice() {
     const game::ListChoice& chosen = book_.list();
     if (!services_.options.setWordList({chosen.list, int(chosen.level)}))
         SaveErrorOnce(listChoiceFailureTold_,
-                      QStringLiteral("選んだ単語リストをオプション.txtに保存できませんでした。\n"
-                                     "次に起動したときは、辞書.txtで始まります。"));
+                      tr("選んだ単語リストをオプション.txtに保存できませんでした。\n"
+                         "次に起動したときは、辞書.txtで始まります。"));
 }
 
 void frmMain::ApplyChoice(const game::ListChoice& choice, bool levelChosen) {
@@ -108,22 +137,21 @@ void frmMain::ApplyChoice(const game::ListChoice& choice, bool levelChosen) {
     case ListUse::Used:
         break;
     case ListUse::Unreadable:
-        services_.boxes.warn(this, QStringLiteral("単語リスト"),
-                             QStringLiteral("単語リスト「%1」を読めません。").arg(shownList));
+        services_.boxes.warn(this, tr("単語リスト"),
+                             tr("単語リスト「%1」を読めません。").arg(shownList));
         return;
     case ListUse::LevelEmpty:
         if (levelChosen) {
             services_.boxes.tell(
-                this, QStringLiteral("単語リスト"),
-                QStringLiteral("「%1」には%2の単語がありません。長さは「%3」のままです。")
+                this, tr("単語リスト"),
+                tr("「%1」には%2の単語がありません。長さは「%3」のままです。")
                     .arg(shownList, LevelName(choice.level), LevelName(book_.list().level)));
             return;
         }
         UseWordList({choice.list, game::LengthLevel::All});
-        services_.boxes.tell(
-            this, QStringLiteral("単語リスト"),
-            QStringLiteral("「%1」には%2の単語がないため、長さを「すべて」にしました。")
-                .arg(shownList, LevelName(choice.level)));
+        services_.boxes.tell(this, tr("単語リスト"),
+                             tr("「%1」には%2の単語がないため、長さを「すべて」にしました。")
+                                 .arg(shownList, LevelName(choice.level)));
         break;
     }
     KeepWordListChoice();
@@ -150,8 +178,8 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     const game::ListChoice shown = book_.pending().value_or(book_.list());
     if (InRound()) {
         mnuJisyo
-            ->addAction(QStringLiteral("ラウンド中です。選んだリストと長さは、"
-                                       "ラウンドが終わってから使われます"))
+            ->addAction(tr("ラウンド中です。選んだリストと長さは、"
+                           "ラウンドが終わってから使われます"))
             ->setEnabled(false);
         mnuJisyo->addSeparator();
     }
@@ -176,21 +204,21 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
         connect(a, &QAction::triggered, this, [this, l] { ChooseLevel(game::LengthLevel(l)); });
     }
     mnuJisyo->addSeparator();
-    QAction* import = mnuJisyo->addAction(QStringLiteral("ファイルから読み込む(&I)…"));
+    QAction* import = mnuJisyo->addAction(tr("ファイルから読み込む(&I)…"));
     import->setObjectName("mnuImport");
     connect(import, &QAction::triggered, this, [this] { mnuImport_Click(); });
-    QAction* fromDictionary = mnuJisyo->addAction(QStringLiteral("辞書から単語リストを作る(&D)…"));
+    QAction* fromDictionary = mnuJisyo->addAction(tr("辞書から単語リストを作る(&D)…"));
     fromDictionary->setObjectName("mnuFromDictionary");
     connect(fromDictionary, &QAction::triggered, this, [this] { mnuFromDictionary_Click(); });
     fromDictionary->setEnabled(!InRound());
-    QAction* edit = mnuJisyo->addAction(QStringLiteral("単語リストを編集(&E)…"));
+    QAction* edit = mnuJisyo->addAction(tr("単語リストを編集(&E)…"));
     edit->setObjectName("mnuEdit");
     connect(edit, &QAction::triggered, this, [this] { mnuEdit_Click(); });
     // A file dialog or an editor over a round in play would cost its seconds.
     import->setEnabled(!InRound());
     edit->setEnabled(!InRound());
     mnuJisyo->addSeparator();
-    QAction* weak = mnuJisyo->addAction(QStringLiteral("苦手な単語(&W)…"));
+    QAction* weak = mnuJisyo->addAction(tr("苦手な単語(&W)…"));
     weak->setObjectName("mnuWeakWords");
     connect(weak, &QAction::triggered, this, [this] { mnuWeak_Click(); });
     mnuJisyo->popup(globalPos);
@@ -204,16 +232,16 @@ void frmMain::mnuImport_Click() {
         return;
     const QString shownSource = QDir::toNativeSeparators(source);
     const auto refuse = [&](const QString& why) {
-        services_.boxes.warn(this, QStringLiteral("読み込みエラー"), why);
+        services_.boxes.warn(this, tr("読み込みエラー"), why);
     };
     records::ListText text;
     if (records::ReadListText(source, records::TextEncoding::Utf8, text) != records::ReadStatus::Ok)
-        return refuse(QStringLiteral("%1 を読めませんでした。").arg(shownSource));
+        return refuse(tr("%1 を読めませんでした。").arg(shownSource));
     if (text.binary)
-        return refuse(QStringLiteral("%1 はテキストファイルではありません。").arg(shownSource));
+        return refuse(tr("%1 はテキストファイルではありません。").arg(shownSource));
     const game::ListCheck check = game::CheckList(text.items);
     if (check.words.isEmpty())
-        return refuse(QStringLiteral("%1 には使える単語がありませんでした。").arg(shownSource));
+        return refuse(tr("%1 には使える単語がありませんでした。").arg(shownSource));
 
     const QFileInfo target(
         QDir(records::kWordListFolder)
@@ -223,19 +251,19 @@ void frmMain::mnuImport_Click() {
         return;
     }
     // The copy holds the words the game takes, in the file's own encoding.
-    const std::optional<QString> name = WriteNewList(
-        source, check.words, text.encoding, text.lineEnd, QStringLiteral("読み込みエラー"));
+    const std::optional<QString> name =
+        WriteNewList(source, check.words, text.encoding, text.lineEnd, tr("読み込みエラー"));
     if (!name)
         return;
 
-    QString report = QStringLiteral("単語リスト「%1」に%2語を読み込みました。")
+    QString report = tr("単語リスト「%1」に%2語を読み込みました。")
                          .arg(game::ShownListName(*name))
                          .arg(check.words.size());
     if (const QString left = LeftOutText(check); !left.isEmpty())
-        report += QStringLiteral("\n除いたもの：") + left;
+        report += tr("\n除いたもの：") + left;
     if (text.truncated)
-        report += QStringLiteral("\nファイルが大きすぎるため、初めの部分だけを読みました。");
-    services_.boxes.tell(this, QStringLiteral("読み込み終了"), report);
+        report += tr("\nファイルが大きすぎるため、初めの部分だけを読みました。");
+    services_.boxes.tell(this, tr("読み込み終了"), report);
     ChooseList(*name);
 }
 
@@ -248,15 +276,15 @@ std::optional<QString> frmMain::WriteNewList(const QString& source, const QStrin
     };
     const QString folder = records::kWordListFolder;
     if (!QDir().mkpath(folder))
-        return refuse(QStringLiteral("フォルダー %1 を作れませんでした。")
+        return refuse(tr("フォルダー %1 を作れませんでした。")
                           .arg(QDir::toNativeSeparators(QDir(folder).absolutePath())));
     QString name = records::ListFileName(folder, source, false);
     const QFileInfo target(QDir(folder).filePath(name));
     if (target.exists() || target.isSymLink()) {
         const auto answer = services_.boxes.ask(
-            this, QMessageBox::Question, QStringLiteral("読み込み"),
-            QStringLiteral("単語リスト「%1」はもうあります。置き換えますか？\n"
-                           "「いいえ」を選ぶと、別の名前で読み込みます。")
+            this, QMessageBox::Question, tr("読み込み"),
+            tr("単語リスト「%1」はもうあります。置き換えますか？\n"
+               "「いいえ」を選ぶと、別の名前で読み込みます。")
                 .arg(game::ShownListName(name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
@@ -269,7 +297,7 @@ std::optional<QString> frmMain::WriteNewList(const QString& source, const QStrin
         bytes = records::EncodeListText(words, records::TextEncoding::Utf8, lineEnd);
     const QString path = QDir(folder).filePath(name);
     if (!records::ReplaceFile(path, *bytes, true))
-        return refuse(QStringLiteral("単語リストを %1 に書けませんでした。")
+        return refuse(tr("単語リストを %1 に書けませんでした。")
                           .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
     return name;
 }

@@ -15,6 +15,7 @@ public:
     virtual void showDefaultTopic(const QString& path, QWidget* owner) = 0;
     // Closes every help window this service opened.
     virtual void closeAll() = 0;
+    virtual bool isOpen() const = 0;
 };
 
 } // namespace ui

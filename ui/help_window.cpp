@@ -340,6 +340,13 @@ void WindowHelpService::closeAll() {
     windows_.clear();
 }
 
+bool WindowHelpService::isOpen() const {
+    for (const auto& [path, window] : windows_)
+        if (window)
+            return true;
+    return false;
+}
+
 HelpWindow* WindowHelpService::window(const QString& path) const {
     const auto it = windows_.find(path);
     return it == windows_.end() ? nullptr : it->second.data();

@@ -88,6 +88,7 @@ public:
         : options_(options), boxes_(boxes) {}
     void showDefaultTopic(const QString& path, QWidget* owner) override;
     void closeAll() override;
+    bool isOpen() const override;
     HelpWindow* window(const QString& path) const;
 
 private:

@@ -13,12 +13,23 @@ constexpr std::array<int, RirekiModel::kColumns> kWidths = {600, 1400, 1000, 600
 RirekiModel::RirekiModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString RirekiModel::ColumnTitle(int column) {
-    static const std::array<QString, kColumns> titles = {
-        QStringLiteral("回"),      QStringLiteral("日付"),   QStringLiteral("時間"),
-        QStringLiteral("問数"),    QStringLiteral("ＯＫ"),   QStringLiteral("ＮＧ"),
-        QStringLiteral("文字数"),  QStringLiteral("正解率"), QStringLiteral("秒当たり"),
-        QStringLiteral("表示秒数")};
-    return column >= 0 && column < kColumns ? titles[column] : QString();
+    static const char* const titles[kColumns] = {
+        QT_TR_NOOP("回"),       QT_TR_NOOP("日付"),    QT_TR_NOOP("時間"),   QT_TR_NOOP("問数"),
+        QT_TR_NOOP("ＯＫ"),     QT_TR_NOOP("ＮＧ"),    QT_TR_NOOP("文字数"), QT_TR_NOOP("正解率"),
+        QT_TR_NOOP("秒当たり"), QT_TR_NOOP("表示秒数")};
+    return column >= 0 && column < kColumns ? tr(titles[column]) : QString();
+}
+
+QString RirekiModel::Units(QString item) {
+    // The saved items keep their bytes; only how they read follows the language.
+    item.replace(QStringLiteral("/秒"), tr("/秒"));
+    return item.replace(QStringLiteral("秒"), tr("秒"));
+}
+
+void RirekiModel::retranslate() {
+    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
+    if (!rows_.isEmpty())
+        emit dataChanged(index(0, 0), index(int(rows_.size()) - 1, kColumns - 1));
 }
 
 int RirekiModel::ColumnWidthTwips(int column) {
@@ -117,7 +128,8 @@ QVariant RirekiModel::data(const QModelIndex& index, int role) const {
         cachedFields_ = rows_.fields(index.row());
         cachedRow_ = index.row();
     }
-    return cachedFields_.value(index.column() - 1);
+    return index.column() >= 8 ? Units(cachedFields_.value(index.column() - 1))
+                               : cachedFields_.value(index.column() - 1);
 }
 
 void RirekiModel::setKinds(game::RoundKinds kinds) {
@@ -136,7 +148,7 @@ QString RirekiModel::PracticeTip(int row) const {
         ++nth;
     if (nth >= found->size() || !(*found)[nth].practice)
         return {};
-    return QStringLiteral("苦手な単語の練習ラウンド");
+    return tr("苦手な単語の練習ラウンド");
 }
 
 QVariant RirekiModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -19,6 +19,10 @@ public:
     explicit RirekiModel(QObject* parent = nullptr);
 
     static QString ColumnTitle(int column);
+    // A saved item's units ("1.50/秒", "60秒") as the game's language reads them.
+    static QString Units(QString item);
+    // The titles and units anew, in the language now chosen.
+    void retranslate();
     static int ColumnWidthTwips(int column);
     static Qt::Alignment HeaderAlignment(int column);
     static Qt::Alignment DataAlignment(int column);

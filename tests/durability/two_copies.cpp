@@ -49,10 +49,11 @@ int RunCopy(int copy) {
             QDir::current().absoluteFilePath(records::kWordStoreFileName));
         records::Options options;
         ui::MessageBoxes messageBoxes;
+        ui::Languages languages{QLocale()};
         ui::WeakWordsWindows weak(record, messageBoxes);
         FakeDictionary dictionary;
         ui::frmMain w({clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, dictionary, options, messageBoxes});
+                       weak, dictionary, options, messageBoxes, languages});
         messageBoxes.run = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();

@@ -37,6 +37,7 @@ struct FakeHelp : ui::HelpService {
         calls << "show " + path + (owner ? "" : " unowned");
     }
     void closeAll() override { calls << "close all"; }
+    bool isOpen() const override { return false; }
 };
 
 // Import takes the file set, and editing writes the text set, as the player
@@ -151,6 +152,7 @@ struct Window : Folder {
     game::Dictionary* dictionaryService = &dictionary; // or a real one
     records::Options options{path("オプション.txt")};
     ui::MessageBoxes messageBoxes;
+    ui::Languages languages{QLocale(QLocale::Japanese)};
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -173,7 +175,7 @@ struct Window : Folder {
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(ui::MainServices{
             clock, random, ime, reach, help, progress, wordLists, share, sounds, *recordService,
-            *weakService, *dictionaryService, options, messageBoxes});
+            *weakService, *dictionaryService, options, messageBoxes, languages});
         return *w;
     }
     ui::frmMain& load() { return create().Form_Load(), *w; }
