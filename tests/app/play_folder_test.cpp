@@ -24,34 +24,27 @@ struct Homes {
 
 } // namespace
 
-TEST(PlayFolder, AFreshDataHomeGetsTheSampleFilesToEditAndASecondStartKeepsThem) {
+TEST(PlayFolder, AFreshDataHomeGetsTheSampleFilesAndListsToEditAndALaterStartKeepsTheirChanges) {
     Homes h;
     const app::PlayFolder folder = h.Start();
     EXPECT_EQ(folder.path + folder.problem, h.home.path("mojiro"));
-    EXPECT_EQ(h.home.read("mojiro/辞書.txt") + h.home.read("mojiro/ZkHelp.chm"), "りんご\r\nITSF");
-    EXPECT_TRUE(QFileInfo(h.home.path("mojiro/辞書.txt")).isWritable());
+    const auto files = [&h] {
+        return h.home.read("mojiro/辞書.txt") + h.home.read("mojiro/ZkHelp.chm") +
+               h.home.read("mojiro/単語リスト/たべもの.txt") +
+               h.home.read("mojiro/単語リスト/どうぶつ.txt");
+    };
+    EXPECT_EQ(files(), "りんご\r\nITSFすし\nいぬ\n");
+    for (const char* copy : {"mojiro/辞書.txt", "mojiro/単語リスト/たべもの.txt"})
+        EXPECT_TRUE(QFile::permissions(h.home.path(copy)) & QFile::WriteOwner) << copy;
+    // The player edits the word list and a list and deletes another: none of
+    // them comes back; a missing help file does.
     h.home.write("mojiro/辞書.txt", "みかん\r\n");
-    QFile::remove(h.home.path("mojiro/ZkHelp.chm"));
-    h.Start();
-    EXPECT_EQ(h.home.read("mojiro/辞書.txt"), "みかん\r\n");
-    EXPECT_EQ(h.home.read("mojiro/ZkHelp.chm"), "ITSF"); // a missing one comes back
-}
-
-TEST(PlayFolder, TheShippedListsComeOnlyWithTheFirstFilling) {
-    Homes h;
-    h.Start();
-    EXPECT_EQ(h.home.read("mojiro/単語リスト/たべもの.txt") +
-                  h.home.read("mojiro/単語リスト/どうぶつ.txt"),
-              "すし\nいぬ\n");
-    EXPECT_TRUE(QFile::permissions(h.home.path("mojiro/単語リスト/たべもの.txt")) &
-                QFile::WriteOwner);
-    // The player deletes one list and edits another: neither comes back.
-    QFile::remove(h.home.path("mojiro/単語リスト/どうぶつ.txt"));
     h.home.write("mojiro/単語リスト/たべもの.txt", "そば\n");
-    const app::PlayFolder again = h.Start();
-    EXPECT_EQ(again.problem, "");
+    QFile::remove(h.home.path("mojiro/単語リスト/どうぶつ.txt"));
+    QFile::remove(h.home.path("mojiro/ZkHelp.chm"));
+    EXPECT_EQ(h.Start().problem, "");
+    EXPECT_EQ(files(), "みかん\r\nITSFそば\n");
     EXPECT_FALSE(h.home.exists("mojiro/単語リスト/どうぶつ.txt"));
-    EXPECT_EQ(h.home.read("mojiro/単語リスト/たべもの.txt"), "そば\n");
 }
 
 TEST(PlayFolder, AFolderThatCannotBeMadeIsToldAndLeavesNoPath) {

@@ -76,15 +76,14 @@ QuestionRecord Question(int i) {
 // The folder as it was before the write: every file the game keeps.
 void MakeOldFiles(const QString& dir) {
     QDir(dir).mkpath("単語リスト");
-    QByteArray history = HistoryLine(Record(-2)) + HistoryLine(Record(-1));
-    const auto put = [&](const QString& name, const QByteArray& bytes) {
+    const std::pair<QString, QByteArray> files[] = {
+        {"履歴.txt", HistoryLine(Record(-2)) + HistoryLine(Record(-1))},
+        {"設定.txt", SettingsLine(Values(-1))},
+        {kList, ListBytes(-1)}};
+    for (const auto& [name, bytes] : files) {
         QFile f(QDir(dir).filePath(name));
-        f.open(QIODevice::WriteOnly);
-        f.write(bytes);
-    };
-    put("履歴.txt", history);
-    put("設定.txt", SettingsLine(Values(-1)));
-    put(kList, ListBytes(-1));
+        f.open(QIODevice::WriteOnly), f.write(bytes);
+    }
     WordStore store(QDir(dir).filePath(kWordStoreFileName));
     for (int i = 0; i < 4; ++i)
         store.addQuestion(Question(i));
@@ -93,6 +92,19 @@ void MakeOldFiles(const QString& dir) {
 QByteArray Bytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// What the word record counts: asked, wrong, slips.
+struct Sums {
+    int asked = 0, wrong = 0, slips = 0;
+};
+Sums SumsOf(const QString& path) {
+    const QStringList s = SqlFile(path)
+                              .rows("SELECT (SELECT SUM(asked) FROM words), (SELECT SUM(wrong) "
+                                    "FROM words), (SELECT SUM(count) FROM confusions)")
+                              .value(0)
+                              .split('|');
+    return {s.value(0).toInt(), s.value(1).toInt(), s.value(2).toInt()};
 }
 
 // --- the child: writes, and stops at a point when asked --------------------
@@ -111,8 +123,8 @@ int RunChild(const QString& kind, const QString& dir, int stop) {
         store = std::make_unique<WordStore>(kWordStoreFileName), (void)store->read();
     stopAt = stop;
     SetWritePointHook(AtPoint);
+    std::setvbuf(stdout, nullptr, _IONBF, 0); // each line out before a kill can come
     std::printf("ready\n");
-    std::fflush(stdout);
     const auto start = std::chrono::steady_clock::now();
     const int writes = kind == "clear" ? 1 : kWrites;
     for (int i = 0; i < writes; ++i) {
@@ -132,7 +144,6 @@ int RunChild(const QString& kind, const QString& dir, int stop) {
             return 1;
         }
         std::printf("done %d\n", i + 1);
-        std::fflush(stdout);
     }
     const auto us = std::chrono::duration_cast<std::chrono::microseconds>(
         std::chrono::steady_clock::now() - start);
@@ -198,14 +209,10 @@ Outcome Spawn(const QString& kind, const QString& dir, int stop, long long killA
 
 struct Old {
     std::map<QString, QByteArray> bytes; // the text files, by name
-    int asked = 0, wrong = 0, slips = 0;
+    Sums sums;
 };
 
 QStringList failures;
-
-void Fail(const QString& what) {
-    failures << what;
-}
 
 // The bytes of the last write told done, or of the one after it (or the old
 // bytes, before the first was done).
@@ -240,34 +247,27 @@ void Check(const QString& kind, const QString& dir, const Old& old, int done, co
             good = OldOrNew(now, before, ListBytes, done, kWrites);
         }
         if (!good)
-            Fail(QStringLiteral("%1 %2: %3 after %4 writes is %5")
-                     .arg(kind, at, name)
-                     .arg(done)
-                     .arg(QString::fromLatin1(now.toHex(' ').left(120))));
+            failures << QString::asprintf("%s %s: %s after %d writes is %s", qPrintable(kind),
+                                          qPrintable(at), qPrintable(name), done,
+                                          now.toHex(' ').left(120).constData());
     }
+    const QString where = kind + " " + at + ": ";
     if (!QDir(dir).entryList({"*.damaged-*"}).isEmpty())
-        Fail(kind + " " + at + ": the word record was set aside as damaged");
-    SqlFile db(path(kWordStoreFileName));
-    const QStringList check = db.rows("PRAGMA integrity_check");
+        failures << where + "the word record was set aside as damaged";
+    const QStringList check = SqlFile(path(kWordStoreFileName)).rows("PRAGMA integrity_check");
     if (check != QStringList{"ok"})
-        Fail(kind + " " + at + ": integrity_check says " + check.join(' '));
-    const QStringList sums = db.rows("SELECT (SELECT SUM(asked) FROM words), (SELECT SUM(wrong) "
-                                     "FROM words), (SELECT SUM(count) FROM confusions)");
-    const QStringList s = sums.value(0).split('|');
-    const int asked = s.value(0).toInt() - old.asked, wrong = s.value(1).toInt() - old.wrong,
-              slips = s.value(2).toInt() - old.slips;
+        failures << where + "integrity_check says " + check.join(' ');
+    const Sums now = SumsOf(path(kWordStoreFileName));
+    const int asked = now.asked - old.sums.asked, wrong = now.wrong - old.sums.wrong,
+              slips = now.slips - old.sums.slips;
     const bool store = kind == "store";
     // A question is all in or all out: its word, its wrong answer, its slip.
     // Only the one being written may be missing.
     if (asked != wrong || asked != slips || asked < (store ? done : 0) ||
         asked > (store ? done + 1 : 0))
-        Fail(QStringLiteral("%1 %2: the word record gained %3 asked, %4 wrong, %5 slips after %6 "
-                            "questions")
-                 .arg(kind, at)
-                 .arg(asked)
-                 .arg(wrong)
-                 .arg(slips)
-                 .arg(done));
+        failures << where + QString::asprintf("the word record gained %d asked, %d wrong, %d "
+                                              "slips after %d questions",
+                                              asked, wrong, slips, done);
 }
 
 void CopyFolder(const QString& from, const QString& to) {
@@ -298,16 +298,9 @@ int main(int argc, char** argv) {
     QTemporaryDir scratch;
     const QString model = scratch.filePath("old");
     MakeOldFiles(model);
-    Old old;
+    Old old{{}, SumsOf(model + "/" + kWordStoreFileName)};
     for (const QString& name : {QString("履歴.txt"), QString("設定.txt"), kList})
         old.bytes[name] = Bytes(model + "/" + name);
-    {
-        SqlFile db(model + "/" + kWordStoreFileName);
-        const QStringList s =
-            db.rows("SELECT SUM(asked), SUM(wrong) FROM words").value(0).split('|');
-        old.asked = s.value(0).toInt(), old.wrong = s.value(1).toInt();
-        old.slips = db.rows("SELECT SUM(count) FROM confusions").value(0).toInt();
-    }
     const QString work = powerCut ? live + "/work" : scratch.filePath("work");
     const QString snapWork = snapshot + "/work";
 
@@ -317,7 +310,7 @@ int main(int argc, char** argv) {
         CopyFolder(model, work);
         const Outcome whole = Spawn(kind, work, 0, -1);
         if (!whole.ended || whole.points == 0) {
-            Fail(kind + ": the writer did not run to its end");
+            failures << kind + ": the writer did not run to its end";
             continue;
         }
         Check(kind, work, old, whole.done, "run to the end");
@@ -339,13 +332,13 @@ int main(int argc, char** argv) {
             const QString snap = scratch.filePath("snapshot.img");
             if (powerCut &&
                 !Shell(QStringLiteral("cp --sparse=always '%1' '%2'").arg(image, snap))) {
-                Fail(kind + ": the disk could not be copied");
+                failures << kind + ": the disk could not be copied";
                 break;
             }
             Check(kind, work, old, o.done, where);
             if (powerCut) {
                 if (!Shell(QStringLiteral("mount -o loop '%1' '%2'").arg(snap, snapshot))) {
-                    Fail(kind + ": the copy of the disk did not mount");
+                    failures << kind + ": the copy of the disk did not mount";
                     break;
                 }
                 Check(kind, snapWork, old, o.done, where + " and a power cut");

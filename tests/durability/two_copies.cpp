@@ -79,13 +79,13 @@ int RunCopy(int copy) {
             QTest::mouseClick(w.cmdHozon, Qt::LeftButton);
             QTest::mouseClick(w.chkAs, Qt::LeftButton);
         }
+        const auto cell = [&](int r, int c) {
+            return w.rirekiModel().index(r, c).data().toString();
+        };
         int shown = 0;
         for (int r = tableBefore; r < w.rirekiModel().rowCount(); ++r)
-            if (w.rirekiModel().index(r, 4).data().toString().toInt() == s.intOk &&
-                w.rirekiModel().index(r, 5).data().toString().toInt() == s.intNg &&
-                w.rirekiModel().index(r, 9).data().toString().startsWith(
-                    QString::number(Limit(copy))))
-                ++shown;
+            shown += cell(r, 4).toInt() == s.intOk && cell(r, 5).toInt() == s.intNg &&
+                     cell(r, 9).startsWith(QString::number(Limit(copy)));
         std::printf("ok %d ng %d moji %d shown %d rows %d\n", s.intOk, s.intNg, s.intMoji, shown,
                     w.rirekiModel().rowCount() - tableBefore);
         w.cmdEnd_Click();
@@ -125,17 +125,14 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     const auto path = [&](const char* name) { return dir.filePath(QString::fromUtf8(name)); };
-    {
-        QFile words(path("辞書.txt"));
-        words.open(QIODevice::WriteOnly);
-        words.write(records::EncodeCp932(u"ねこ\r\nいぬ\r\nうさぎ\r\nきりん\r\n"));
-        QFile settings(path("設定.txt")); // auto-save off: every line is a 保存
-        settings.open(QIODevice::WriteOnly);
-        settings.write("10,0\r\n");
-        QFile history(path("履歴.txt"));
-        history.open(QIODevice::WriteOnly);
-        history.write(records::HistoryLine(records::MakeHistoryRecord(
-            5, 1, 20, 60, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)))));
+    const std::pair<const char*, QByteArray> files[] = {
+        {"辞書.txt", records::EncodeCp932(u"ねこ\r\nいぬ\r\nうさぎ\r\nきりん\r\n")},
+        {"設定.txt", "10,0\r\n"}, // auto-save off: every line is a 保存
+        {"履歴.txt", records::HistoryLine(records::MakeHistoryRecord(
+                         5, 1, 20, 60, QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5))))}};
+    for (const auto& [name, bytes] : files) {
+        QFile f(path(name));
+        f.open(QIODevice::WriteOnly), f.write(bytes);
     }
     const QByteArray oldHistory = Bytes(path("履歴.txt"));
     QStringList failures;
@@ -149,17 +146,15 @@ int main(int argc, char** argv) {
     Copy copy[2];
     for (int i = 0; i < 2; ++i) {
         if (!copies[i].waitForFinished(240000) || copies[i].exitCode() != 0)
-            failures << QStringLiteral("copy %1 did not end well").arg(i);
+            failures << QString::asprintf("copy %d did not end well", i);
         copy[i] = Parse(copies[i].readAllStandardOutput());
         for (const QString& b : copy[i].boxes)
-            failures << QStringLiteral("copy %1 told: %2").arg(i).arg(b);
+            failures << QString::asprintf("copy %d told: ", i) + b;
         if (copy[i].ok <= 0)
-            failures << QStringLiteral("copy %1 answered nothing right").arg(i);
+            failures << QString::asprintf("copy %d answered nothing right", i);
         if (copy[i].rows != kSaves || copy[i].shown != kSaves)
-            failures << QStringLiteral("copy %1's table gained %2 rows, %3 of them its own")
-                            .arg(i)
-                            .arg(copy[i].rows)
-                            .arg(copy[i].shown);
+            failures << QString::asprintf("copy %d's table gained %d rows, %d of them its own", i,
+                                          copy[i].rows, copy[i].shown);
     }
 
     // The old bytes, then each copy's lines whole, in its own order.
@@ -190,7 +185,7 @@ int main(int argc, char** argv) {
             failures << "a line is no copy's whole line: " + QString::fromLatin1(line.toHex(' '));
     }
     if (of[0] != kSaves || of[1] != kSaves)
-        failures << QStringLiteral("the history gained %1 and %2 lines").arg(of[0]).arg(of[1]);
+        failures << QString::asprintf("the history gained %d and %d lines", of[0], of[1]);
 
     const QByteArray settings = Bytes(path("設定.txt"));
     bool settingsWhole = false;
@@ -204,10 +199,8 @@ int main(int argc, char** argv) {
     // question left open at each time-up.
     SqlFile db(path("単語記録.db"));
     const QString sums = db.rows("SELECT SUM(asked), SUM(solved), SUM(wrong) FROM words").value(0);
-    const QString expect = QStringLiteral("%1|%2|%3")
-                               .arg(copy[0].ok + copy[1].ok + 2)
-                               .arg(copy[0].ok + copy[1].ok)
-                               .arg(copy[0].ng + copy[1].ng);
+    const QString expect = QString::asprintf("%d|%d|%d", copy[0].ok + copy[1].ok + 2,
+                                             copy[0].ok + copy[1].ok, copy[0].ng + copy[1].ng);
     if (sums != expect)
         failures << "the word record counts asked|solved|wrong " + sums + ", not " + expect;
     if (db.rows("SELECT COUNT(*) FROM rounds") != QStringList{"2"} ||

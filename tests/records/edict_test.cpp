@@ -11,20 +11,25 @@
 #include <gtest/gtest.h>
 
 using namespace records;
-using Cache = DictionaryIndex::OpenReport::Cache;
 
 namespace {
 
+// The bytes the file holds for the text.
+QByteArray Euc(const QString& text) {
+    QStringEncoder enc("EUC-JP");
+    return enc.encode(text);
+}
+QByteArray E(const char* utf8) {
+    return Euc(QString::fromUtf8(utf8));
+}
+
+// The parts of speech as N, V, I (adjective), Na (adjective) and O (other).
 QString PosName(PartsOfSpeech pos) {
+    const char* all[] = {"N", "V", "I", "Na", "O"}; // the flags 1, 2, 4, 8 and 16
     QStringList names;
-    const std::pair<PartOfSpeech, const char*> all[] = {{PartOfSpeech::Noun, "N"},
-                                                        {PartOfSpeech::Verb, "V"},
-                                                        {PartOfSpeech::IAdjective, "I"},
-                                                        {PartOfSpeech::NaAdjective, "Na"},
-                                                        {PartOfSpeech::Other, "O"}};
-    for (const auto& [flag, name] : all)
-        if (pos.testFlag(flag))
-            names << name;
+    for (int i = 0; i < 5; ++i)
+        if (pos.testFlag(PartOfSpeech(1 << i)))
+            names << all[i];
     return names.isEmpty() ? "-" : names.join('+');
 }
 
@@ -66,84 +71,52 @@ TEST_P(EdictLine, ReadsAsTheEntryItHolds) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, EdictLine,
     testing::Values(
-        // 会社(P);會社 [かいしゃ(P);がいしゃ(ok)] /(n) (1) company/firm/(2)
-        // office/(P)/EntL1234560X/
         LineRow{"SeveralHeadwordsAndReadingsWithTheirTags",
-                "\xb2\xf1\xbc\xd2(P);\xd0\xf2\xbc\xd2 [\xa4\xab\xa4\xa4\xa4\xb7\xa4\xe3(P);\xa4"
-                "\xac\xa4\xa4\xa4\xb7\xa4\xe3(ok)] /(n) (1) company/firm/(2) office/(P)/"
-                "EntL1234560X/",
+                E("会社(P);會社 [かいしゃ(P);がいしゃ(ok)] /(n) (1) company/firm/(2) office/(P)/"
+                  "EntL1234560X/"),
                 "会社;會社 [かいしゃ;がいしゃ] P irregular #1234560 / N(n) company|firm / N() "
                 "office"},
-        // 食べる [たべる] /(v1,vt) (uk) to eat/
-        LineRow{"AVerbUsuallyInKana",
-                "\xbf\xa9\xa4\xd9\xa4\xeb [\xa4\xbf\xa4\xd9\xa4\xeb] /(v1,vt) (uk) to eat/",
+        LineRow{"AVerbUsuallyInKana", E("食べる [たべる] /(v1,vt) (uk) to eat/"),
                 "食べる [たべる] uk / V(v1,vt,uk) to eat"},
-        // 鍵 [かぎ] /(n) {comp} (1) key (to a table)/(2) lock/(P)/
         LineRow{"AFieldInBracesAndNumberedSenses",
-                "\xb8\xb0 [\xa4\xab\xa4\xae] /(n) {comp} (1) key (to a table)/(2) lock/(P)/",
+                E("鍵 [かぎ] /(n) {comp} (1) key (to a table)/(2) lock/(P)/"),
                 "鍵 [かぎ] P / N(n,comp) key (to a table) / N() lock"},
-        // 一服 [いっぷく] /(n,vs) (a) puff/rest/
         LineRow{"AGlossOpeningWithWordsInParenthesesKeepsThem",
-                "\xb0\xec\xc9\xfe [\xa4\xa4\xa4\xc3\xa4\xd7\xa4\xaf] /(n,vs) (a) puff/rest/",
+                E("一服 [いっぷく] /(n,vs) (a) puff/rest/"),
                 "一服 [いっぷく] / N+O(n,vs) (a) puff|rest"},
-        // 赤い [あかい] /(iK) (adj-i) red/
-        LineRow{"AnIrregularKanjiAdjective",
-                "\xc0\xd6\xa4\xa4 [\xa4\xa2\xa4\xab\xa4\xa4] /(iK) (adj-i) red/",
-                "赤い [あかい] irregular / I(iK,adj-i) red"},
-        // 静か [しずか] /(adj-na) quiet/
-        LineRow{"ANaAdjective", "\xc0\xc5\xa4\xab [\xa4\xb7\xa4\xba\xa4\xab] /(adj-na) quiet/",
-                "静か [しずか] / Na(adj-na) quiet"},
-        // リン /(n) phosphorus (P)/
-        LineRow{"APWithinAGlossMarksNothing", "\xa5\xea\xa5\xf3 /(n) phosphorus (P)/",
+        LineRow{"EachSenseItsOwnPartOfSpeechAndAnIrregularKanjiInAGloss",
+                E("赤い [あかい] /(iK) (adj-i) (1) red/(adj-na) (2) quiet/(int) (ksb:) thanks/"
+                  "(ctr) bundle counter/"),
+                "赤い [あかい] irregular / I(iK,adj-i) red / Na(adj-na) quiet / O(int,ksb:) "
+                "thanks / O(ctr) bundle counter"},
+        LineRow{"APWithinAGlossMarksNothing", E("リン /(n) phosphorus (P)/"),
                 "リン / N(n) phosphorus (P)"},
-        // おおきに /(int) (ksb:) thank you/
-        LineRow{"ADialect", "\xa4\xaa\xa4\xaa\xa4\xad\xa4\xcb /(int) (ksb:) thank you/",
-                "おおきに / O(int,ksb:) thank you"},
-        // 締め [しめ] /(n) (1) tie/(ctr) (2) bundle counter/
-        LineRow{"APartOfSpeechForEachSense",
-                "\xc4\xf9\xa4\xe1 [\xa4\xb7\xa4\xe1] /(n) (1) tie/(ctr) (2) bundle counter/",
-                "締め [しめ] / N(n) tie / O(ctr) bundle counter"},
-        // 東京 [とうきょう] /(n) Tōkyō/, its ō from JIS X 0212.
-        LineRow{"ThreeByteCharacters",
-                "\xc5\xec\xb5\xfe [\xa4\xc8\xa4\xa6\xa4\xad\xa4\xe7\xa4\xa6] /(n) T\x8f\xab\xd7ky"
-                "\x8f\xab\xd7/",
-                "東京 [とうきょう] / N(n) Tōkyō"},
-        LineRow{"HalfWidthKana", "\x8e\xb6\x8e\xc5 /(n) kana/", "ｶﾅ / N(n) kana"},
-        LineRow{"ACarriageReturnIsNoPartOfTheLine", "\xc7\xad [\xa4\xcd\xa4\xb3] /(n) cat/\r",
+        LineRow{"ACarriageReturnIsNoPartOfTheLine", E("猫 [ねこ] /(n) cat/\r"),
                 "猫 [ねこ] / N(n) cat"},
-        LineRow{"ALineWithoutItsLastSlashStillReads", "\xc7\xad [\xa4\xcd\xa4\xb3] /(n) cat",
+        LineRow{"ALineWithoutItsLastSlashStillReads", E("猫 [ねこ] /(n) cat"),
                 "猫 [ねこ] / N(n) cat"},
-        // Bad bytes each become one U+FFFD, and the rest of the line reads.
-        LineRow{"AnInvalidByteInAGloss",
-                "\xc7\xad [\xa4\xcd\xa4\xb3] /(n) c\xff"
-                "at/",
-                "猫 [ねこ] / N(n) c\uFFFDat"},
+        // A bad byte becomes one U+FFFD, and the rest of the line reads.
         LineRow{"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15),
                 "ね\uFFFDこ / N(n) cat"},
-        LineRow{"AHalfCharacterBeforeABlank", "\xa4\xcd\xa4 /(n) cat/", "ね\uFFFD / N(n) cat"},
-        LineRow{"AHalfCharacterAtTheEnd", "\xa4\xcd\xa4\xb3 /(n) cat/\xa4",
-                "ねこ / N(n) cat|\uFFFD"},
-        // 　？？？ /EDICT test header/Copyright nobody/
-        LineRow{"TheHeader",
-                "\xa1\xa1\xa1\xa9\xa1\xa9\xa1\xa9 /EDICT test header/Copyright nobody/", "none"},
-        // ４° [しど] /
-        LineRow{"NoGloss", "\xa3\xb4\xa1\xeb [\xa4\xb7\xa4\xc9] /", "none"},
-        LineRow{"OnlyASequenceNumber", "\xa4\xcd\xa4\xb3 /EntL1000X/", "none"},
-        LineRow{"NoSlash", "\xb2\xf1\xbc\xd2 [\xa4\xab\xa4\xa4\xa4\xb7\xa4\xe3] company", "none"},
-        LineRow{"AnUnclosedReading", "\xc7\xad [\xa4\xcd\xa4\xb3 /(n) cat/", "none"},
-        LineRow{"AnEmptyReading", "\xc7\xad [] /(n) cat/", "none"},
-        LineRow{"ABlankWithinAHeadword",
-                "\xb2\xf1 \xbc\xd2 [\xa4\xab\xa4\xa4\xa4\xb7\xa4\xe3] /(n) company/", "none"},
-        LineRow{"NoHeadword", " [\xa4\xcd\xa4\xb3] /(n) cat/", "none"},
-        LineRow{"Empty", "", "none"}, LineRow{"Blanks", "   \r", "none"}),
+        LineRow{"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
+        LineRow{"NoGloss", E("４° [しど] /"), "none"},
+        LineRow{"OnlyASequenceNumber", E("ねこ /EntL1000X/"), "none"},
+        LineRow{"NoSlash", E("会社 [かいしゃ] company"), "none"},
+        LineRow{"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
+        LineRow{"AnEmptyReading", E("猫 [] /(n) cat/"), "none"},
+        LineRow{"ABlankWithinAHeadword", E("会 社 [かいしゃ] /(n) company/"), "none"},
+        LineRow{"NoHeadword", E(" [ねこ] /(n) cat/"), "none"}, LineRow{"Empty", "", "none"},
+        LineRow{"Blanks", "   \r", "none"}),
     kRowName);
 
 TEST(EucJp, EachByteThatStartsNoCharacterIsOneReplacement) {
     const std::pair<QByteArray, QString> rows[] = {
         {"a\xa4\xa2\x8e\xb1", "aあｱ"},
-        {"\xa2\xaf", "\uFFFD"},       // a pair the JIS table leaves empty
-        {"\x8f\xa2", "\uFFFD\uFFFD"}, // a three-byte character cut short
-        {"\xa4\x41", "\uFFFDA"},      // a lead byte before ASCII
+        {"T\x8f\xab\xd7ky\x8f\xab\xd7", "Tōkyō"}, // JIS X 0212
+        {"\xa2\xaf", "\uFFFD"},                   // a pair the JIS table leaves empty
+        {"\x8f\xa2", "\uFFFD\uFFFD"},             // a three-byte character cut short
+        {"\xa4\x41", "\uFFFDA"},                  // a lead byte before ASCII
+        {"a\xa4", "a\uFFFD"},                     // a lead byte at the end
         {"\x80\xff\x1a\x7f", "\uFFFD\uFFFD\uFFFD\uFFFD"},
         {"a\tb", "a\tb"},
     };
@@ -175,11 +148,6 @@ const char* const kDictionary[] = {
     "ありがとう /(int) thank you/(P)/",
 };
 
-QByteArray Euc(const QStringList& lines) {
-    QStringEncoder enc("EUC-JP");
-    return enc.encode(lines.join('\n') + '\n');
-}
-
 QStringList Lines() {
     QStringList lines;
     for (const char* l : kDictionary)
@@ -201,11 +169,22 @@ std::string Show(const std::optional<DictionaryHit>& h) {
 struct IndexFolder : Folder {
     QString dictionary = path("edict");
     QString cache = path("cache");
-    QString cacheFile = path("cache/edict.index");
-    explicit IndexFolder(const QStringList& lines = Lines()) { write("edict", Euc(lines)); }
-    std::unique_ptr<DictionaryIndex> open(DictionaryIndex::OpenReport* r = nullptr,
-                                          const QString& in = QString()) const {
-        return DictionaryIndex::open(dictionary, in.isEmpty() ? cache : in, r);
+    explicit IndexFolder(const QStringList& lines = Lines()) {
+        write("edict", Euc(lines.join('\n') + '\n'));
+    }
+    std::unique_ptr<DictionaryIndex> open(DictionaryIndex::OpenReport* r = nullptr) const {
+        return DictionaryIndex::open(dictionary, cache, r);
+    }
+    // How the cache served, whether a new one was saved, where the index
+    // lives, and what the word gives.
+    std::string reopen(const char16_t* word = u"猫", const QString& in = "cache") const {
+        DictionaryIndex::OpenReport r;
+        const auto index = DictionaryIndex::open(dictionary, in.isEmpty() ? in : path(in), &r);
+        const char* how[] = {"used", "missing", "stale", "damaged"};
+        if (!index)
+            return "no index";
+        return std::string(how[int(r.cache)]) + (r.saved ? " saved" : "") +
+               (index->inMemory() ? " in memory: " : ": ") + Show(index->lookUp(word));
     }
 };
 
@@ -217,21 +196,11 @@ struct LookUpRow {
     const char* hit;
 };
 
-class DictionaryLookUp : public testing::TestWithParam<LookUpRow> {
-protected:
-    static void SetUpTestSuite() {
-        folder = new IndexFolder;
-        index = folder->open().release();
-    }
-    static void TearDownTestSuite() {
-        delete index;
-        delete folder;
-    }
-    static inline IndexFolder* folder = nullptr;
-    static inline DictionaryIndex* index = nullptr;
-};
+class DictionaryLookUp : public testing::TestWithParam<LookUpRow> {};
 
 TEST_P(DictionaryLookUp, FindsTheEntryALearnerMeans) {
+    static const IndexFolder folder;
+    static const std::unique_ptr<DictionaryIndex> index = folder.open();
     ASSERT_TRUE(index);
     EXPECT_EQ(Show(index->lookUp(QString::fromUtf8(GetParam().word))), GetParam().hit);
 }
@@ -257,32 +226,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
     IndexFolder f;
-    DictionaryIndex::OpenReport r;
-    ASSERT_TRUE(f.open(&r));
-    EXPECT_EQ(r.cache, Cache::Missing);
-    EXPECT_TRUE(r.saved);
-    auto index = f.open(&r);
-    ASSERT_TRUE(index);
-    EXPECT_EQ(r.cache, Cache::Used);
-    EXPECT_FALSE(r.saved);
-    EXPECT_FALSE(index->inMemory());
-    EXPECT_EQ(Show(index->lookUp(u"猫")), "猫 [ねこ] cat +0 =1");
+    EXPECT_EQ(f.reopen(), "missing saved: 猫 [ねこ] cat +0 =1");
+    EXPECT_EQ(f.reopen(), "used: 猫 [ねこ] cat +0 =1");
 
     // Same size, new content, and the old time put back to the nanosecond:
     // only the content tells.
     const QByteArray name = f.dictionary.toLocal8Bit();
     struct stat before {};
     ASSERT_EQ(stat(name.constData(), &before), 0);
-    QStringList lines = Lines();
-    lines.replaceInStrings("/(n) cat/", "/(n) dog/");
-    f.write("edict", Euc(lines));
+    f.write("edict", Euc(Lines().join('\n').replace("/(n) cat/", "/(n) dog/") + '\n'));
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, name.constData(), times, 0), 0);
-    index = f.open(&r);
-    ASSERT_TRUE(index);
-    EXPECT_EQ(r.cache, Cache::Stale);
-    EXPECT_TRUE(r.saved);
-    EXPECT_EQ(Show(index->lookUp(u"猫")), "猫 [ねこ] dog +0 =1");
+    EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
 
     // The same bytes with a new time.
     QFile file(f.dictionary);
@@ -290,19 +245,15 @@ TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
                 file.setFileTime(QDateTime::currentDateTime().addSecs(60),
                                  QFileDevice::FileModificationTime));
     file.close();
-    index = f.open(&r);
-    EXPECT_EQ(r.cache, Cache::Stale);
-    EXPECT_TRUE(f.open(&r));
-    EXPECT_EQ(r.cache, Cache::Used);
+    EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
+    EXPECT_EQ(f.reopen(), "used: 猫 [ねこ] dog +0 =1");
 
     // An index of another format version.
     QByteArray bytes = f.read("cache/edict.index");
     bytes[8] = char(DictionaryIndex::kFormatVersion + 1);
     ResealDictionaryIndex(bytes);
     f.write("cache/edict.index", bytes);
-    index = f.open(&r);
-    EXPECT_EQ(r.cache, Cache::Stale);
-    EXPECT_EQ(Show(index->lookUp(u"猫")), "猫 [ねこ] dog +0 =1");
+    EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
 }
 
 struct DamageRow {
@@ -317,12 +268,7 @@ TEST_P(DamagedCache, IsNeverTrustedButRebuilt) {
     ASSERT_TRUE(f.open());
     const QByteArray sound = f.read("cache/edict.index");
     f.write("cache/edict.index", GetParam().damage(sound));
-    DictionaryIndex::OpenReport r;
-    auto index = f.open(&r);
-    ASSERT_TRUE(index);
-    EXPECT_EQ(r.cache, Cache::Damaged);
-    EXPECT_TRUE(r.saved);
-    EXPECT_EQ(Show(index->lookUp(u"はし")), "橋 [はし] bridge +0 =3");
+    EXPECT_EQ(f.reopen(u"はし"), "damaged saved: 橋 [はし] bridge +0 =3");
     EXPECT_EQ(f.read("cache/edict.index"), sound);
 }
 
@@ -357,17 +303,15 @@ TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
     std::memcpy(&postings, sound.constData() + 48, 4);
     std::memcpy(&buckets, sound.constData() + 52, 4);
     const qsizetype at = 72 + ((qsizetype(buckets) + 1) * 4 + 7) / 8 * 8;
-    const auto cat = quint32(f.read("edict").indexOf(Euc({"猫 [ねこ]"}).chopped(1)));
+    const auto cat = quint32(f.read("edict").indexOf(E("猫 [ねこ]")));
     for (const quint32 offset : {cat, cat + 1}) {
         QByteArray bytes = sound;
         for (quint32 i = 0; i < postings; ++i)
             std::memcpy(bytes.data() + at + 4 * i, &offset, 4);
         ResealDictionaryIndex(bytes);
         f.write("cache/edict.index", bytes);
-        DictionaryIndex::OpenReport r;
-        auto index = f.open(&r);
+        const auto index = f.open();
         ASSERT_TRUE(index);
-        EXPECT_EQ(r.cache, Cache::Used);
         for (const QString& line : Lines())
             for (const QString& word : line.section(' ', 0, 0).split(';') +
                                            QStringList{line.section('[', 1).section(']', 0, 0)})
@@ -375,35 +319,25 @@ TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
                     EXPECT_TRUE(offset == cat && (word == "猫" || word == "ねこ"))
                         << word.toStdString() << " " << Show(hit);
                 }
-        EXPECT_EQ(Show(index->lookUp(u"ねこ")), offset == cat ? "猫 [ねこ] cat +0 =0" : "none");
+        EXPECT_EQ(f.reopen(u"ねこ"), offset == cat ? "used: 猫 [ねこ] cat +0 =0" : "used: none");
     }
 }
 
 TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
     IndexFolder f;
     f.write("file", "not a folder");
-    DictionaryIndex::OpenReport r;
-    auto index = f.open(&r, f.path("file"));
-    ASSERT_TRUE(index);
-    EXPECT_FALSE(r.saved);
-    EXPECT_TRUE(index->inMemory());
-    EXPECT_EQ(Show(index->lookUp(u"猫")), "猫 [ねこ] cat +0 =1");
+    EXPECT_EQ(f.reopen(u"猫", "file"), "missing in memory: 猫 [ねこ] cat +0 =1");
 
     // No folder given: not the current folder either.
     const QString old = QDir::currentPath();
     QDir::setCurrent(f.path(""));
-    index = DictionaryIndex::open(f.dictionary, QString(), &r);
+    EXPECT_EQ(f.reopen(u"猫", ""), "missing in memory: 猫 [ねこ] cat +0 =1");
     QDir::setCurrent(old);
-    ASSERT_TRUE(index);
-    EXPECT_TRUE(index->inMemory());
-    EXPECT_FALSE(r.saved || f.exists("edict.index"));
+    EXPECT_FALSE(f.exists("edict.index"));
 
     QDir().mkpath(f.cache);
     const std::optional<bool> locked = InLockedFolder(f.cache, f.dictionary, [&f] {
-        DictionaryIndex::OpenReport lockedReport;
-        auto inMemory = f.open(&lockedReport);
-        return inMemory && !lockedReport.saved && inMemory->inMemory() &&
-               Show(inMemory->lookUp(u"林檎")) == "林檎 [りんご] apple +0 =0";
+        return f.reopen(u"林檎") == "missing in memory: 林檎 [りんご] apple +0 =0";
     });
     if (!locked)
         GTEST_SKIP() << "no user to lock the folder against";

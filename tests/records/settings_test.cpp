@@ -2,6 +2,7 @@
 #include "records/options.h"
 #include "records/preferences.h"
 #include "records/settings_file.h"
+#include "records/text_file.h"
 
 #include <QFileInfo>
 
@@ -59,19 +60,24 @@ TEST(SettingsFile, AFailedWriteLeavesTheOldFileAndLinksAreFollowedOnlyToFiles) {
     EXPECT_FALSE(f.exists("nowhere"));
 }
 
-TEST(SettingsFile, IsRewrittenInPlaceInAFolderThatRefusesNewFiles) {
-    // The folder belongs to someone else and is read-only; the file itself is the player's.
+TEST(SettingsFile, IsRewrittenInPlaceInAFolderThatRefusesNewFilesWhereAListIsNeverHalfReplaced) {
+    // The folder belongs to someone else and is read-only; the files are the player's.
     Folder f;
-    const QString path = f.path("locked/s.txt");
     QDir().mkdir(f.path("locked"));
     f.write("locked/s.txt", "30,1\r\n");
-    const auto saved = InLockedFolder(f.path("locked"), path, [&] {
-        return SaveSettings(path, {120, 0});
+    f.write("locked/l.txt", "いぬ\n");
+    const QString settings = f.path("locked/s.txt"), list = f.path("locked/l.txt");
+    const auto saved = InLockedFolder(f.path("locked"), settings, [&] {
+        return SaveSettings(settings, {120, 0});
     });
-    if (!saved)
-        GTEST_SKIP() << "no user nobody to run the save as";
+    // As the word-list editor saves: all or nothing.
+    const auto replaced =
+        InLockedFolder(f.path("locked"), list, [&] { return ReplaceFile(list, "ねこ\n", true); });
+    if (!saved || !replaced)
+        GTEST_SKIP() << "no user nobody to run the saves as";
     EXPECT_TRUE(*saved);
-    EXPECT_EQ(f.read("locked/s.txt"), QByteArray("120,0\r\n"));
+    EXPECT_FALSE(*replaced);
+    EXPECT_EQ(f.read("locked/s.txt") + f.read("locked/l.txt"), QByteArray("120,0\r\nいぬ\n"));
 }
 
 TEST(Preferences, KeepEachChoiceByItsKeyAndGiveTheFallbackForWhatDoesNotRead) {

@@ -84,16 +84,3 @@ TEST(ListFolder, FindsTheTextFilesAndNamesACopyWithoutTakingAName) {
     EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/e.txt", true), "e (2).txt"); // a link takes it
     EXPECT_EQ(ListFileName(f.dir.path(), "/home/p/.hidden", false), "単語リスト.txt");
 }
-
-TEST(ListFolder, AnAtomicSaveInAFolderThatRefusesNewFilesFailsAndKeepsTheFile) {
-    Folder f;
-    QDir().mkdir(f.path("locked"));
-    f.write("locked/l.txt", "いぬ\n");
-    const QString path = f.path("locked/l.txt");
-    const auto saved =
-        InLockedFolder(f.path("locked"), path, [&] { return ReplaceFile(path, "ねこ\n", true); });
-    if (!saved)
-        GTEST_SKIP() << "no user nobody to run the save as";
-    EXPECT_FALSE(*saved);
-    EXPECT_EQ(f.read("locked/l.txt"), "いぬ\n");
-}

@@ -24,15 +24,9 @@ QString Stats(WordStore& store, const QString& word) {
     const records::WordRecordRead read = store.read().value();
     for (const records::WordStats& w : read.words)
         if (w.word == word)
-            return QString("%1 %2 %3 %4 %5 %6 %7%8")
-                .arg(w.asked)
-                .arg(w.solved)
-                .arg(w.wrong)
-                .arg(w.revealed)
-                .arg(w.bestMs)
-                .arg(w.sumMs)
-                .arg(w.cleanRun)
-                .arg(w.retired ? "R" : "");
+            return QString::asprintf("%d %d %d %d %lld %lld %d%s", w.asked, w.solved, w.wrong,
+                                     w.revealed, w.bestMs, w.sumMs, w.cleanRun,
+                                     w.retired ? "R" : "");
     return "-";
 }
 

@@ -11,6 +11,9 @@ using ui::ChartScale;
 
 namespace {
 
+// Rows declared in here reach rows.h's printer only so, and a failure names its row.
+using ::operator<<;
+
 // A saved wall-clock time as the chart counts it: seconds from 1970 as if it were UTC.
 qint64 At(const QString& when) {
     const QDateTime t = QDateTime::fromString(when, "yyyy/MM/dd hh:mm:ss");
@@ -46,9 +49,6 @@ const TickRow kTickRows[] = {
      "2025/02|2025/03|2025/04|2025/05|2025/06"},
     {"Years", "2019/03/01 00:00:00", "2025/03/01 00:00:00", 4, "2020/01|2022/01|2024/01"},
     {"Centuries", "1850/06/01 00:00:00", "2150/06/01 00:00:00", 4, "1900/01|2000/01|2100/01"},
-    {"MinutesBefore1970", "1969/12/31 23:57:30", "1969/12/31 23:59:50", 5, "23:58|23:59"},
-    {"DaysBefore1970", "1969/06/10 12:00:00", "1969/06/13 06:00:00", 4,
-     "1969/06/11|1969/06/12|1969/06/13"},
     {"OverTheStartOf1970", "1969/12/31 23:58:10", "1970/01/01 00:01:20", 5, "23:59|00:00|00:01"},
 };
 
@@ -82,8 +82,6 @@ const ScaleRow kScaleRows[] = {
     {"TenDays", "2025/01/01 00:00:00 120 1000;2025/01/11 00:00:00 260 735", "2024/12/31 19:12:00",
      "2025/01/11 04:48:00", "0..3/1 70..100/10",
      "2025/01/02|2025/01/04|2025/01/06|2025/01/08|2025/01/10"},
-    {"Before1970", "1969/12/31 22:00:00 50 950;1969/12/31 23:40:00 75 1000", "1969/12/31 21:58:00",
-     "1969/12/31 23:42:00", "0..0.8/0.2 90..100/2", "22:00|22:15|22:30|22:45|23:00|23:15|23:30"},
 };
 
 TEST_P(ChartScaleOf, SpansTheRoundsWithRoomAndAxesThatHoldThem) {
