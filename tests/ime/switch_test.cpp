@@ -14,8 +14,8 @@
 
 namespace {
 
-// Longer than the switches ever waited for an answer.
-constexpr int kSlowMs = 1100;
+// Longer than the switches once waited for an answer (500 ms).
+constexpr int kSlowMs = 700;
 
 // A shown, active window, as the answer box's has when it has the focus.
 struct ActiveWindow : QWindow {
