@@ -400,9 +400,10 @@ back_before() { until_s "$step_s" is_before || fail "$framework not back to '$be
 focused_name() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 no_window() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
 # What the word record of a game says of りんご: solved and wrong answers. Read
-# without a lock, so that the game's own writes never wait for the test.
+# without a lock, so that the game's own writes never wait for the test, and
+# never made, as opening it to write would: the game could not write a file of ours.
 record() {
-    sqlite3 "file:$scratch/$1/単語記録.db?immutable=1" \
+    sqlite3 "file:$scratch/$1/単語記録.db?mode=ro&immutable=1" \
         "SELECT solved || ' solved, ' || wrong || ' wrong' FROM words WHERE word = 'りんご'" 2>/dev/null
 }
 solved() { [ "$(record "$1")" = "1 solved, 0 wrong" ]; }
