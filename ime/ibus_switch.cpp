@@ -64,8 +64,14 @@ IBusSwitch::~IBusSwitch() {
     QDBusConnection bus(connection_);
     if (previous_ && bus.isConnected())
         restoring_ = Send(bus, SetEngine(*previous_));
-    if (restoring_)
-        restoring_->waitForFinished();
+    if (!restoring_)
+        return;
+    restoring_->waitForFinished();
+    // IBus 1.5's daemon can abort when a program leaves while it is still
+    // answering it, as after a change of engine the plug-in's last focus
+    // messages: this answer comes after those.
+    if (!Unanswered(restoring_->reply()))
+        Send(bus, Bus(QStringLiteral("GetGlobalEngine"))).waitForFinished();
 }
 
 void IBusSwitch::On() {

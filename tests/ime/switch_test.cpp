@@ -275,7 +275,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "IBus",
                     {"on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
                      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-                     "the program ends: SetGlobalEngine xkb:us::eng"}},
+                     "the program ends: SetGlobalEngine xkb:us::eng, GetGlobalEngine"}},
         ScenarioRow{"IBusStartingTheEngineLateIsWaitedFor",
                     "IBus",
                     {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
@@ -295,11 +295,12 @@ INSTANTIATE_TEST_SUITE_P(
                      "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
                      "@InputContext_7",
                      "the engine: mozc-jp", "restore: SetGlobalEngine xkb:us::eng"}},
-        ScenarioRow{"IBusAtTheEndWaitsForOursToComeThenGivesThePlayersBack",
-                    "IBus",
-                    {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-                     "the program ends as it catches up: SetGlobalEngine xkb:us::eng",
-                     "the engine: xkb:us::eng"}},
+        ScenarioRow{
+            "IBusAtTheEndWaitsForOursToComeThenGivesThePlayersBack",
+            "IBus",
+            {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
+             "the program ends as it catches up: SetGlobalEngine xkb:us::eng, GetGlobalEngine",
+             "the engine: xkb:us::eng"}},
         ScenarioRow{"IBusFocusBackWhileThePlayersEngineComesSwitchesAfterIt",
                     "IBus",
                     {"on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
