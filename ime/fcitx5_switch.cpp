@@ -4,21 +4,29 @@
 
 #include <QGuiApplication>
 
+#include <algorithm>
+
 namespace ime {
 namespace {
 
 const QString kService = QStringLiteral("org.fcitx.Fcitx5");
-constexpr int kRetryMs = 50;
-constexpr int kTries = 10;
+// Activate takes once fcitx5 has focused our context, and Mozc has started:
+// asked again at growing intervals, for as long as a busy machine may need.
+constexpr int kFirstRetryMs = 50;
+constexpr int kLastRetryMs = 1000;
+constexpr int kPatienceMs = 20000;
+// How long fcitx5 may take to focus a new window's context, which it tells by
+// CurrentIM; a busy one does it late, and until then the controller speaks of
+// another program's context.
+constexpr int kReadyWaitMs = 20000;
 enum { kNoContext = 0, kOff = 1, kActive = 2 };
 
 } // namespace
 
-Fcitx5Switch::Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana,
-                           int readyWaitMs)
+Fcitx5Switch::Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana)
     : connection_(connection), pressHiragana_(std::move(pressHiragana)) {
     readyWait_.setSingleShot(true);
-    readyWait_.setInterval(readyWaitMs);
+    readyWait_.setInterval(kReadyWaitMs);
     connect(&readyWait_, &QTimer::timeout, this, [this] { WhenReady(waiting_); });
 }
 
@@ -57,7 +65,7 @@ void Fcitx5Switch::Start(int request) {
             return Settle(request);
         ready_.removeAll(nullptr);
         if (ready_.contains(window))
-            return Check(request, kTries);
+            return Check(request, 0);
         // Until our context exists, the controller speaks of another program's.
         waiting_ = request;
         readyWait_.start();
@@ -81,12 +89,14 @@ void Fcitx5Switch::WhenReady(int request) {
         ready_ << window;
     if (request != request_)
         return Settle(request);
-    Check(request, kTries);
+    Check(request, 0);
 }
 
-void Fcitx5Switch::Check(int request, int tries) {
+void Fcitx5Switch::Check(int request, int retryMs) {
+    if (retryMs == 0)
+        asking_.start();
     Call(QDBusConnection(connection_), Controller(QStringLiteral("State")), this,
-         [this, request, tries](const QDBusMessage& reply) {
+         [this, request, retryMs](const QDBusMessage& reply) {
              if (request != request_ || reply.type() != QDBusMessage::ReplyMessage)
                  return Settle(request);
              const int state = reply.arguments().value(0).toInt();
@@ -96,7 +106,7 @@ void Fcitx5Switch::Check(int request, int tries) {
                      pressHiragana_();
                  return Settle(request);
              }
-             if (tries <= 0)
+             if (asking_.hasExpired(kPatienceMs))
                  return Settle(request);
              if (state == kOff) {
                  changed_ = true;
@@ -104,8 +114,9 @@ void Fcitx5Switch::Check(int request, int tries) {
                  Send(QDBusConnection(connection_), Controller(QStringLiteral("Activate")));
              }
              // The first State after Activate follows it on the same socket at once.
-             QTimer::singleShot(state == kOff && tries == kTries ? 0 : kRetryMs, this,
-                                [this, request, tries] { Check(request, tries - 1); });
+             const int next = std::clamp(retryMs * 2, kFirstRetryMs, kLastRetryMs);
+             QTimer::singleShot(state == kOff && retryMs == 0 ? 0 : retryMs, this,
+                                [this, request, next] { Check(request, next); });
          });
 }
 

@@ -3,6 +3,7 @@
 #include "ime/switch.h"
 
 #include <QDBusConnection>
+#include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QPointer>
@@ -20,10 +21,8 @@ class Fcitx5Switch : public QObject, public Switch {
 public:
     // `connection`: the name of the session-bus connection fcitx5's Qt plug-in
     // uses, so our calls travel behind its focus messages; `pressHiragana` hands
-    // the Hiragana key to the input method; `readyWaitMs`: how long to wait for
-    // fcitx5 to focus a new window's input context.
-    Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana,
-                 int readyWaitMs = 1000);
+    // the Hiragana key to the input method.
+    Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana);
 
     void On() override;
     void Restore() override;
@@ -39,7 +38,7 @@ private:
     QDBusMessage Controller(const QString& method) const;
     void Start(int request);
     void WhenReady(int request);
-    void Check(int request, int tries);
+    void Check(int request, int retryMs);
     void Settle(int request);
 
     QString connection_;
@@ -50,7 +49,8 @@ private:
     QPointer<QWindow> window_;       // where we turned it on
     QList<QPointer<QWindow>> ready_; // windows whose input context fcitx5 has focused
     QTimer readyWait_;
-    int waiting_ = 0; // the request waiting for our input context
+    QElapsedTimer asking_; // since the first State of this request
+    int waiting_ = 0;      // the request waiting for our input context
 };
 
 } // namespace ime

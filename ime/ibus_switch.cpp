@@ -18,6 +18,12 @@ QDBusMessage Bus(const QString& method) {
                                           kService, method);
 }
 
+QDBusMessage SetEngine(const QString& engine) {
+    QDBusMessage set = Bus(QStringLiteral("SetGlobalEngine"));
+    set << engine;
+    return set;
+}
+
 // The name in an IBusEngineDesc: ("IBusEngineDesc", attachments, name, ...).
 QString EngineName(const QDBusMessage& reply) {
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
@@ -36,19 +42,40 @@ QString EngineName(const QDBusMessage& reply) {
     return type == QLatin1String("IBusEngineDesc") ? name : QString();
 }
 
+// IBus said no, and left the engine as it was; a call that had no answer may
+// still have its way.
+bool Refused(const QDBusMessage& answer) {
+    return answer.type() != QDBusMessage::ReplyMessage && !Unanswered(answer);
+}
+
 } // namespace
 
 IBusSwitch::IBusSwitch(const QString& connection) : connection_(connection) {}
 
 IBusSwitch::~IBusSwitch() {
-    // The engine is everybody's: put the player's back before the program ends.
-    if (previous_)
-        Restore();
-    if (restoring_)
-        restoring_->waitForFinished();
+    // The engine is everybody's: the player's goes back before the program ends,
+    // after ours if that is still on its way, or it would come last.
+    qDeleteAll(findChildren<QDBusPendingCallWatcher*>()); // no answer is handled from here on
+    if (switching_) {
+        switching_->waitForFinished();
+        if (Refused(switching_->reply()))
+            previous_.reset();
+    }
+    QDBusConnection bus(connection_);
+    if (previous_ && bus.isConnected())
+        restoring_ = Send(bus, SetEngine(*previous_));
+    if (!restoring_)
+        return;
+    restoring_->waitForFinished();
+    // IBus 1.5's daemon can abort when a program leaves while it is still
+    // answering it, as after a change of engine the plug-in's last focus
+    // messages: this answer comes after those.
+    if (!Unanswered(restoring_->reply()))
+        Send(bus, Bus(QStringLiteral("GetGlobalEngine"))).waitForFinished();
 }
 
 void IBusSwitch::On() {
+    focused_ = true;
     const int request = ++request_;
     // Behind the focus event, after which the plug-in tells IBus of the focus.
     QMetaObject::invokeMethod(
@@ -59,6 +86,12 @@ void IBusSwitch::Start(int request) {
     QDBusConnection bus(connection_);
     if (request != request_ || !bus.isConnected())
         return emit settled();
+    if (switching_)
+        return; // ours is on its way, and goes to hiragana when it comes
+    if (restoring_) {
+        startWhenRestored_ = true; // until then IBus would still name ours
+        return;
+    }
     Call(bus, Bus(QStringLiteral("GetGlobalEngine")), this,
          [this, request](const QDBusMessage& reply) {
              const QString engine = EngineName(reply);
@@ -72,19 +105,21 @@ void IBusSwitch::Start(int request) {
                  return;
              }
              previous_ = engine;
-             QDBusMessage set = Bus(QStringLiteral("SetGlobalEngine"));
-             set << kEngine;
-             Call(QDBusConnection(connection_), set, this,
-                  [this, request](const QDBusMessage& answer) {
-                      if (answer.type() != QDBusMessage::ReplyMessage) {
-                          // No Japanese engine: nothing changed.
-                          if (request == request_)
-                              previous_.reset();
-                          return emit settled();
-                      }
-                      Hiragana(request);
-                  });
+             switching_ = Call(QDBusConnection(connection_), SetEngine(kEngine), this,
+                               [this](const QDBusMessage& answer) { Switched(answer); });
          });
+}
+
+void IBusSwitch::Switched(const QDBusMessage& answer) {
+    switching_.reset();
+    if (Refused(answer))
+        previous_.reset(); // no Japanese engine
+    if (!focused_)
+        GiveBack(); // the focus left while ours was on its way
+    if (focused_ && answer.type() == QDBusMessage::ReplyMessage)
+        Hiragana(request_);
+    else
+        emit settled();
 }
 
 void IBusSwitch::Hiragana(int request) {
@@ -104,14 +139,23 @@ void IBusSwitch::Hiragana(int request) {
 }
 
 void IBusSwitch::Restore() {
+    focused_ = false;
     ++request_;
+    startWhenRestored_ = false;
+    if (!switching_) // else once ours has come
+        GiveBack();
+}
+
+void IBusSwitch::GiveBack() {
     QDBusConnection bus(connection_);
     if (!previous_ || !bus.isConnected())
         return;
-    QDBusMessage set = Bus(QStringLiteral("SetGlobalEngine"));
-    set << *previous_;
-    restoring_ = Send(bus, set);
-    previous_.reset();
+    restoring_ = Call(bus, SetEngine(*std::exchange(previous_, std::nullopt)), this,
+                      [this](const QDBusMessage&) {
+                          restoring_.reset();
+                          if (std::exchange(startWhenRestored_, false))
+                              Start(request_);
+                      });
 }
 
 } // namespace ime
