@@ -35,7 +35,7 @@ QDBusMessage Fcitx5Switch::Controller(const QString& method) const {
                                           QStringLiteral("org.fcitx.Fcitx.Controller1"), method);
 }
 
-void Fcitx5Switch::On() {
+void Fcitx5Switch::on() {
     const int request = ++request_;
     QDBusConnection bus(connection_);
     if (bus.isConnected() && !listening_) {
@@ -124,7 +124,7 @@ void Fcitx5Switch::Settle(int) {
     emit settled();
 }
 
-void Fcitx5Switch::Restore() {
+void Fcitx5Switch::restore() {
     ++request_;
     readyWait_.stop();
     QDBusConnection bus(connection_);

@@ -24,8 +24,8 @@ public:
     // the Hiragana key to the input method.
     Fcitx5Switch(const QString& connection, std::function<void()> pressHiragana);
 
-    void On() override;
-    void Restore() override;
+    void on() override;
+    void restore() override;
 
 signals:
     // A request has been carried out or given up.

@@ -74,7 +74,7 @@ IBusSwitch::~IBusSwitch() {
         Send(bus, Bus(QStringLiteral("GetGlobalEngine"))).waitForFinished();
 }
 
-void IBusSwitch::On() {
+void IBusSwitch::on() {
     focused_ = true;
     const int request = ++request_;
     // Behind the focus event, after which the plug-in tells IBus of the focus.
@@ -138,7 +138,7 @@ void IBusSwitch::Hiragana(int request) {
          });
 }
 
-void IBusSwitch::Restore() {
+void IBusSwitch::restore() {
     focused_ = false;
     ++request_;
     startWhenRestored_ = false;

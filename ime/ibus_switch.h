@@ -22,8 +22,8 @@ public:
     // Waits for the answers still to come, so that the player's engine is back.
     ~IBusSwitch() override;
 
-    void On() override;
-    void Restore() override;
+    void on() override;
+    void restore() override;
 
 signals:
     // A request has been carried out or given up.

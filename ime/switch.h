@@ -10,16 +10,16 @@ class Switch {
 public:
     virtual ~Switch() = default;
     // The answer box has just got the focus.
-    virtual void On() = 0;
+    virtual void on() = 0;
     // The focus has left it (or the game ends): undo what On changed, and only that.
-    virtual void Restore() = 0;
+    virtual void restore() = 0;
 };
 
 // Where no framework runs: nothing happens.
 class NullSwitch : public Switch {
 public:
-    void On() override {}
-    void Restore() override {}
+    void on() override {}
+    void restore() override {}
 };
 
 // The switch for the framework this program's input method plug-in talks to

@@ -231,7 +231,7 @@ void frmMain::cmdEnd_Click() {
     services_.help.closeAll();
     services_.progress.closeAll();
     services_.weakWords.closeAll();
-    services_.ime.Restore();
+    services_.ime.restore();
     FinishRecord();
     QCoreApplication::exit(0);
 }

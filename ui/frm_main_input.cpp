@@ -25,7 +25,7 @@ void frmMain::ApplyInput() {
     // The framework is given back what it had before the game's own input
     // takes the box, and asked again when the input method takes it back.
     if (own && imeOn_) {
-        services_.ime.Restore();
+        services_.ime.restore();
         imeOn_ = false;
     }
     txtKaitou->setOwnInput(own);
@@ -43,7 +43,7 @@ void frmMain::txtKaitou_FocusChanged(bool in) {
         return; // the player's input method is left as it is
     }
     imeOn_ = in;
-    in ? services_.ime.On() : services_.ime.Restore();
+    in ? services_.ime.on() : services_.ime.restore();
 }
 
 void frmMain::Notice(QWidget* beside, const QString& text) {

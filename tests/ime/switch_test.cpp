@@ -181,14 +181,14 @@ struct Bus {
 };
 
 const std::map<QString, std::function<void(Bus&)>> kSteps = {
-    {"on", [](Bus& b) { b.Settles([&] { b.s().On(), b.ContextFocused(); }); }},
-    {"on, before our context has the focus", [](Bus& b) { b.s().On(); }},
+    {"on", [](Bus& b) { b.Settles([&] { b.s().on(), b.ContextFocused(); }); }},
+    {"on, before our context has the focus", [](Bus& b) { b.s().on(); }},
     {"our context gets the focus", [](Bus& b) { b.Settles([&] { b.ContextFocused(); }); }},
     {"our context gets the focus, the answer to come",
      [](Bus& b) { b.Held([&] { b.ContextFocused(); }); }},
-    {"on, our context known", [](Bus& b) { b.Settles([&] { b.s().On(); }); }},
-    {"on, the answer to come", [](Bus& b) { b.Held([&] { b.s().On(); }); }},
-    {"restore", [](Bus& b) { b.s().Restore(); }},
+    {"on, our context known", [](Bus& b) { b.Settles([&] { b.s().on(); }); }},
+    {"on, the answer to come", [](Bus& b) { b.Held([&] { b.s().on(); }); }},
+    {"restore", [](Bus& b) { b.s().restore(); }},
     {"another window", [](Bus& b) { b.other.emplace(); }},
     {"ours again", [](Bus& b) { b.other.reset(), b.window->activate(); }},
     {"our window closes", [](Bus& b) { b.window.reset(); }},

@@ -16,8 +16,8 @@
 // Notes each request as "on" or "restore".
 struct FakeSwitch : ime::Switch {
     QStringList calls;
-    void On() override { calls << "on"; }
-    void Restore() override { calls << "restore"; }
+    void on() override { calls << "on"; }
+    void restore() override { calls << "restore"; }
 };
 
 // Answers at once what the test set: by default, that an input method reaches
