@@ -11,7 +11,7 @@ public:
     virtual ~Switch() = default;
     // The answer box has just got the focus.
     virtual void on() = 0;
-    // The focus has left it (or the game ends): undo what On changed, and only that.
+    // The focus has left it (or the game ends): undo what on() changed, and only that.
     virtual void restore() = 0;
 };
 
