@@ -13,8 +13,9 @@ PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installe
     folder.path = QDir(dataHome).filePath(QStringLiteral("mojiro"));
     if (!QDir().mkpath(folder.path) || !QFileInfo(folder.path).isWritable()) {
         folder.problem =
-            QStringLiteral("ゲームのフォルダー %1 を作れませんでした。\n"
-                           "組み込みの単語リストで始めます。結果と設定は保存されません。")
+            QCoreApplication::translate(
+                "PlayFolder", "ゲームのフォルダー %1 を作れませんでした。\n"
+                              "組み込みの単語リストで始めます。結果と設定は保存されません。")
                 .arg(QDir::toNativeSeparators(folder.path));
         folder.path.clear();
         return folder;
@@ -32,8 +33,9 @@ PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installe
         if (source.isEmpty())
             continue; // a list is built in; the help says it is missing when asked
         if (!QFile::copy(source, target)) {
-            folder.problem = QStringLiteral("%1 を %2 に置けませんでした。")
-                                 .arg(name, QDir::toNativeSeparators(folder.path));
+            folder.problem =
+                QCoreApplication::translate("PlayFolder", "%1 を %2 に置けませんでした。")
+                    .arg(name, QDir::toNativeSeparators(folder.path));
             continue;
         }
         // Installed files are read-only; the player's copy is theirs to edit.
@@ -57,8 +59,9 @@ PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installe
                                               QFile::ReadOther);
         }
         if (!copied)
-            folder.problem = QStringLiteral("単語リストを %1 に置けませんでした。")
-                                 .arg(QDir::toNativeSeparators(lists));
+            folder.problem =
+                QCoreApplication::translate("PlayFolder", "単語リストを %1 に置けませんでした。")
+                    .arg(QDir::toNativeSeparators(lists));
         break;
     }
     return folder;

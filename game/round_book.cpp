@@ -5,6 +5,7 @@
 #include "records/figures.h"
 #include "records/word_list_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QUuid>
 
@@ -112,11 +113,12 @@ QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows
     else
         return QString();
     QString line =
-        QStringLiteral("モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
+        QCoreApplication::translate(
+            "ResultLine", "モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
             .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
     if (justPlayed && keys && s.intJikan > 0) // a saved line's own round may be another
-        line +=
-            QStringLiteral("　%1打鍵/秒").arg(records::FormatSpeed(*keys, s.intJikan).chopped(2));
+        line += QCoreApplication::translate("ResultLine", "　%1打鍵/秒")
+                    .arg(records::FormatSpeed(*keys, s.intJikan).chopped(2));
     return line;
 }
 

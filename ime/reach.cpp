@@ -2,6 +2,7 @@
 
 #include "ime/dbus_call.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QGuiApplication>
 #include <QPointer>
@@ -22,20 +23,24 @@ Reach ReachOfPlugin(const QString& module, const QString& loaded, bool valid) {
     const bool ibus = named == QLatin1String("ibus");
     if (!fcitx && !ibus)
         return {false, named.isEmpty()
-                           ? QStringLiteral("日本語入力の仕組みが使われていません"
-                                            "（QT_IM_MODULE が設定されていません）。")
-                           : QStringLiteral("QT_IM_MODULE の「%1」は、日本語入力の仕組み"
-                                            "（fcitx5 か IBus）ではありません。")
+                           ? QCoreApplication::translate("InputMethod",
+                                                         "日本語入力の仕組みが使われていません"
+                                                         "（QT_IM_MODULE が設定されていません）。")
+                           : QCoreApplication::translate(
+                                 "InputMethod", "QT_IM_MODULE の「%1」は、日本語入力の仕組み"
+                                                "（fcitx5 か IBus）ではありません。")
                                  .arg(module)};
     const bool plugin = fcitx ? loaded.contains(QLatin1String("Fcitx"), Qt::CaseInsensitive)
                               : loaded.contains(QLatin1String("IBus"), Qt::CaseInsensitive);
     if (!plugin)
-        return {false, fcitx ? QStringLiteral("fcitx5 の Qt 6 用プラグインがありません"
-                                              "（fcitx5-frontend-qt6 パッケージ）。")
-                             : QStringLiteral("IBus の Qt 6 用プラグインがありません"
-                                              "（qt6-base のプラグイン）。")};
+        return {false, fcitx ? QCoreApplication::translate("InputMethod",
+                                                           "fcitx5 の Qt 6 用プラグインがありません"
+                                                           "（fcitx5-frontend-qt6 パッケージ）。")
+                             : QCoreApplication::translate("InputMethod",
+                                                           "IBus の Qt 6 用プラグインがありません"
+                                                           "（qt6-base のプラグイン）。")};
     if (ibus && !valid)
-        return {false, QStringLiteral("IBus が動いていません。")};
+        return {false, QCoreApplication::translate("InputMethod", "IBus が動いていません。")};
     return {};
 }
 
@@ -60,7 +65,9 @@ void DesktopReachCheck::check(QObject* context, std::function<void(const Reach&)
     Call(QDBusConnection::sessionBus(), ask, context, [then](const QDBusMessage& reply) {
         const bool running =
             reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();
-        then(running ? Reach{} : Reach{false, QStringLiteral("fcitx5 が動いていません。")});
+        then(running ? Reach{}
+                     : Reach{false, QCoreApplication::translate("InputMethod",
+                                                                "fcitx5 が動いていません。")});
     });
 }
 

@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -19,45 +20,49 @@ namespace {
 // A word of more than this is rare in the dictionary and long to type.
 constexpr int kLongestOffered = 20;
 
-const std::pair<game::DictPart, const char*> kParts[] = {{game::DictPart::All, "すべて"},
-                                                         {game::DictPart::Noun, "名詞"},
-                                                         {game::DictPart::Verb, "動詞"},
-                                                         {game::DictPart::IAdjective, "い形容詞"},
-                                                         {game::DictPart::NaAdjective, "な形容詞"}};
+const std::pair<game::DictPart, const char*> kParts[] = {
+    {game::DictPart::All, QT_TRANSLATE_NOOP("DictionaryList", "すべて")},
+    {game::DictPart::Noun, QT_TRANSLATE_NOOP("DictionaryList", "名詞")},
+    {game::DictPart::Verb, QT_TRANSLATE_NOOP("DictionaryList", "動詞")},
+    {game::DictPart::IAdjective, QT_TRANSLATE_NOOP("DictionaryList", "い形容詞")},
+    {game::DictPart::NaAdjective, QT_TRANSLATE_NOOP("DictionaryList", "な形容詞")}};
 
 } // namespace
 
 DictionaryListDialog::DictionaryListDialog(const records::DictionaryIndex& index, QWidget* owner)
     : QDialog(owner), index_(index) {
     setObjectName(QStringLiteral("frmDictionaryList"));
-    setWindowTitle(QStringLiteral("辞書から単語リストを作る"));
+    setWindowTitle(QCoreApplication::translate("DictionaryList", "辞書から単語リストを作る"));
     setFont(GothicFont(13));
 
-    chkCommon = new QCheckBox(QStringLiteral("よく使われる単語だけ(&C)"), this);
+    chkCommon = new QCheckBox(
+        QCoreApplication::translate("DictionaryList", "よく使われる単語だけ(&C)"), this);
     chkCommon->setObjectName(QStringLiteral("chkCommon"));
     chkCommon->setChecked(true);
     cboPart = new QComboBox(this);
     cboPart->setObjectName(QStringLiteral("cboPart"));
     for (const auto& [part, name] : kParts)
-        cboPart->addItem(QString::fromUtf8(name), int(part));
+        cboPart->addItem(QCoreApplication::translate("DictionaryList", name), int(part));
     cboScript = new QComboBox(this);
     cboScript->setObjectName(QStringLiteral("cboScript"));
-    cboScript->addItem(QStringLiteral("ひらがな（漢字やかなの単語の読み）"),
-                       int(game::DictScript::Reading));
-    cboScript->addItem(QStringLiteral("カタカナ（外来語）"), int(game::DictScript::Katakana));
+    cboScript->addItem(
+        QCoreApplication::translate("DictionaryList", "ひらがな（漢字やかなの単語の読み）"),
+        int(game::DictScript::Reading));
+    cboScript->addItem(QCoreApplication::translate("DictionaryList", "カタカナ（外来語）"),
+                       int(game::DictScript::Katakana));
     spnShortest = new QSpinBox(this);
     spnShortest->setObjectName(QStringLiteral("spnShortest"));
     spnLongest = new QSpinBox(this);
     spnLongest->setObjectName(QStringLiteral("spnLongest"));
     for (QSpinBox* s : {spnShortest, spnLongest}) {
         s->setRange(1, kLongestOffered);
-        s->setSuffix(QStringLiteral("文字"));
+        s->setSuffix(QCoreApplication::translate("DictionaryList", "文字"));
     }
     spnShortest->setValue(3);
     spnLongest->setValue(5);
     auto* lengths = new QHBoxLayout;
     lengths->addWidget(spnShortest);
-    lengths->addWidget(new QLabel(QStringLiteral("から"), this));
+    lengths->addWidget(new QLabel(QCoreApplication::translate("DictionaryList", "から"), this));
     lengths->addWidget(spnLongest);
     lengths->addStretch(1);
     lblCount = new QLabel(this);
@@ -70,22 +75,24 @@ DictionaryListDialog::DictionaryListDialog(const records::DictionaryIndex& index
 
     auto* form = new QFormLayout;
     form->addRow(chkCommon);
-    form->addRow(QStringLiteral("品詞(&P)"), cboPart);
-    form->addRow(QStringLiteral("文字(&S)"), cboScript);
-    form->addRow(QStringLiteral("長さ(&L)"), lengths);
+    form->addRow(QCoreApplication::translate("DictionaryList", "品詞(&P)"), cboPart);
+    form->addRow(QCoreApplication::translate("DictionaryList", "文字(&S)"), cboScript);
+    form->addRow(QCoreApplication::translate("DictionaryList", "長さ(&L)"), lengths);
     form->addRow(lblCount);
-    form->addRow(QStringLiteral("リストの名前(&N)"), txtName);
+    form->addRow(QCoreApplication::translate("DictionaryList", "リストの名前(&N)"), txtName);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("作る"));
+    buttons->button(QDialogButtonBox::Ok)
+        ->setText(QCoreApplication::translate("DictionaryList", "作る"));
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
     for (const auto& [label, widget] :
-         {std::pair{QStringLiteral("品詞"), static_cast<QWidget*>(cboPart)},
-          {QStringLiteral("文字"), cboScript},
-          {QStringLiteral("いちばん短い単語"), spnShortest},
-          {QStringLiteral("いちばん長い単語"), spnLongest},
-          {QStringLiteral("リストの名前"), txtName}})
+         {std::pair{QCoreApplication::translate("DictionaryList", "品詞"),
+                    static_cast<QWidget*>(cboPart)},
+          {QCoreApplication::translate("DictionaryList", "文字"), cboScript},
+          {QCoreApplication::translate("DictionaryList", "いちばん短い単語"), spnShortest},
+          {QCoreApplication::translate("DictionaryList", "いちばん長い単語"), spnLongest},
+          {QCoreApplication::translate("DictionaryList", "リストの名前"), txtName}})
         widget->setAccessibleName(label);
 
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
@@ -127,21 +134,24 @@ QString DictionaryListDialog::name() const {
 
 void DictionaryListDialog::Recount() {
     made_ = game::MakeDictionaryList(index_, filter());
-    QString text = made_.count == 0 ? QStringLiteral("当てはまる単語がありません。")
-                                    : QStringLiteral("%1語　例：%2")
-                                          .arg(made_.count)
-                                          .arg(made_.sample.join(QStringLiteral("、")));
+    QString text =
+        made_.count == 0
+            ? QCoreApplication::translate("DictionaryList", "当てはまる単語がありません。")
+            : QCoreApplication::translate("DictionaryList", "%1語　例：%2")
+                  .arg(made_.count)
+                  .arg(made_.sample.join(QCoreApplication::translate("DictionaryList", "、")));
     if (made_.count > game::kMaxWords)
-        text += QStringLiteral("\n遊べるのは初めの%1語です。").arg(game::kMaxWords);
+        text += QCoreApplication::translate("DictionaryList", "\n遊べるのは初めの%1語です。")
+                    .arg(game::kMaxWords);
     lblCount->setText(text);
     if (!nameEdited_) {
         const game::ListFilter f = filter();
-        txtName->setText(QStringLiteral("辞書 %1 %2〜%3文字%4")
+        txtName->setText(QCoreApplication::translate("DictionaryList", "辞書 %1 %2〜%3文字%4")
                              .arg(cboPart->currentText())
                              .arg(f.minLength)
                              .arg(f.maxLength)
                              .arg(f.script == game::DictScript::Katakana
-                                      ? QStringLiteral(" カタカナ")
+                                      ? QCoreApplication::translate("DictionaryList", " カタカナ")
                                       : QString()));
     }
 }

@@ -275,7 +275,7 @@ void frmMain::cmdStart_Click() {
     }
     services_.sounds.start();
     round_.start();
-    setWindowTitle(book_.practising() ? tr("モジロタイピング（練習）")
+    setWindowTitle(book_.practising() ? QStringLiteral("モジロタイピング") + tr("（練習）")
                                       : QStringLiteral("モジロタイピング"));
     services_.weakWords.contextChanged(WeakContext());
 }

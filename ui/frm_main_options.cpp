@@ -39,12 +39,20 @@ void frmMain::setInputOptions(const records::InputOptions& input) {
 void frmMain::ChooseLanguage(Language language) {
     if (language == services_.languages.current())
         return;
-    // Every open window follows at once: each takes the language change.
+    // Every open window follows at once: this one takes the language change,
+    // the others open anew in the new language, the help in its own file.
     services_.languages.use(language);
-    const bool helpOpen = services_.help.isOpen();
+    const bool help = services_.help.isOpen(), chart = services_.progress.isOpen(),
+               weak = services_.weakWords.isOpen();
     services_.help.closeAll();
-    if (helpOpen)
-        cmdHelp_Click(); // the help of the new language in its place
+    services_.progress.closeAll();
+    services_.weakWords.closeAll();
+    if (help)
+        cmdHelp_Click();
+    if (chart)
+        mnuGraph_Click();
+    if (weak)
+        mnuWeak_Click();
     if (!services_.options.setLanguage(LanguageCode(language)))
         SaveErrorOnce(optionsFailureTold_, NotKept());
 }

@@ -3,6 +3,7 @@
 #include "help/sitemap.h"
 #include "help/text.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
@@ -78,23 +79,24 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
     tabs = new QTabWidget;
     contents = new QTreeWidget;
     contents->setHeaderHidden(true);
-    tabs->addTab(contents, QStringLiteral("目次"));
+    tabs->addTab(contents, QCoreApplication::translate("HelpWindow", "目次"));
     auto* indexPane = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPane);
     indexFilter = new QLineEdit;
-    indexFilter->setPlaceholderText(QStringLiteral("キーワードを入力"));
+    indexFilter->setPlaceholderText(QCoreApplication::translate("HelpWindow", "キーワードを入力"));
     index = new QListWidget;
     indexLayout->addWidget(indexFilter);
     indexLayout->addWidget(index);
-    tabs->addTab(indexPane, QStringLiteral("索引"));
+    tabs->addTab(indexPane, QCoreApplication::translate("HelpWindow", "索引"));
     auto* searchPane = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPane);
     searchLine = new QLineEdit;
-    searchLine->setPlaceholderText(QStringLiteral("探す言葉を入力して Enter"));
+    searchLine->setPlaceholderText(
+        QCoreApplication::translate("HelpWindow", "探す言葉を入力して Enter"));
     results = new QListWidget;
     searchLayout->addWidget(searchLine);
     searchLayout->addWidget(results);
-    tabs->addTab(searchPane, QStringLiteral("検索"));
+    tabs->addTab(searchPane, QCoreApplication::translate("HelpWindow", "検索"));
 
     auto* split = new QSplitter;
     split->addWidget(tabs);
@@ -103,18 +105,24 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
     split->setSizes({230, 590});
     setCentralWidget(split);
 
-    QToolBar* bar = addToolBar(QStringLiteral("ツールバー"));
+    QToolBar* bar = addToolBar(QCoreApplication::translate("HelpWindow", "ツールバー"));
     bar->setMovable(false);
     bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("戻る"),
-                          browser, &QTextBrowser::backward);
-    forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("進む"),
-                             browser, &QTextBrowser::forward);
-    home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("ホーム"),
-                          this, &HelpWindow::showHome);
-    zoomIn = bar->addAction(QStringLiteral("拡大"), this, [this] { zoom(1); });
-    zoomOut = bar->addAction(QStringLiteral("縮小"), this, [this] { zoom(-1); });
-    print = bar->addAction(QStringLiteral("印刷"), this, &HelpWindow::Print);
+    back = bar->addAction(style()->standardIcon(QStyle::SP_ArrowBack),
+                          QCoreApplication::translate("HelpWindow", "戻る"), browser,
+                          &QTextBrowser::backward);
+    forward = bar->addAction(style()->standardIcon(QStyle::SP_ArrowForward),
+                             QCoreApplication::translate("HelpWindow", "進む"), browser,
+                             &QTextBrowser::forward);
+    home = bar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon),
+                          QCoreApplication::translate("HelpWindow", "ホーム"), this,
+                          &HelpWindow::showHome);
+    zoomIn = bar->addAction(QCoreApplication::translate("HelpWindow", "拡大"), this,
+                            [this] { zoom(1); });
+    zoomOut = bar->addAction(QCoreApplication::translate("HelpWindow", "縮小"), this,
+                             [this] { zoom(-1); });
+    print =
+        bar->addAction(QCoreApplication::translate("HelpWindow", "印刷"), this, &HelpWindow::Print);
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     zoomIn->setShortcut(QKeySequence::ZoomIn);
@@ -126,10 +134,11 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
     connect(browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     bar->addSeparator();
     findLine = new QLineEdit;
-    findLine->setPlaceholderText(QStringLiteral("ページ内を検索 (Ctrl+F)"));
+    findLine->setPlaceholderText(
+        QCoreApplication::translate("HelpWindow", "ページ内を検索 (Ctrl+F)"));
     findLine->setMaximumWidth(220);
     bar->addWidget(findLine);
-    find = new QAction(QStringLiteral("ページ内を検索"), this);
+    find = new QAction(QCoreApplication::translate("HelpWindow", "ページ内を検索"), this);
     find->setShortcut(QKeySequence::Find);
     addAction(find);
     connect(find, &QAction::triggered, findLine,
@@ -204,11 +213,12 @@ void HelpWindow::followLink(const QUrl& link) {
         browser->setSource(url, QTextDocument::HtmlResource);
     } else if (scheme == QLatin1String("http") || scheme == QLatin1String("https") ||
                scheme == QLatin1String("mailto")) {
-        const bool go = boxes_.ask(this, QMessageBox::Question, windowTitle(),
-                                   QStringLiteral("次のページをブラウザーで開きますか?\n%1")
-                                       .arg(url.toDisplayString()),
-                                   QMessageBox::Yes | QMessageBox::No,
-                                   QMessageBox::NoButton) == QMessageBox::Yes;
+        const bool go =
+            boxes_.ask(
+                this, QMessageBox::Question, windowTitle(),
+                QCoreApplication::translate("HelpWindow", "次のページをブラウザーで開きますか?\n%1")
+                    .arg(url.toDisplayString()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::NoButton) == QMessageBox::Yes;
         if (go)
             openExternal ? openExternal(url) : void(QDesktopServices::openUrl(url));
     }
@@ -245,7 +255,8 @@ void HelpWindow::search(const QString& words) {
             item->setData(kPathRole, page.path);
         }
     if (results->count() == 0)
-        new QListWidgetItem(QStringLiteral("見つかりませんでした。"), results);
+        new QListWidgetItem(QCoreApplication::translate("HelpWindow", "見つかりませんでした。"),
+                            results);
 }
 
 void HelpWindow::zoom(int steps) {
@@ -318,12 +329,14 @@ void WindowHelpService::showDefaultTopic(const QString& path, QWidget* owner) {
         QString reason = opened.error;
         if (opened.archive &&
             !opened.archive->read(help::PathOfLink(opened.archive->defaultTopic())))
-            reason = QStringLiteral("最初のページを読み込めません。ファイルが壊れています。");
+            reason = QCoreApplication::translate(
+                "HelpWindow", "最初のページを読み込めません。ファイルが壊れています。");
         if (!reason.isEmpty()) {
             windows_.erase(path);
-            boxes_.warn(owner, QStringLiteral("ヘルプ"),
-                        QStringLiteral("ヘルプファイル「%1」を開けません。\n%2")
-                            .arg(QDir::toNativeSeparators(path), reason));
+            boxes_.warn(
+                owner, QCoreApplication::translate("HelpWindow", "ヘルプ"),
+                QCoreApplication::translate("HelpWindow", "ヘルプファイル「%1」を開けません。\n%2")
+                    .arg(QDir::toNativeSeparators(path), reason));
             return;
         }
         window = new HelpWindow(std::move(opened.archive), path, options_, boxes_, owner);

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include <QCoreApplication>
+
 namespace ui {
 namespace {
 
@@ -27,22 +29,25 @@ QString Signed(double v, int decimals) {
 
 QString FiguresLine(const game::ProgressFigures& f, const QString& unit) {
     if (f.count == 0)
-        return QStringLiteral("記録がありません");
+        return QCoreApplication::translate("ProgressWindow", "記録がありません");
     QString line =
-        QStringLiteral("%1回　最高 %2%5　平均 %3%5　平均正解率 %4%")
+        QCoreApplication::translate("ProgressWindow", "%1回　最高 %2%5　平均 %3%5　平均正解率 %4%")
             .arg(f.count)
             .arg(Fixed(f.bestSpeed, 2), Fixed(f.meanSpeed, 2), Fixed(f.meanRate, 1), unit);
     if (f.count > 1)
-        line += QStringLiteral("　移動平均の変化（最近%1回） %2%4　%3%")
-                    .arg(std::min(game::kTrendRounds, f.count))
-                    .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1), unit);
+        line +=
+            QCoreApplication::translate("ProgressWindow", "　移動平均の変化（最近%1回） %2%4　%3%")
+                .arg(std::min(game::kTrendRounds, f.count))
+                .arg(Signed(f.speedTrend, 2), Signed(f.rateTrend, 1), unit);
     return line;
 }
 
 QString UnreadableNote(int unreadable) {
     if (unreadable == 0)
         return {};
-    return QStringLiteral("読み取れない記録 %1件はグラフに入れていません").arg(unreadable);
+    return QCoreApplication::translate("ProgressWindow",
+                                       "読み取れない記録 %1件はグラフに入れていません")
+        .arg(unreadable);
 }
 
 ProgressModel::ProgressModel(const RirekiModel& table, RoundKindSource kinds, QObject* parent)

@@ -25,6 +25,7 @@ public:
     // in step with the table while it is open; a second call raises it.
     virtual void show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) = 0;
     virtual void closeAll() = 0;
+    virtual bool isOpen() const = 0;
 };
 
 } // namespace ui

@@ -5,6 +5,7 @@
 #include "ui/rireki_model.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -33,7 +34,7 @@ ProgressChart::ProgressChart(const RirekiModel& table, QWidget* parent)
     setMouseTracking(true);
     setFont(GothicFont(12));
     setMinimumSize(420, 260);
-    setAccessibleName(QStringLiteral("成績グラフ"));
+    setAccessibleName(QCoreApplication::translate("ProgressWindow", "成績グラフ"));
 }
 
 void ProgressChart::setSeries(game::ProgressSeries series, bool keys) {
@@ -101,16 +102,20 @@ void ProgressChart::paintEvent(QPaintEvent*) {
         x += 24 + fm.horizontalAdvance(text) + 18;
     };
     legend(kSpeedDot, kSpeedLine,
-           keys_ ? QStringLiteral("秒当たり打鍵数") : QStringLiteral("秒当たり文字数"));
-    legend(kRateDot, kRateLine, QStringLiteral("正解率"));
+           keys_ ? QCoreApplication::translate("ProgressWindow", "秒当たり打鍵数")
+                 : QCoreApplication::translate("ProgressWindow", "秒当たり文字数"));
+    legend(kRateDot, kRateLine, QCoreApplication::translate("ProgressWindow", "正解率"));
     p.setPen(Qt::black);
-    p.drawText(QPointF(x, legendY + fm.ascent() / 2.0 - 1),
-               QStringLiteral("（点は1回ずつ、線は最近%1回の移動平均）").arg(game::kAverageRounds));
+    p.drawText(
+        QPointF(x, legendY + fm.ascent() / 2.0 - 1),
+        QCoreApplication::translate("ProgressWindow", "（点は1回ずつ、線は最近%1回の移動平均）")
+            .arg(game::kAverageRounds));
     const double unitsY = plot.top() - 6;
     p.setPen(kSpeedLine);
     p.drawText(QRectF(0, unitsY - fm.height(), plot.left() + 20, fm.height()),
                Qt::AlignHCenter | Qt::AlignBottom,
-               keys_ ? QStringLiteral("打鍵/秒") : QStringLiteral("文字/秒"));
+               keys_ ? QCoreApplication::translate("ProgressWindow", "打鍵/秒")
+                     : QCoreApplication::translate("ProgressWindow", "文字/秒"));
     p.setPen(kRateLine);
     p.drawText(
         QRectF(plot.right() - 20, unitsY - fm.height(), width() - plot.right() + 20, fm.height()),
@@ -153,7 +158,8 @@ void ProgressChart::paintEvent(QPaintEvent*) {
 
     if (series_.points.isEmpty()) {
         p.setPen(Qt::darkGray);
-        p.drawText(plot, Qt::AlignCenter, QStringLiteral("記録がありません"));
+        p.drawText(plot, Qt::AlignCenter,
+                   QCoreApplication::translate("ProgressWindow", "記録がありません"));
         return;
     }
     p.setClipRect(plot.adjusted(-3, -3, 3, 3));
@@ -213,7 +219,9 @@ QString ProgressChart::tipFor(int round) const {
     const auto item = [&](int column) {
         return RirekiModel::ColumnTitle(column) + u' ' + f[column - 1];
     };
-    return QStringLiteral("%1回　%2　%3\n").arg(row + 1).arg(f[0], f[1]) +
+    return QCoreApplication::translate("ProgressWindow", "%1回　%2　%3\n")
+               .arg(row + 1)
+               .arg(f[0], f[1]) +
            QStringList{item(3), item(4), item(5), item(6)}.join(u'　') + u'\n' +
            QStringList{item(7), item(8), item(9)}.join(u'　');
 }
@@ -241,36 +249,41 @@ ProgressWindow::ProgressWindow(const RirekiModel& table, QWidget* owner, RoundKi
     : QWidget(owner, Qt::Window), model_(table, std::move(kinds), this) {
     setObjectName(QStringLiteral("frmGraph"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("成績グラフ"));
+    setWindowTitle(QCoreApplication::translate("ProgressWindow", "成績グラフ"));
     setFont(GothicFont(13));
 
     cboLimit = new QComboBox(this);
     cboLimit->setObjectName(QStringLiteral("cboLimit"));
-    cboLimit->setAccessibleName(QStringLiteral("プレイ秒数"));
+    cboLimit->setAccessibleName(QCoreApplication::translate("ProgressWindow", "プレイ秒数"));
     cboLimit->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* limitLabel = new QLabel(QStringLiteral("プレイ秒数(&S)"), this);
+    auto* limitLabel =
+        new QLabel(QCoreApplication::translate("ProgressWindow", "プレイ秒数(&S)"), this);
     limitLabel->setBuddy(cboLimit);
     cboMode = new QComboBox(this);
     cboMode->setObjectName(QStringLiteral("cboMode"));
-    cboMode->setAccessibleName(QStringLiteral("種類"));
-    cboMode->addItem(QStringLiteral("すべて"), int(game::RoundMode::All));
-    cboMode->addItem(QStringLiteral("通常のみ"), int(game::RoundMode::Ordinary));
-    cboMode->addItem(QStringLiteral("練習のみ"), int(game::RoundMode::Practice));
-    auto* modeLabel = new QLabel(QStringLiteral("種類(&K)"), this);
+    cboMode->setAccessibleName(QCoreApplication::translate("ProgressWindow", "種類"));
+    cboMode->addItem(QCoreApplication::translate("ProgressWindow", "すべて"),
+                     int(game::RoundMode::All));
+    cboMode->addItem(QCoreApplication::translate("ProgressWindow", "通常のみ"),
+                     int(game::RoundMode::Ordinary));
+    cboMode->addItem(QCoreApplication::translate("ProgressWindow", "練習のみ"),
+                     int(game::RoundMode::Practice));
+    auto* modeLabel = new QLabel(QCoreApplication::translate("ProgressWindow", "種類(&K)"), this);
     modeLabel->setBuddy(cboMode);
     cboList = new QComboBox(this);
     cboList->setObjectName(QStringLiteral("cboList"));
-    cboList->setAccessibleName(QStringLiteral("リスト"));
+    cboList->setAccessibleName(QCoreApplication::translate("ProgressWindow", "リスト"));
     cboList->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    auto* listLabel = new QLabel(QStringLiteral("リスト(&L)"), this);
+    auto* listLabel = new QLabel(QCoreApplication::translate("ProgressWindow", "リスト(&L)"), this);
     listLabel->setBuddy(cboList);
     cboSpeed = new QComboBox(this);
     cboSpeed->setObjectName(QStringLiteral("cboSpeed"));
-    cboSpeed->setAccessibleName(QStringLiteral("速さ"));
-    cboSpeed->addItem(QStringLiteral("文字/秒"));
+    cboSpeed->setAccessibleName(QCoreApplication::translate("ProgressWindow", "速さ"));
+    cboSpeed->addItem(QCoreApplication::translate("ProgressWindow", "文字/秒"));
     // Only rounds typed with the game's own input know their keys.
-    cboSpeed->addItem(QStringLiteral("打鍵/秒（ゲーム内ローマ字入力）"));
-    auto* speedLabel = new QLabel(QStringLiteral("速さ(&P)"), this);
+    cboSpeed->addItem(
+        QCoreApplication::translate("ProgressWindow", "打鍵/秒（ゲーム内ローマ字入力）"));
+    auto* speedLabel = new QLabel(QCoreApplication::translate("ProgressWindow", "速さ(&P)"), this);
     speedLabel->setBuddy(cboSpeed);
     chart = new ProgressChart(table, this);
     lblFigures = new QLabel(this);
@@ -344,9 +357,10 @@ void ProgressWindow::Refresh() {
     if (cboLimit->count() == 0 || offered != progress.limits) {
         const int chosen = chosenLimit();
         cboLimit->clear();
-        cboLimit->addItem(QStringLiteral("すべて"), 0);
+        cboLimit->addItem(QCoreApplication::translate("ProgressWindow", "すべて"), 0);
         for (int jikan : progress.limits)
-            cboLimit->addItem(QStringLiteral("%1秒").arg(jikan), jikan);
+            cboLimit->addItem(QCoreApplication::translate("ProgressWindow", "%1秒").arg(jikan),
+                              jikan);
         cboLimit->setCurrentIndex(std::max(0, cboLimit->findData(chosen)));
     }
     // The lists likewise: "" for 辞書.txt, a file name, or none for the unknown.
@@ -361,9 +375,11 @@ void ProgressWindow::Refresh() {
     if (cboList->count() == 0 || offeredLists != presentLists) {
         const QString chosen = cboList->currentData().toString();
         cboList->clear();
-        cboList->addItem(QStringLiteral("すべてのリスト"), QString());
+        cboList->addItem(QCoreApplication::translate("ProgressWindow", "すべてのリスト"),
+                         QString());
         for (const std::optional<QString>& list : progress.lists)
-            cboList->addItem(list ? game::ShownListName(*list) : QStringLiteral("不明"),
+            cboList->addItem(list ? game::ShownListName(*list)
+                                  : QCoreApplication::translate("ProgressWindow", "不明"),
                              keyOf(list));
         cboList->setCurrentIndex(std::max(0, cboList->findData(chosen)));
     }
@@ -371,7 +387,8 @@ void ProgressWindow::Refresh() {
     chart->setSeries(game::ChooseRounds(progress, chosenLimit(), filter), filter.keys);
     lblFigures->setText(
         FiguresLine(game::FiguresOf(chart->series()),
-                    filter.keys ? QStringLiteral("打鍵/秒") : QStringLiteral("文字/秒")));
+                    filter.keys ? QCoreApplication::translate("ProgressWindow", "打鍵/秒")
+                                : QCoreApplication::translate("ProgressWindow", "文字/秒")));
     lblNote->setText(UnreadableNote(progress.unreadable));
     lblNote->setVisible(progress.unreadable > 0);
 }

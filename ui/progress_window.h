@@ -84,6 +84,7 @@ class WindowProgressService : public ProgressService {
 public:
     void show(const RirekiModel& table, QWidget* owner, RoundKindSource kinds = {}) override;
     void closeAll() override;
+    bool isOpen() const override { return window_ != nullptr; }
     ProgressWindow* window() const { return window_.data(); }
 
 private:

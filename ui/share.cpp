@@ -1,6 +1,7 @@
 #include "ui/share_service.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -9,9 +10,10 @@
 namespace ui {
 
 QString DesktopShareService::chooseCsvFile(QWidget* owner) {
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("CSVに書き出す"),
-                                        QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
-                                        QStringLiteral("CSV (*.csv);;すべてのファイル (*)"));
+    return QFileDialog::getSaveFileName(
+        owner, QCoreApplication::translate("frmMain", "CSVに書き出す"),
+        QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
+        QCoreApplication::translate("frmMain", "CSV (*.csv);;すべてのファイル (*)"));
 }
 
 void DesktopShareService::copy(const QString& text, const QImage& picture) {

@@ -32,6 +32,7 @@ public:
     // A round began or ended, or another list was chosen: an open window follows.
     virtual void contextChanged(const WeakWordsContext& context) = 0;
     virtual void closeAll() = 0;
+    virtual bool isOpen() const = 0;
 };
 
 } // namespace ui

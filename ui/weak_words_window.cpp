@@ -3,6 +3,7 @@
 #include "ui/look.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,19 +30,21 @@ QString Seconds(qint64 ms) {
 } // namespace
 
 QString TypedInsteadText(const records::TypedInstead& t) {
-    return (t.typed.isEmpty() ? QStringLiteral("（何も打たずに答えた）") : t.typed) +
-           QStringLiteral("　%1回").arg(t.count);
+    return (t.typed.isEmpty()
+                ? QCoreApplication::translate("WeakWordsWindow", "（何も打たずに答えた）")
+                : t.typed) +
+           QCoreApplication::translate("WeakWordsWindow", "　%1回").arg(t.count);
 }
 
 QString ConfusionText(const records::Confusion& c) {
     QString what;
     if (c.typed.isEmpty())
-        what = QStringLiteral("「%1」が抜ける").arg(c.expected);
+        what = QCoreApplication::translate("WeakWordsWindow", "「%1」が抜ける").arg(c.expected);
     else if (c.expected.isEmpty())
-        what = QStringLiteral("「%1」が余分").arg(c.typed);
+        what = QCoreApplication::translate("WeakWordsWindow", "「%1」が余分").arg(c.typed);
     else
         what = c.expected + u'→' + c.typed;
-    return what + QStringLiteral("　%1回").arg(c.count);
+    return what + QCoreApplication::translate("WeakWordsWindow", "　%1回").arg(c.count);
 }
 
 void WeakWordsModel::setLookUp(
@@ -86,7 +89,8 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
             return hit->glosses.join(QStringLiteral("; "));
         return hit->written == w.word || hit->usuallyKana
                    ? hit->reading
-                   : QStringLiteral("%1【%2】").arg(hit->written, hit->reading);
+                   : QCoreApplication::translate("WeakWordsWindow", "%1【%2】")
+                         .arg(hit->written, hit->reading);
     }
     if (role != Qt::DisplayRole && !sorting)
         return {};
@@ -121,53 +125,65 @@ QVariant WeakWordsModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant WeakWordsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    static const char* titles[kColumns] = {"単語",     "苦手度",     "出題",     "正解",
-                                           "間違い",   "答えを見た", "最速(秒)", "平均(秒)",
-                                           "連続正解", "読み",       "意味"};
+    static const char* const titles[kColumns] = {QT_TRANSLATE_NOOP("WeakWordsWindow", "単語"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "苦手度"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "出題"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "正解"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "間違い"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "答えを見た"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "最速(秒)"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "平均(秒)"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "連続正解"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "読み"),
+                                                 QT_TRANSLATE_NOOP("WeakWordsWindow", "意味")};
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kColumns)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromUtf8(titles[section]);
+    return QCoreApplication::translate("WeakWordsWindow", titles[section]);
 }
 
 WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, QWidget* owner)
     : QWidget(owner, Qt::Window), record_(record), boxes_(boxes) {
     setObjectName(QStringLiteral("frmWeak"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("苦手な単語"));
+    setWindowTitle(QCoreApplication::translate("WeakWordsWindow", "苦手な単語"));
     setFont(GothicFont(13));
 
     cboShow = new QComboBox(this);
     cboShow->setObjectName(QStringLiteral("cboShow"));
-    auto* showLabel = new QLabel(QStringLiteral("表示(&F)"), this);
+    auto* showLabel = new QLabel(QCoreApplication::translate("WeakWordsWindow", "表示(&F)"), this);
     showLabel->setBuddy(cboShow);
-    cboShow->setAccessibleName(QStringLiteral("表示"));
-    cboShow->addItem(QStringLiteral("すべての単語"));
+    cboShow->setAccessibleName(QCoreApplication::translate("WeakWordsWindow", "表示"));
+    cboShow->addItem(QCoreApplication::translate("WeakWordsWindow", "すべての単語"));
     cboShow->addItem(QString()); // the chosen list's, named by setContext
 
     lstTyped = new QListWidget(this);
     lstTyped->setObjectName(QStringLiteral("lstTyped"));
-    lstTyped->setAccessibleName(QStringLiteral("この単語に打った答え"));
+    lstTyped->setAccessibleName(
+        QCoreApplication::translate("WeakWordsWindow", "この単語に打った答え"));
     lstTyped->setFixedWidth(180);
-    auto* typedLabel = new QLabel(QStringLiteral("この単語に打った答え"), this);
+    auto* typedLabel =
+        new QLabel(QCoreApplication::translate("WeakWordsWindow", "この単語に打った答え"), this);
     typedLabel->setBuddy(lstTyped);
     weakModel = new WeakWordsModel(this);
     retiredModel = new WeakWordsModel(this);
     grdWeak = Grid(weakModel, &weakProxy_);
     grdWeak->setObjectName(QStringLiteral("grdWeak"));
-    grdWeak->setAccessibleName(QStringLiteral("苦手な単語"));
+    grdWeak->setAccessibleName(QCoreApplication::translate("WeakWordsWindow", "苦手な単語"));
     grdRetired = Grid(retiredModel, &retiredProxy_);
     grdRetired->setObjectName(QStringLiteral("grdRetired"));
-    grdRetired->setAccessibleName(QStringLiteral("卒業した単語"));
+    grdRetired->setAccessibleName(QCoreApplication::translate("WeakWordsWindow", "卒業した単語"));
     tabs = new QTabWidget(this);
     tabs->addTab(grdWeak, QString());
     tabs->addTab(grdRetired, QString());
 
     lstConfusions = new QListWidget(this);
     lstConfusions->setObjectName(QStringLiteral("lstConfusions"));
-    lstConfusions->setAccessibleName(QStringLiteral("よく間違える文字"));
+    lstConfusions->setAccessibleName(
+        QCoreApplication::translate("WeakWordsWindow", "よく間違える文字"));
     lstConfusions->setFixedWidth(180);
-    auto* confusionsLabel = new QLabel(QStringLiteral("よく間違える文字"), this);
+    auto* confusionsLabel =
+        new QLabel(QCoreApplication::translate("WeakWordsWindow", "よく間違える文字"), this);
     confusionsLabel->setBuddy(lstConfusions);
     lblNote = new QLabel(this);
     lblNote->setObjectName(QStringLiteral("lblNote"));
@@ -179,11 +195,16 @@ WeakWordsWindow::WeakWordsWindow(game::WordRecord& record, MessageBoxes& boxes, 
         b->setAutoDefault(false);
         return b;
     };
-    cmdPractise = button("cmdPractise", QStringLiteral("苦手な単語で練習(&P)"));
-    cmdRemove = button("cmdRemove", QStringLiteral("記録から消す(&D)"));
-    cmdBringBack = button("cmdBringBack", QStringLiteral("練習に戻す(&B)"));
-    cmdClearAll = button("cmdClearAll", QStringLiteral("記録をすべて消す(&C)…"));
-    QPushButton* cmdClose = button("cmdClose", QStringLiteral("閉じる"));
+    cmdPractise = button("cmdPractise",
+                         QCoreApplication::translate("WeakWordsWindow", "苦手な単語で練習(&P)"));
+    cmdRemove =
+        button("cmdRemove", QCoreApplication::translate("WeakWordsWindow", "記録から消す(&D)"));
+    cmdBringBack =
+        button("cmdBringBack", QCoreApplication::translate("WeakWordsWindow", "練習に戻す(&B)"));
+    cmdClearAll = button("cmdClearAll",
+                         QCoreApplication::translate("WeakWordsWindow", "記録をすべて消す(&C)…"));
+    QPushButton* cmdClose =
+        button("cmdClose", QCoreApplication::translate("WeakWordsWindow", "閉じる"));
 
     auto* top = new QHBoxLayout;
     top->addWidget(showLabel);
@@ -260,7 +281,9 @@ void WeakWordsWindow::setContext(const WeakWordsContext& context) {
     const bool roundOver = context_.inRound && !context.inRound;
     const bool otherList = context.listWords != context_.listWords;
     context_ = context;
-    cboShow->setItemText(1, QStringLiteral("選んだリストの単語（%1）").arg(context_.listName));
+    cboShow->setItemText(1,
+                         QCoreApplication::translate("WeakWordsWindow", "選んだリストの単語（%1）")
+                             .arg(context_.listName));
     for (auto [grid, model] : {std::pair{grdWeak, weakModel}, {grdRetired, retiredModel}}) {
         model->setLookUp(context_.lookUp);
         for (int c : {WeakWordsModel::Reading, WeakWordsModel::Meaning})
@@ -309,8 +332,10 @@ void WeakWordsWindow::ShowRead() {
     practice_ = game::PracticeWords(weak);
     weakModel->setWords(std::move(weak));
     retiredModel->setWords(std::move(retired));
-    tabs->setTabText(0, QStringLiteral("苦手な単語（%1）").arg(weakModel->rowCount()));
-    tabs->setTabText(1, QStringLiteral("卒業した単語（%1）").arg(retiredModel->rowCount()));
+    tabs->setTabText(0, QCoreApplication::translate("WeakWordsWindow", "苦手な単語（%1）")
+                            .arg(weakModel->rowCount()));
+    tabs->setTabText(1, QCoreApplication::translate("WeakWordsWindow", "卒業した単語（%1）")
+                            .arg(retiredModel->rowCount()));
 
     lstConfusions->clear();
     for (qsizetype i = 0; i < record.confusions.size() && i < kConfusionsShown; ++i)
@@ -346,21 +371,26 @@ void WeakWordsWindow::ShowNote() {
     const records::WordRecordRead& record = read_;
     QString note;
     if (!readOnce_)
-        note = QStringLiteral("記録を読んでいます…");
+        note = QCoreApplication::translate("WeakWordsWindow", "記録を読んでいます…");
     else if (record.words.isEmpty())
-        note = QStringLiteral("まだ記録がありません。ラウンドで答えると、単語ごとに記録されます。");
+        note = QCoreApplication::translate(
+            "WeakWordsWindow",
+            "まだ記録がありません。ラウンドで答えると、単語ごとに記録されます。");
     else if (practice_.isEmpty())
         note = QStringLiteral(
             "練習する単語はありません。間違えた単語や答えを見た単語が、ここで練習できます。");
     else
-        note = QStringLiteral("練習では、苦手度の高い%1語から出題します。").arg(practice_.size());
+        note = QCoreApplication::translate("WeakWordsWindow",
+                                           "練習では、苦手度の高い%1語から出題します。")
+                   .arg(practice_.size());
     if (record.readOnly)
         note += QStringLiteral(
                     "\n%1は新しい版のモジロタイピングで作られているため、読むだけにしています。")
                     .arg(records::kWordStoreFileName);
     if (waiting_)
-        note += QStringLiteral("\nほかのプログラムが%1を使っています。"
-                               "空きしだい、記録を書き込んで表示します。")
+        note += QCoreApplication::translate("WeakWordsWindow",
+                                            "\nほかのプログラムが%1を使っています。"
+                                            "空きしだい、記録を書き込んで表示します。")
                     .arg(records::kWordStoreFileName);
     lblNote->setText(note);
 }
@@ -414,17 +444,20 @@ void WeakWordsWindow::cmdBringBack_Click() {
 }
 
 void WeakWordsWindow::cmdClearAll_Click() {
-    if (boxes_.ask(this, QMessageBox::Warning, QStringLiteral("クリア確認"),
-                   QStringLiteral("単語の記録をすべて消します。よろしいですか？"),
+    if (boxes_.ask(this, QMessageBox::Warning,
+                   QCoreApplication::translate("WeakWordsWindow", "クリア確認"),
+                   QCoreApplication::translate("WeakWordsWindow",
+                                               "単語の記録をすべて消します。よろしいですか？"),
                    QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok) != QMessageBox::Ok)
         return;
     record_.clear(this, [this](bool cleared) {
         if (cleared)
-            boxes_.tell(this, QStringLiteral("クリア終了"),
-                        QStringLiteral("単語の記録を消しました"));
+            boxes_.tell(this, QCoreApplication::translate("WeakWordsWindow", "クリア終了"),
+                        QCoreApplication::translate("WeakWordsWindow", "単語の記録を消しました"));
         else
-            boxes_.warn(this, QStringLiteral("クリアエラー"),
-                        QStringLiteral("単語の記録を消せませんでした。"));
+            boxes_.warn(
+                this, QCoreApplication::translate("WeakWordsWindow", "クリアエラー"),
+                QCoreApplication::translate("WeakWordsWindow", "単語の記録を消せませんでした。"));
         Refresh();
     });
 }

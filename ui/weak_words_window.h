@@ -128,6 +128,7 @@ public:
     void show(const WeakWordsContext& context, QWidget* owner) override;
     void contextChanged(const WeakWordsContext& context) override;
     void closeAll() override;
+    bool isOpen() const override { return window_ != nullptr; }
     WeakWordsWindow* window() const { return window_.data(); }
 
 private:

@@ -6,6 +6,7 @@
 #include "records/items.h"
 #include "ui/look.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -64,26 +65,29 @@ WordListEditor::WordListEditor(const QString& path, const QString& name,
                                records::TextEncoding unsure, MessageBoxes& boxes, QWidget* owner)
     : QDialog(owner), boxes_(boxes), path_(path) {
     setObjectName(QStringLiteral("WordListEditor"));
-    setWindowTitle(QStringLiteral("単語リストの編集 - ") + name);
+    setWindowTitle(QCoreApplication::translate("WordListEditor", "単語リストの編集 - ") + name);
     auto* layout = new QVBoxLayout(this);
-    auto* legend = new QLabel(QStringLiteral("1行に1語。黄色は重複、赤は長すぎる単語か読めない"
-                                             "文字のある単語で、ゲームでは使われません。"),
-                              this);
+    auto* legend =
+        new QLabel(QCoreApplication::translate("WordListEditor",
+                                               "1行に1語。黄色は重複、赤は長すぎる単語か読めない"
+                                               "文字のある単語で、ゲームでは使われません。"),
+                   this);
     legend->setWordWrap(true);
     layout->addWidget(legend);
     words = new QPlainTextEdit(this);
     words->setObjectName(QStringLiteral("words"));
     words->setFont(GothicFont(16));
     words->setLineWrapMode(QPlainTextEdit::NoWrap);
-    words->setAccessibleName(QStringLiteral("単語"));
+    words->setAccessibleName(QCoreApplication::translate("WordListEditor", "単語"));
     layout->addWidget(words);
     count = new QLabel(this);
     count->setObjectName(QStringLiteral("count"));
     layout->addWidget(count);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Save | QDialogButtonBox::Cancel, this);
     saveButton = buttons->button(QDialogButtonBox::Save);
-    saveButton->setText(QStringLiteral("保存(&S)"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
+    saveButton->setText(QCoreApplication::translate("WordListEditor", "保存(&S)"));
+    buttons->button(QDialogButtonBox::Cancel)
+        ->setText(QCoreApplication::translate("WordListEditor", "キャンセル"));
     layout->addWidget(buttons);
     connect(saveButton, &QPushButton::clicked, this, [this] {
         if (save())
@@ -99,19 +103,23 @@ WordListEditor::WordListEditor(const QString& path, const QString& name,
 
     switch (records::ReadListText(path, unsure, text_)) {
     case records::ReadStatus::Missing:
-        problem_ = QStringLiteral("%1 が見つかりません。").arg(QDir::toNativeSeparators(path));
+        problem_ = QCoreApplication::translate("WordListEditor", "%1 が見つかりません。")
+                       .arg(QDir::toNativeSeparators(path));
         return;
     case records::ReadStatus::Unreadable:
-        problem_ = QStringLiteral("%1 を読めません。").arg(QDir::toNativeSeparators(path));
+        problem_ = QCoreApplication::translate("WordListEditor", "%1 を読めません。")
+                       .arg(QDir::toNativeSeparators(path));
         return;
     case records::ReadStatus::Ok:
         break;
     }
     // Saving writes the whole file: one read only in part, or not text, would lose the rest.
     if (text_.truncated || text_.binary) {
-        problem_ = QStringLiteral("%1 は単語リストとしては大きすぎるか、テキストではないため、"
+        problem_ =
+            QCoreApplication::translate(
+                "WordListEditor", "%1 は単語リストとしては大きすぎるか、テキストではないため、"
                                   "ここでは編集できません。")
-                       .arg(QDir::toNativeSeparators(path));
+                .arg(QDir::toNativeSeparators(path));
         return;
     }
     QStringList shown = text_.items;
@@ -143,9 +151,10 @@ void WordListEditor::refresh() {
     }
     words->setExtraSelections(marks);
 
-    QString text = QStringLiteral("%1語").arg(check.words.size());
+    QString text = QCoreApplication::translate("WordListEditor", "%1語").arg(check.words.size());
     if (const QString left = LeftOutText(check); !left.isEmpty())
-        text += QStringLiteral("（使われない行：") + left + QStringLiteral("）");
+        text += QCoreApplication::translate("WordListEditor", "（使われない行：") + left +
+                QCoreApplication::translate("WordListEditor", "）");
     count->setText(text);
 }
 
@@ -179,9 +188,10 @@ bool WordListEditor::save() {
             QString::number(bad.toUcs4().value(0), 16).toUpper().rightJustified(4, u'0');
         const auto answer =
             Box(QMessageBox::Warning,
-                QStringLiteral("%1行目の「%2」（U+%3）は、シフトJIS（コードページ932）の"
-                               "単語リストには書けません。\n\nこの単語リストをUTF-8で保存"
-                               "しますか？ UTF-8の単語リストもゲームで使えます。")
+                QCoreApplication::translate(
+                    "WordListEditor", "%1行目の「%2」（U+%3）は、シフトJIS（コードページ932）の"
+                                      "単語リストには書けません。\n\nこの単語リストをUTF-8で保存"
+                                      "しますか？ UTF-8の単語リストもゲームで使えます。")
                     .arg(lineOf[badWord] + 1)
                     .arg(bad, number),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -192,8 +202,9 @@ bool WordListEditor::save() {
     }
     if (!records::ReplaceFile(path_, *bytes, true)) {
         Box(QMessageBox::Warning,
-            QStringLiteral("単語リストを %1 に保存できませんでした。\n"
-                           "書いた単語はこのウィンドウに残っています。")
+            QCoreApplication::translate("WordListEditor",
+                                        "単語リストを %1 に保存できませんでした。\n"
+                                        "書いた単語はこのウィンドウに残っています。")
                 .arg(QDir::toNativeSeparators(path_)),
             QMessageBox::Ok, QMessageBox::Ok);
         return false;
@@ -205,7 +216,8 @@ bool WordListEditor::save() {
 
 void WordListEditor::reject() {
     if (words->document()->isModified() &&
-        Box(QMessageBox::Question, QStringLiteral("変更を保存せずに閉じますか？"),
+        Box(QMessageBox::Question,
+            QCoreApplication::translate("WordListEditor", "変更を保存せずに閉じますか？"),
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     QDialog::reject();
@@ -214,15 +226,18 @@ void WordListEditor::reject() {
 QMessageBox::StandardButton WordListEditor::Box(QMessageBox::Icon icon, const QString& text,
                                                 QMessageBox::StandardButtons buttons,
                                                 QMessageBox::StandardButton defaultButton) {
-    return boxes_.ask(this, icon, QStringLiteral("単語リストの編集"), text, buttons, defaultButton,
-                      [&](QMessageBox& box) {
+    return boxes_.ask(this, icon, QCoreApplication::translate("WordListEditor", "単語リストの編集"),
+                      text, buttons, defaultButton, [&](QMessageBox& box) {
                           auto* yes = box.button(QMessageBox::Yes);
                           if (!yes || !(buttons & QMessageBox::No))
                               return;
                           const bool encodingQuestion = icon == QMessageBox::Warning;
-                          yes->setText(encodingQuestion ? QStringLiteral("UTF-8で保存")
-                                                        : QStringLiteral("閉じる"));
-                          box.button(QMessageBox::No)->setText(QStringLiteral("戻る"));
+                          yes->setText(
+                              encodingQuestion
+                                  ? QCoreApplication::translate("WordListEditor", "UTF-8で保存")
+                                  : QCoreApplication::translate("WordListEditor", "閉じる"));
+                          box.button(QMessageBox::No)
+                              ->setText(QCoreApplication::translate("WordListEditor", "戻る"));
                       });
 }
 
@@ -232,12 +247,13 @@ QString LeftOutText(const game::ListCheck& check) {
         if (n)
             left << what + QStringLiteral(" ") + QString::number(n);
     };
-    add(check.duplicates, QStringLiteral("重複"));
-    add(check.blanks, QStringLiteral("空の項目"));
-    add(check.tooLong, QStringLiteral("長すぎる単語"));
-    add(check.unreadable, QStringLiteral("読めない文字のある単語"));
-    add(check.overLimit, QStringLiteral("%1語を超えた分").arg(game::kMaxWords));
-    return left.join(QStringLiteral("、"));
+    add(check.duplicates, QCoreApplication::translate("WordListEditor", "重複"));
+    add(check.blanks, QCoreApplication::translate("WordListEditor", "空の項目"));
+    add(check.tooLong, QCoreApplication::translate("WordListEditor", "長すぎる単語"));
+    add(check.unreadable, QCoreApplication::translate("WordListEditor", "読めない文字のある単語"));
+    add(check.overLimit,
+        QCoreApplication::translate("WordListEditor", "%1語を超えた分").arg(game::kMaxWords));
+    return left.join(QCoreApplication::translate("WordListEditor", "、"));
 }
 
 std::optional<WordListService::MadeList>
@@ -251,8 +267,10 @@ WordListWindows::makeFromDictionary(const records::DictionaryIndex& index, QWidg
 
 QString WordListWindows::chooseFileToImport(QWidget* owner) {
     return QFileDialog::getOpenFileName(
-        owner, QStringLiteral("単語リストを読み込む"), QDir::homePath(),
-        QStringLiteral("テキストファイル (*.txt *.csv);;すべてのファイル (*)"));
+        owner, QCoreApplication::translate("WordListEditor", "単語リストを読み込む"),
+        QDir::homePath(),
+        QCoreApplication::translate("WordListEditor",
+                                    "テキストファイル (*.txt *.csv);;すべてのファイル (*)"));
 }
 
 bool WordListWindows::edit(const QString& path, const QString& name, bool cp932, QWidget* owner) {
@@ -260,7 +278,8 @@ bool WordListWindows::edit(const QString& path, const QString& name, bool cp932,
                           cp932 ? records::TextEncoding::Cp932 : records::TextEncoding::Utf8,
                           boxes_, owner);
     if (!editor.problem().isEmpty()) {
-        boxes_.warn(owner, QStringLiteral("単語リストの編集"), editor.problem());
+        boxes_.warn(owner, QCoreApplication::translate("WordListEditor", "単語リストの編集"),
+                    editor.problem());
         return false;
     }
     return editor.exec() == QDialog::Accepted;

@@ -121,6 +121,7 @@ struct FakeWeakWords : ui::WeakWordsService {
     void show(const ui::WeakWordsContext&, QWidget*) override {}
     void contextChanged(const ui::WeakWordsContext&) override {}
     void closeAll() override {}
+    bool isOpen() const override { return false; }
 };
 
 // Waits until the record has written everything asked of it before.
