@@ -338,6 +338,7 @@ void frmMain::setCaption(game::Caption label, const QString& text) {
         SetQuestionText(lblMondai, kMondaiPixelSize, text); // smaller only when it would be cut
     else
         SetFittedText(labels[int(label)], label == game::Caption::Byou ? Shown(text) : text);
+    ShowValue(label);
 }
 
 QString frmMain::answerText() const {

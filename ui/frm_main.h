@@ -213,6 +213,8 @@ private:
     void Retranslate();
     // A figure with its units as the language reads them ("2.17/秒", "2.17/s").
     QString Shown(QString figure) const;
+    // A figure's or the question's value as a screen reader reads it.
+    void ShowValue(game::Caption label);
     // The word panel's tip: the list and length level in play.
     void ShowWordListTip();
     void SaveSettings();

@@ -5,12 +5,15 @@
 #include "ui/pictures.h"
 #include "ui/widgets.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QHeaderView>
 #include <QIcon>
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QShortcut>
 #include <QStringListModel>
 #include <QTableView>
 #include <QTimer>
@@ -133,6 +136,18 @@ void frmMain::CreateControls() {
     SetColours(cboJikan, {}, kIvory, false);
     Place(cboJikan, 900, 450, 1065, 405);
     connect(cboJikan, &QComboBox::activated, this, [this] { cboJikan_Click(); });
+    // Shift+F10 opens the menu of the control with the focus, as the menu key
+    // does (the display turns that key into the menu itself).
+    auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    connect(menuKey, &QShortcut::activated, this, [] {
+        if (QWidget* at = QApplication::focusWidget()) {
+            QContextMenuEvent menu(QContextMenuEvent::Keyboard, at->rect().center(),
+                                   at->mapToGlobal(at->rect().center()));
+            QApplication::sendEvent(at, &menu);
+        }
+    });
+    auto* toLimit = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_T), this);
+    connect(toLimit, &QShortcut::activated, cboJikan, [this] { cboJikan->setFocus(); });
 
     chkAs = new QToolButton(Frame1);
     chkAs->setObjectName("chkAs");
@@ -244,6 +259,7 @@ void frmMain::CreateControls() {
     msgRireki->setSelectionMode(QAbstractItemView::SingleSelection);
     msgRireki->setWordWrap(false);
     msgRireki->setCornerButtonEnabled(false);
+    msgRireki->setTabKeyNavigation(false); // Tab goes on to the next control, as designed
     {
         QPalette p = msgRireki->palette();
         p.setColor(QPalette::Base, QColor(128, 128, 128)); // the empty area behind the cells

@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QStringListModel>
@@ -17,6 +18,21 @@ void frmMain::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange)
         Retranslate();
     QWidget::changeEvent(event);
+}
+
+void frmMain::ShowValue(game::Caption label) {
+    // A screen reader reads the question as it shows, and each figure with
+    // what it counts; a new question is announced by its changed name.
+    QLabel* const labels[] = {lblMondai, lblOk, lblNg, lblMoji_T, lblByou, lblRitu};
+    const QString names[] = {tr("問題"),   tr("正解数"),         tr("間違い数"),
+                             tr("文字数"), tr("秒当たり文字数"), tr("正解率")};
+    QLabel* shown = labels[int(label)];
+    const QString& name = names[int(label)];
+    if (label == game::Caption::Mondai)
+        shown->setAccessibleName(shown->text().isEmpty() ? name : shown->text());
+    else
+        shown->setAccessibleName(shown->text().isEmpty() ? name
+                                                         : tr("%1 %2").arg(name, shown->text()));
 }
 
 QString frmMain::Shown(QString figure) const {
@@ -54,6 +70,7 @@ void frmMain::Retranslate() {
     }
     Label1->setText(tr("プレイ秒数"));
     cboJikan->setAccessibleName(tr("プレイ秒数"));
+    cboJikan->lineEdit()->setAccessibleName(tr("プレイ秒数"));
     cboJikan->setAccessibleDescription(tr("1ラウンドの秒数（Alt+T）"));
     chkAs->setToolTip(tr("履歴の自動保存を制御します"));
     chkAs->setAccessibleName(tr("自動保存"));
@@ -73,7 +90,6 @@ void frmMain::Retranslate() {
          tr("秒当たり文字数：文字数をプレイ秒数で割った速さ（時間切れで表示）")},
     };
     for (const auto& f : figures) {
-        f.label->setAccessibleName(f.name);
         f.label->setToolTip(f.tip);
         f.label->setAccessibleDescription(f.tip);
     }
@@ -85,7 +101,10 @@ void frmMain::Retranslate() {
     lblHint->setToolTip(tr("クリックすると元の文字がわかります"));
     lblHint->setAccessibleName(tr("問題"));
     lblHint->setAccessibleDescription(tr("クリックすると元の文字がわかります"));
-    lblMondai->setAccessibleName(tr("問題"));
+    lblMondai->setAccessibleDescription(tr("問題：並べ替えた単語"));
+    for (game::Caption c : {game::Caption::Mondai, game::Caption::Ok, game::Caption::Ng,
+                            game::Caption::MojiT, game::Caption::Byou, game::Caption::Ritu})
+        ShowValue(c);
     Label2->setText(tr("　解答"));
     Label2->setAccessibleName(tr("解答"));
     txtKaitou->setAccessibleName(tr("解答"));

@@ -141,6 +141,9 @@ HelpWindow::HelpWindow(std::unique_ptr<help::ChmArchive> archive, const QString&
     find = new QAction(QCoreApplication::translate("HelpWindow", "ページ内を検索"), this);
     find->setShortcut(QKeySequence::Find);
     addAction(find);
+    // A window beside the game: Esc puts it away, as it does a dialog.
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this,
+            &QWidget::close);
     connect(find, &QAction::triggered, findLine,
             [this] { findLine->setFocus(), findLine->selectAll(); });
     connect(findLine, &QLineEdit::returnPressed, this, [this] {

@@ -248,6 +248,7 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
     auto* grid = new QTableView(this);
     grid->setModel(*proxy);
     grid->setSortingEnabled(true);
+    grid->setTabKeyNavigation(false); // Tab goes on to the next control
     // In the order of the ranking until a column is clicked.
     grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     grid->horizontalHeader()->setSortIndicatorShown(true);

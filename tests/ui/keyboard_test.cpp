@@ -1,0 +1,112 @@
+// The game by keys alone: every control in its order, a round, a save, every
+// menu and every window, and how a screen reader names what it shows.
+#include "ui/progress_window.h"
+#include "window_fixture.h"
+
+namespace {
+
+// Keys as the window system gives them, so that the menu key and Shift+F10
+// become context menus as they do for a player.
+void Key(QWidget& w, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(w.windowHandle(), key, modifiers);
+}
+
+QString Focused() {
+    QWidget* f = QApplication::focusWidget();
+    while (f && f->objectName().isEmpty())
+        f = f->parentWidget(); // a combo box's line edit is the combo box
+    return f ? f->objectName() : QString("(none)");
+}
+
+} // namespace
+
+TEST(Keyboard, TabWalksEveryControlInOrderAndLeavesTheTable) {
+    Window fx;
+    fx.write("履歴.txt", kExampleLine.repeated(3));
+    ui::frmMain& w = fx.load();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QStringList walked{Focused()};
+    for (int i = 0; i < 10; ++i) {
+        Key(w, Qt::Key_Tab);
+        walked << Focused();
+    }
+    EXPECT_EQ(walked.join(' '), "cmdStart cmdHozon cmdClear cmdHelp cmdEnd cboJikan chkAs "
+                                "msgRireki txtKaitou lstJisyo cmdStart");
+    Key(w, Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), "lstJisyo");
+}
+
+TEST(Keyboard, ARoundASaveEveryMenuAndEveryWindowNeedNoMouse) {
+    Window fx;
+    fx.write("辞書.txt", "ねこ\r\n");
+    fx.write("設定.txt", "60,0\r\n");
+    fx.reach.reach = {false, ""}; // the game's own input: the answer is typed as keys
+    ui::frmMain& w = fx.load();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+
+    Key(w, Qt::Key_S, Qt::AltModifier); // スタート, pressed as a click is
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !w.cmdStart->isEnabled(); }));
+    for (int i = 0; i < 3; ++i)
+        w.tmrStart_Timer();
+    ASSERT_EQ(Focused(), "txtKaitou");
+    QTest::keyClicks(QApplication::focusWidget(), "neko");
+    Key(w, Qt::Key_Return);
+    EXPECT_EQ(w.lblOk->text(), "1");
+    fx.tickAt(60);
+    Key(w, Qt::Key_V, Qt::AltModifier); // 保存
+    EXPECT_TRUE(QTest::qWaitFor([&] { return w.rirekiModel().rowCount() == 1; }));
+
+    // Each menu opens with Shift+F10 where it belongs (the menu key, which the
+    // display itself turns into a menu, the smoke test presses for real).
+    const struct {
+        QWidget* at;
+        QMenu* menu;
+    } menus[] = {{w.msgRireki, w.mnuRireki}, {w.lstJisyo, w.mnuJisyo}, {w.cmdStart, w.mnuWindow}};
+    for (const auto& m : menus) {
+        m.at->setFocus();
+        Key(w, Qt::Key_F10, Qt::ShiftModifier);
+        EXPECT_TRUE(m.menu->isVisible()) << m.menu->objectName().toStdString();
+        m.menu->close();
+    }
+
+    // The chart from the table's menu, put away by Esc.
+    w.msgRireki->setFocus();
+    Key(w, Qt::Key_F10, Qt::ShiftModifier);
+    QTest::keyClick(w.mnuRireki, Qt::Key_G);
+    ui::ProgressWindow* chart = fx.progress.window();
+    ASSERT_TRUE(chart && chart->isVisible());
+    chart->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(chart));
+    Key(*chart, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !fx.progress.window(); }));
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    Key(w, Qt::Key_H, Qt::AltModifier); // ヘルプ
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fx.help.calls.size() == 1; }));
+    Key(w, Qt::Key_Q, Qt::AltModifier); // 終了
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fx.help.calls.size() == 2; }));
+}
+
+TEST(Accessibility, EveryControlIsNamedAndTheQuestionAndFiguresReadAsShown) {
+    Window fx;
+    fx.write("辞書.txt", "ねこ\r\n");
+    ui::frmMain& w = fx.load();
+    for (QWidget* c : w.findChildren<QWidget*>()) {
+        const bool focusable = c->focusPolicy() != Qt::NoFocus && c->isVisibleTo(&w) &&
+                               !qobject_cast<QAbstractScrollArea*>(c->parentWidget());
+        const QString name = QAccessible::queryAccessibleInterface(c)->text(QAccessible::Name);
+        EXPECT_TRUE(!focusable || !name.isEmpty())
+            << c->metaObject()->className() << " " << c->objectName().toStdString() << " in "
+            << c->parentWidget()->objectName().toStdString();
+    }
+    fx.random.draws = {0.0, 0.9};
+    fx.countdown();
+    fx.type("ねこ");
+    EXPECT_EQ(w.lblMondai->accessibleName(), w.lblMondai->text());
+    EXPECT_EQ(w.lblOk->accessibleName(), "正解数 1");
+    for (QWidget* figure : {static_cast<QWidget*>(w.lblOk), static_cast<QWidget*>(w.lblRitu),
+                            static_cast<QWidget*>(w.chkAs)})
+        EXPECT_FALSE(figure->toolTip().isEmpty()) << figure->objectName().toStdString();
+}
