@@ -77,8 +77,9 @@ void RoundBook::answerJudged(const QString& answer, bool right) {
 }
 
 void RoundBook::meaningShown() {
+    // One look at a question's meaning counts, however often F2 is pressed.
     if (question_)
-        ++question_->hints;
+        question_->hints = 1;
 }
 
 void RoundBook::answerShown() {

@@ -61,7 +61,7 @@ public:
     // The keys of the last round over, when typed with the game's own input.
     std::optional<int> lastKeys() const { return lastKeys_; }
 
-    // The player looked at the meaning of the word asked.
+    // The player looked at the meaning of the word asked: counted once a question.
     void meaningShown();
     // The round's result was saved as this line of the history.
     void saved(const records::HistoryRecord& line);

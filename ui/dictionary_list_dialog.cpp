@@ -129,6 +129,8 @@ QString DictionaryListDialog::name() const {
     // A name, never a path.
     QString n = txtName->text().trimmed();
     n.replace(u'/', u'／').replace(u'\\', u'＼');
+    if (n.endsWith(QStringLiteral(".txt"), Qt::CaseInsensitive))
+        n.chop(4); // the list's file gets its .txt
     return n;
 }
 
@@ -146,13 +148,16 @@ void DictionaryListDialog::Recount() {
     lblCount->setText(text);
     if (!nameEdited_) {
         const game::ListFilter f = filter();
-        txtName->setText(QCoreApplication::translate("DictionaryList", "辞書 %1 %2〜%3文字%4")
-                             .arg(cboPart->currentText())
-                             .arg(f.minLength)
-                             .arg(f.maxLength)
-                             .arg(f.script == game::DictScript::Katakana
-                                      ? QCoreApplication::translate("DictionaryList", " カタカナ")
-                                      : QString()));
+        txtName->setText(
+            QCoreApplication::translate("DictionaryList", "辞書 %1 %2〜%3文字%4%5")
+                .arg(cboPart->currentText())
+                .arg(f.minLength)
+                .arg(f.maxLength)
+                .arg(f.script == game::DictScript::Katakana
+                         ? QCoreApplication::translate("DictionaryList", " カタカナ")
+                         : QString(),
+                     f.commonOnly ? QString()
+                                  : QCoreApplication::translate("DictionaryList", " すべての単語")));
     }
 }
 

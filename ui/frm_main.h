@@ -231,10 +231,10 @@ private:
     void KeepWordListChoice();
     // Writes the words as a list of the list folder named after `source`,
     // asking before it replaces one; its file name, or nothing when it was not
-    // written (told under `errorTitle`).
+    // written (told). `title` names the command: 読み込み, or another.
     std::optional<QString> WriteNewList(const QString& source, const QStringList& words,
                                         records::TextEncoding encoding, QByteArrayView lineEnd,
-                                        const QString& errorTitle);
+                                        const QString& title);
     bool InRound() const { return state_.blnStartWait || state_.blnPlaying; }
     // Told once the round is over, never over a round in play.
     void TellRecordProblems();

@@ -44,6 +44,9 @@ void frmMain::setLearnOptions(const records::LearnOptions& learn) {
                                  tr("辞書（%1）がありません。\n%2 パッケージを入れると使えます"
                                     "（sudo apt-get install %2）。")
                                      .arg(records::kEdictPath, game::kDictionaryPackage));
+            // Kept off, so that a dictionary gone since is told once, not at every start.
+            if (services_.options.learn().readings)
+                services_.options.setLearn({false});
         });
         return;
     }
@@ -114,7 +117,7 @@ void frmMain::mnuFromDictionary_Click() {
             return;
         const std::optional<QString> name =
             WriteNewList(made->name + QStringLiteral(".txt"), made->words,
-                         records::TextEncoding::Cp932, "\r\n", tr("書き込みエラー"));
+                         records::TextEncoding::Cp932, "\r\n", tr("辞書から単語リストを作る"));
         if (!name)
             return;
         services_.boxes.tell(this, tr("単語リスト"),

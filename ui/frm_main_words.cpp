@@ -252,7 +252,7 @@ void frmMain::mnuImport_Click() {
     }
     // The copy holds the words the game takes, in the file's own encoding.
     const std::optional<QString> name =
-        WriteNewList(source, check.words, text.encoding, text.lineEnd, tr("読み込みエラー"));
+        WriteNewList(source, check.words, text.encoding, text.lineEnd, tr("読み込み"));
     if (!name)
         return;
 
@@ -269,9 +269,10 @@ void frmMain::mnuImport_Click() {
 
 std::optional<QString> frmMain::WriteNewList(const QString& source, const QStringList& words,
                                              records::TextEncoding encoding, QByteArrayView lineEnd,
-                                             const QString& errorTitle) {
+                                             const QString& title) {
+    const bool importing = title == tr("読み込み");
     const auto refuse = [&](const QString& why) {
-        services_.boxes.warn(this, errorTitle, why);
+        services_.boxes.warn(this, importing ? tr("読み込みエラー") : title, why);
         return std::nullopt;
     };
     const QString folder = records::kWordListFolder;
@@ -282,9 +283,11 @@ std::optional<QString> frmMain::WriteNewList(const QString& source, const QStrin
     const QFileInfo target(QDir(folder).filePath(name));
     if (target.exists() || target.isSymLink()) {
         const auto answer = services_.boxes.ask(
-            this, QMessageBox::Question, tr("読み込み"),
-            tr("単語リスト「%1」はもうあります。置き換えますか？\n"
-               "「いいえ」を選ぶと、別の名前で読み込みます。")
+            this, QMessageBox::Question, title,
+            (importing ? tr("単語リスト「%1」はもうあります。置き換えますか？\n"
+                            "「いいえ」を選ぶと、別の名前で読み込みます。")
+                       : tr("単語リスト「%1」はもうあります。置き換えますか？\n"
+                            "「いいえ」を選ぶと、別の名前で作ります。"))
                 .arg(game::ShownListName(name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
