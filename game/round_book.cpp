@@ -113,10 +113,15 @@ QString ResultLine(const RoundState& s, Clock& clock, const records::HistoryRows
         r = saved.at(saved.size() - 1);
     else
         return QString();
+    // The saved items' units as the game's language reads them.
+    const auto units = [](QString item) {
+        item.replace(QStringLiteral("/秒"), QCoreApplication::translate("ResultLine", "/秒"));
+        return item.replace(QStringLiteral("秒"), QCoreApplication::translate("ResultLine", "秒"));
+    };
     QString line =
         QCoreApplication::translate(
             "ResultLine", "モジロタイピング %1 %2 %3：ＯＫ %4　ＮＧ %5　文字数 %6　正解率 %7　%8")
-            .arg(r.date, r.time, r.jikan, r.ok, r.ng, r.moji, r.rate, r.speed);
+            .arg(r.date, r.time, units(r.jikan), r.ok, r.ng, r.moji, r.rate, units(r.speed));
     if (justPlayed && keys && s.intJikan > 0) // a saved line's own round may be another
         line += QCoreApplication::translate("ResultLine", "　%1打鍵/秒")
                     .arg(records::FormatSpeed(*keys, s.intJikan).chopped(2));

@@ -3,6 +3,7 @@
 #include "help/sitemap.h"
 #include "help/text.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -151,22 +152,22 @@ QString PathOfLink(const QString& link) {
 ChmArchive::Result ChmArchive::OpenFile(const QString& path) {
     QFile f(path);
     if (!QFileInfo(path).isFile())
-        return {nullptr, QStringLiteral("ファイルが見つかりません。")};
+        return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルが見つかりません。")};
     if (!f.open(QIODevice::ReadOnly))
-        return {nullptr, QStringLiteral("ファイルを読み込めません。")};
+        return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルを読み込めません。")};
     if (f.size() > kMaxArchiveBytes)
-        return {nullptr, QStringLiteral("ファイルが大きすぎます。")};
+        return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルが大きすぎます。")};
     QByteArray bytes = f.read(kMaxArchiveBytes + 1);
     if (f.error() != QFileDevice::NoError)
-        return {nullptr, QStringLiteral("ファイルを読み込めません。")};
+        return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルを読み込めません。")};
     return Open(std::move(bytes));
 }
 
 ChmArchive::Result ChmArchive::Open(QByteArray bytes) {
     if (bytes.size() > kMaxArchiveBytes)
-        return {nullptr, QStringLiteral("ファイルが大きすぎます。")};
-    const QString broken =
-        QStringLiteral("コンパイル済み HTML ヘルプファイルではないか、壊れています。");
+        return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルが大きすぎます。")};
+    const QString broken = QCoreApplication::translate(
+        "HelpWindow", "コンパイル済み HTML ヘルプファイルではないか、壊れています。");
     std::unique_ptr<ChmArchive> a(new ChmArchive);
     a->io_ = std::make_unique<Io>();
     a->io_->archive = std::move(bytes);

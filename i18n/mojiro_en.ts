@@ -40,10 +40,6 @@
         <translation>Katakana (loanwords)</translation>
     </message>
     <message>
-        <source>文字</source>
-        <translation> characters</translation>
-    </message>
-    <message>
         <source>から</source>
         <translation>to</translation>
     </message>
@@ -102,12 +98,26 @@
 Only the first %1 words can be played.</translation>
     </message>
     <message>
-        <source>辞書 %1 %2〜%3文字%4</source>
-        <translation>Dictionary %1 %2–%3 characters%4</translation>
-    </message>
-    <message>
         <source> カタカナ</source>
         <translation> (katakana)</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <comment>characters of a word</comment>
+        <translation> characters</translation>
+    </message>
+    <message>
+        <source>文字</source>
+        <comment>hiragana or katakana</comment>
+        <translation>Script</translation>
+    </message>
+    <message>
+        <source>辞書 %1 %2〜%3文字%4%5</source>
+        <translation>Dictionary %1 %2–%3 characters%4%5</translation>
+    </message>
+    <message>
+        <source> すべての単語</source>
+        <translation> all words</translation>
     </message>
 </context>
 <context>
@@ -191,6 +201,22 @@ Only the first %1 words can be played.</translation>
 %2</source>
         <translation>Cannot open the help file “%1”.
 %2</translation>
+    </message>
+    <message>
+        <source>ファイルが見つかりません。</source>
+        <translation>The file is missing.</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めません。</source>
+        <translation>The file cannot be read.</translation>
+    </message>
+    <message>
+        <source>ファイルが大きすぎます。</source>
+        <translation>The file is too large.</translation>
+    </message>
+    <message>
+        <source>コンパイル済み HTML ヘルプファイルではないか、壊れています。</source>
+        <translation>It is not a compiled HTML help file, or it is damaged.</translation>
     </message>
 </context>
 <context>
@@ -359,6 +385,14 @@ The game starts with its built-in word list. Results and settings will not be sa
     <message>
         <source>&#x3000;%1打鍵/秒</source>
         <translation>  %1 keys/s</translation>
+    </message>
+    <message>
+        <source>/秒</source>
+        <translation>/s</translation>
+    </message>
+    <message>
+        <source>秒</source>
+        <translation> s</translation>
     </message>
 </context>
 <context>
@@ -572,6 +606,16 @@ Another program is using %1. The record will be written and shown as soon as the
         <source>単語の記録を消せませんでした。</source>
         <translation>Could not clear the word record.</translation>
     </message>
+    <message>
+        <source>練習する単語はありません。間違えた単語や答えを見た単語が、ここで練習できます。</source>
+        <translation>No words to practise. The words you answer wrongly or look up can be practised here.</translation>
+    </message>
+    <message>
+        <source>
+%1は新しい版のモジロタイピングで作られているため、読むだけにしています。</source>
+        <translation>
+%1 was made by a newer version of Mojiro Typing, so it is only read.</translation>
+    </message>
 </context>
 <context>
     <name>WordList</name>
@@ -750,6 +794,12 @@ So that it stays whole, this game only reads it and never writes to it.</transla
     <message>
         <source>CSV (*.csv);;すべてのファイル (*)</source>
         <translation>CSV (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>単語の記録を%1に書けませんでした。
+ゲームはそのまま遊べますが、この後の単語は記録されないことがあります。</source>
+        <translation>Could not write the word record to %1.
+You can go on playing, but the words from now on may not be recorded.</translation>
     </message>
 </context>
 <context>
@@ -940,10 +990,6 @@ Your changes last until you quit the game.</translation>
     <message>
         <source>辞書から単語リストを作る</source>
         <translation>Make a list from the dictionary</translation>
-    </message>
-    <message>
-        <source>書き込みエラー</source>
-        <translation>Write error</translation>
     </message>
     <message>
         <source>辞書の%1語で単語リスト「%2」を作りました。</source>
@@ -1300,6 +1346,20 @@ Choose “No” to import it under another name.</translation>
     <message>
         <source>単語リストを %1 に書けませんでした。</source>
         <translation>Could not write the word list to %1.</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>問題：並べ替えた単語</source>
+        <translation>Question: the word with its characters shuffled</translation>
+    </message>
+    <message>
+        <source>単語リスト「%1」はもうあります。置き換えますか？
+「いいえ」を選ぶと、別の名前で作ります。</source>
+        <translation>A word list named “%1” already exists. Replace it?
+Choose “No” to make it under another name.</translation>
     </message>
 </context>
 </TS>

@@ -56,7 +56,7 @@ DictionaryListDialog::DictionaryListDialog(const records::DictionaryIndex& index
     spnLongest->setObjectName(QStringLiteral("spnLongest"));
     for (QSpinBox* s : {spnShortest, spnLongest}) {
         s->setRange(1, kLongestOffered);
-        s->setSuffix(QCoreApplication::translate("DictionaryList", "文字"));
+        s->setSuffix(QCoreApplication::translate("DictionaryList", "文字", "characters of a word"));
     }
     spnShortest->setValue(3);
     spnLongest->setValue(5);
@@ -89,7 +89,8 @@ DictionaryListDialog::DictionaryListDialog(const records::DictionaryIndex& index
     for (const auto& [label, widget] :
          {std::pair{QCoreApplication::translate("DictionaryList", "品詞"),
                     static_cast<QWidget*>(cboPart)},
-          {QCoreApplication::translate("DictionaryList", "文字"), cboScript},
+          {QCoreApplication::translate("DictionaryList", "文字", "hiragana or katakana"),
+           cboScript},
           {QCoreApplication::translate("DictionaryList", "いちばん短い単語"), spnShortest},
           {QCoreApplication::translate("DictionaryList", "いちばん長い単語"), spnLongest},
           {QCoreApplication::translate("DictionaryList", "リストの名前"), txtName}})
@@ -148,16 +149,16 @@ void DictionaryListDialog::Recount() {
     lblCount->setText(text);
     if (!nameEdited_) {
         const game::ListFilter f = filter();
-        txtName->setText(
-            QCoreApplication::translate("DictionaryList", "辞書 %1 %2〜%3文字%4%5")
-                .arg(cboPart->currentText())
-                .arg(f.minLength)
-                .arg(f.maxLength)
-                .arg(f.script == game::DictScript::Katakana
-                         ? QCoreApplication::translate("DictionaryList", " カタカナ")
-                         : QString(),
-                     f.commonOnly ? QString()
-                                  : QCoreApplication::translate("DictionaryList", " すべての単語")));
+        txtName->setText(QCoreApplication::translate("DictionaryList", "辞書 %1 %2〜%3文字%4%5")
+                             .arg(cboPart->currentText())
+                             .arg(f.minLength)
+                             .arg(f.maxLength)
+                             .arg(f.script == game::DictScript::Katakana
+                                      ? QCoreApplication::translate("DictionaryList", " カタカナ")
+                                      : QString(),
+                                  f.commonOnly ? QString()
+                                               : QCoreApplication::translate("DictionaryList",
+                                                                             " すべての単語")));
     }
 }
 

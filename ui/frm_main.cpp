@@ -310,7 +310,7 @@ void frmMain::mnuCsv_Click() {
         records::LoadHistory(kHistoryFile, std::numeric_limits<qsizetype>::max());
     QStringList header;
     for (int c = 1; c < RirekiModel::kColumns; ++c)
-        header << RirekiModel::ColumnTitle(c);
+        header << RirekiModel::SourceColumnTitle(c);
     const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
     if (!records::ReplaceFile(path, records::HistoryCsv(header, history.rows), true)) {
         services_.boxes.warn(this, tr("書き出しエラー"),

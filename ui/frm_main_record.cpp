@@ -21,7 +21,8 @@ QString ProblemText(game::WordRecord::Problem problem, const QString& setAsidePa
     const QString& file = records::kWordStoreFileName;
     switch (problem) {
     case game::WordRecord::Problem::Unwritable:
-        return QStringLiteral(
+        return QCoreApplication::translate(
+                   "frmMain",
                    "単語の記録を%1に書けませんでした。\n"
                    "ゲームはそのまま遊べますが、この後の単語は記録されないことがあります。")
             .arg(file);

@@ -186,7 +186,7 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     auto* lists = new QActionGroup(mnuJisyo);
     const QStringList all = WordLists();
     for (qsizetype i = 0; i < all.size(); ++i) {
-        QAction* a = mnuJisyo->addAction(MenuText(game::ShownListName(all[i])));
+        QAction* a = mnuJisyo->addAction(MenuText(ShownList(all[i])));
         a->setObjectName(QStringLiteral("mnuList_%1").arg(i));
         a->setCheckable(true);
         a->setChecked(all[i] == shown.list);
@@ -196,7 +196,7 @@ void frmMain::fraJisyo_ContextMenu(QPoint globalPos) {
     mnuJisyo->addSeparator();
     auto* levels = new QActionGroup(mnuJisyo);
     for (int l = 0; l < game::kLengthLevels; ++l) {
-        QAction* a = mnuJisyo->addAction(kLevelNames[l]);
+        QAction* a = mnuJisyo->addAction(LevelName(game::LengthLevel(l)));
         a->setObjectName(QStringLiteral("mnuLevel_%1").arg(l));
         a->setCheckable(true);
         a->setChecked(game::LengthLevel(l) == shown.level);
@@ -309,7 +309,7 @@ void frmMain::mnuEdit_Click() {
     if (InRound())
         return;
     const game::ListChoice chosen = book_.list();
-    if (services_.wordLists.edit(game::ListPath(chosen.list), game::ShownListName(chosen.list),
+    if (services_.wordLists.edit(game::ListPath(chosen.list), ShownList(chosen.list),
                                  chosen.list.isEmpty(), this))
         ApplyChoice(chosen, false);
 }

@@ -217,7 +217,7 @@ QString ProgressChart::tipFor(int round) const {
         return {};
     const QStringList f = table_.rows().fields(row);
     const auto item = [&](int column) {
-        return RirekiModel::ColumnTitle(column) + u' ' + f[column - 1];
+        return RirekiModel::ColumnTitle(column) + u' ' + RirekiModel::Units(f[column - 1]);
     };
     return QCoreApplication::translate("ProgressWindow", "%1回　%2　%3\n")
                .arg(row + 1)

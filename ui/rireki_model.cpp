@@ -12,12 +12,28 @@ constexpr std::array<int, RirekiModel::kColumns> kWidths = {600, 1400, 1000, 600
 
 RirekiModel::RirekiModel(QObject* parent) : QAbstractTableModel(parent) {}
 
+namespace {
+
+const char* const kTitles[RirekiModel::kColumns] = {
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "回"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "日付"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "時間"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "問数"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "ＯＫ"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "ＮＧ"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "文字数"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "正解率"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "秒当たり"),
+    QT_TRANSLATE_NOOP("ui::RirekiModel", "表示秒数")};
+
+} // namespace
+
 QString RirekiModel::ColumnTitle(int column) {
-    static const char* const titles[kColumns] = {
-        QT_TR_NOOP("回"),       QT_TR_NOOP("日付"),    QT_TR_NOOP("時間"),   QT_TR_NOOP("問数"),
-        QT_TR_NOOP("ＯＫ"),     QT_TR_NOOP("ＮＧ"),    QT_TR_NOOP("文字数"), QT_TR_NOOP("正解率"),
-        QT_TR_NOOP("秒当たり"), QT_TR_NOOP("表示秒数")};
-    return column >= 0 && column < kColumns ? tr(titles[column]) : QString();
+    return column >= 0 && column < kColumns ? tr(kTitles[column]) : QString();
+}
+
+QString RirekiModel::SourceColumnTitle(int column) {
+    return column >= 0 && column < kColumns ? QString::fromUtf8(kTitles[column]) : QString();
 }
 
 QString RirekiModel::Units(QString item) {

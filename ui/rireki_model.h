@@ -19,6 +19,9 @@ public:
     explicit RirekiModel(QObject* parent = nullptr);
 
     static QString ColumnTitle(int column);
+    // In the game's own language: the CSV export keeps its header whatever the
+    // language shown.
+    static QString SourceColumnTitle(int column);
     // A saved item's units ("1.50/秒", "60秒") as the game's language reads them.
     static QString Units(QString item);
     // The titles and units anew, in the language now chosen.

@@ -378,14 +378,16 @@ void WeakWordsWindow::ShowNote() {
             "WeakWordsWindow",
             "まだ記録がありません。ラウンドで答えると、単語ごとに記録されます。");
     else if (practice_.isEmpty())
-        note = QStringLiteral(
+        note = QCoreApplication::translate(
+            "WeakWordsWindow",
             "練習する単語はありません。間違えた単語や答えを見た単語が、ここで練習できます。");
     else
         note = QCoreApplication::translate("WeakWordsWindow",
                                            "練習では、苦手度の高い%1語から出題します。")
                    .arg(practice_.size());
     if (record.readOnly)
-        note += QStringLiteral(
+        note += QCoreApplication::translate(
+                    "WeakWordsWindow",
                     "\n%1は新しい版のモジロタイピングで作られているため、読むだけにしています。")
                     .arg(records::kWordStoreFileName);
     if (waiting_)
