@@ -12,6 +12,7 @@
 #include <QSet>
 #include <QShortcut>
 #include <QSortFilterProxyModel>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -28,6 +29,15 @@ QString Seconds(qint64 ms) {
 }
 
 } // namespace
+
+int TitleWidth(const QHeaderView* header, int section) {
+    const QStyle* style = header->style();
+    const int margin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    const int arrow = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    const QString title =
+        header->model()->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+    return header->fontMetrics().horizontalAdvance(title) + arrow + 4 * margin;
+}
 
 QString TypedInsteadText(const records::TypedInstead& t) {
     return (t.typed.isEmpty()
@@ -259,14 +269,11 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    // Each figure as wide as its title, so that all of them fit beside the word.
-    const QFontMetrics fm(grid->horizontalHeader()->font());
+    // Each figure as wide as its title with the sort arrow beside it, so that
+    // all of them fit beside the word.
     grid->setColumnWidth(WeakWordsModel::Word, 150);
     for (int c = WeakWordsModel::Score; c < WeakWordsModel::Reading; ++c)
-        grid->setColumnWidth(
-            c, std::max(48, fm.horizontalAdvance(
-                                model->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString()) +
-                                16));
+        grid->setColumnWidth(c, std::max(48, TitleWidth(grid->horizontalHeader(), c)));
     grid->setColumnWidth(WeakWordsModel::Reading, 150);
     grid->horizontalHeader()->setStretchLastSection(true);
     for (int c : {WeakWordsModel::Reading, WeakWordsModel::Meaning})

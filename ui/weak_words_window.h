@@ -13,6 +13,7 @@
 #include <functional>
 
 class QComboBox;
+class QHeaderView;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -24,6 +25,8 @@ namespace ui {
 
 // A confusion as the window lists it: 「ず→じ　7回」.
 QString ConfusionText(const records::Confusion& confusion);
+// How wide a column must be for its title and the sort arrow beside it.
+int TitleWidth(const QHeaderView* header, int section);
 // A wrong answer to the current word as the window lists it: 「ねご　3回」.
 QString TypedInsteadText(const records::TypedInstead& typed);
 

@@ -1,3 +1,4 @@
+#include "ui/weak_words_window.h"
 #include "window_fixture.h"
 
 namespace {
@@ -49,12 +50,16 @@ TEST(Looks, TheWindowAtStartAndAfterARoundLooksAsDesigned) {
     ExpectLooksLike(w, "after_round");
 }
 
-TEST(Looks, TheWidestTextsEachControlIsDesignedToHoldFit) {
+class Fits : public testing::TestWithParam<ui::Language> {};
+
+TEST_P(Fits, TheWidestTextsEachControlIsDesignedToHoldInEitherLanguage) {
     Window fx;
+    fx.languages.use(GetParam());
     ui::frmMain& w = fx.create(); // with the design's placeholder texts
     w.show();
+    ASSERT_EQ(w.cmdStart->text(), GetParam() == ui::Language::English ? "&Start" : "スタート");
     // The widest texts each control is designed to hold, and the widest figures.
-    w.fraJisyo->setTitle(QStringLiteral("登録ワード一覧 32767個"));
+    w.fraJisyo->setTitle(game::JisyoCaption(32767));
     for (auto [label, text] : {std::pair{game::Caption::Ok, "32767"},
                                {game::Caption::Ng, "32767"},
                                {game::Caption::MojiT, "32767"},
@@ -74,7 +79,40 @@ TEST(Looks, TheWidestTextsEachControlIsDesignedToHoldFit) {
         fits(b, b->text(), b->size() - QSize(4, 0));
     for (QGroupBox* g : w.findChildren<QGroupBox*>())
         fits(g, g->title(), g->size() - QSize(16, 0));
+    // The tags read downwards, a character a line; the table's titles fit their columns.
+    for (ui::TagLabel* tag : w.findChildren<ui::TagLabel*>())
+        EXPECT_LE(tag->text().size() * tag->fontMetrics().height(), tag->contentsRect().height())
+            << tag->objectName().toStdString();
+    const QHeaderView* header = w.msgRireki->horizontalHeader();
+    for (int c = 0; c < ui::RirekiModel::kColumns; ++c)
+        EXPECT_LE(header->fontMetrics().horizontalAdvance(ui::RirekiModel::ColumnTitle(c)),
+                  header->sectionSize(c) - 2)
+            << ui::RirekiModel::ColumnTitle(c).toStdString();
+    // The weak words' titles fit beside the sort arrow, as the style lays them out.
+    ui::WeakWordsWindow weak(fx.record, fx.messageBoxes, nullptr);
+    QHeaderView* titles = weak.grdWeak->horizontalHeader();
+    for (int c = ui::WeakWordsModel::Score; c < ui::WeakWordsModel::Reading; ++c) {
+        QStyleOptionHeader o;
+        o.initFrom(titles);
+        o.orientation = Qt::Horizontal;
+        o.state |= QStyle::State_Horizontal;
+        o.rect = QRect(0, 0, titles->sectionSize(c), titles->height());
+        o.text = weak.weakModel->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        o.sortIndicator = QStyleOptionHeader::SortDown;
+        const QRect label = titles->style()->subElementRect(QStyle::SE_HeaderLabel, &o, titles);
+        const QRect arrow = titles->style()->subElementRect(QStyle::SE_HeaderArrow, &o, titles);
+        const int textRight = label.left() + titles->fontMetrics().horizontalAdvance(o.text);
+        EXPECT_LE(textRight, arrow.left()) << o.text.toStdString();
+    }
+    fx.w.reset();
+    fx.languages.use(ui::Language::Japanese);
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, Fits,
+                         testing::Values(ui::Language::Japanese, ui::Language::English),
+                         [](const auto& row) {
+                             return row.param == ui::Language::English ? "English" : "Japanese";
+                         });
 
 TEST(Looks, TabWalksTheControlsThatTakeFocus) {
     Window fx;
