@@ -22,6 +22,7 @@ test=(
     desktop-file-utils appstream dpkg-dev file
     fcitx5 fcitx5-mozc fcitx5-frontend-qt6 ibus ibus-mozc
     weston pulseaudio pulseaudio-utils sqlite3
+    at-spi2-core python3-pyatspi
 )
 case ${1:-} in
 play) packages=("${play[@]}") ;;
