@@ -15,6 +15,12 @@ public:
     QDateTime Now() override { return now; }
 };
 
+// A sound's name in the tests' notes.
+inline const char* SoundName(game::Sound sound) {
+    static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
+    return names[int(sound)];
+}
+
 // Plays back given draws, then 0; counts re-seeds.
 class FakeRandom : public game::Random {
 public:

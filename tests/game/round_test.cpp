@@ -42,10 +42,7 @@ struct FakeWindow : game::RoundWindow {
             whileWrongIsTold();
     }
     void save() override { ++saves; }
-    void playSound(game::Sound sound) override {
-        static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
-        sounds << names[int(sound)];
-    }
+    void playSound(game::Sound sound) override { sounds << SoundName(sound); }
     void roundEnded() override { ++ended; }
 
     QString lit() const {

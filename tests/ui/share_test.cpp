@@ -6,13 +6,7 @@ namespace {
 struct Shared : Window {
     ui::frmMain& win = (write("辞書.txt", "ねこ\r\n"),
                         write("履歴.txt", kExampleLine.repeated(2) + "x\r\n"), load());
-    void menu(const char* action) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, {40, 30},
-                                win.msgRireki->viewport()->mapToGlobal(QPoint(40, 30)));
-        QApplication::sendEvent(win.msgRireki->viewport(), &click);
-        win.mnuRireki->findChild<QAction*>(action)->trigger();
-        win.mnuRireki->close();
-    }
+    void menu(const char* action) { Choose(win.msgRireki->viewport(), win.mnuRireki, action); }
 };
 
 } // namespace

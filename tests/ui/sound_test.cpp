@@ -8,16 +8,7 @@ namespace {
 // A window over "ねこ", its window menu opened as the mouse opens it on the banner.
 struct Sounding : Window {
     ui::frmMain& win = (write("辞書.txt", "ねこ\r\n"), load());
-    void choose(const char* action) {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, {20, 20},
-                                win.Image1->mapToGlobal(QPoint(20, 20)));
-        QApplication::sendEvent(win.Image1, &click);
-        ASSERT_TRUE(win.mnuWindow->isVisible());
-        QAction* a = win.mnuWindow->findChild<QAction*>(action);
-        ASSERT_TRUE(a) << action;
-        a->trigger();
-        win.mnuWindow->close();
-    }
+    void choose(const char* action) { Choose(win.Image1, win.mnuWindow, action); }
     void round() { // the countdown, a wrong answer, a right one, time up
         countdown();
         type("こね");

@@ -75,8 +75,7 @@ struct FakeSounds : ui::SoundService {
     int starts = 0;
     void start() override { ++starts; }
     void play(game::Sound sound, int volume) override {
-        static const char* names[] = {"count1", "count2", "count3", "right", "wrong", "timeup"};
-        played << QString("%1 %2").arg(names[int(sound)]).arg(volume);
+        played << QString("%1 %2").arg(SoundName(sound)).arg(volume);
     }
 };
 
@@ -194,6 +193,19 @@ struct Window : Folder {
         clock.seconds = seconds;
         w->tmrStart_Timer();
         w->tmrBp_Timer();
+    }
+    // Opens the menu as the mouse does over `at` and takes the named action.
+    static void Choose(QWidget* at, QMenu* menu, const char* action) {
+        OpenMenu(at, menu);
+        QAction* a = menu->findChild<QAction*>(action);
+        ASSERT_TRUE(a) << action;
+        a->trigger();
+        menu->close();
+    }
+    static void OpenMenu(QWidget* at, QMenu* menu) {
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5}, at->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(at, &click);
+        EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
     }
     QStringList row(int r) const {
         QStringList cells;

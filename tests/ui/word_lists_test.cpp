@@ -15,23 +15,16 @@ struct Lists : Window {
     }
     // The word panel's menu as the mouse opens it: "*" marks the check, "-" what is off.
     QString menu() {
-        QContextMenuEvent click(QContextMenuEvent::Mouse, {5, 5},
-                                w->lstJisyo->viewport()->mapToGlobal(QPoint(5, 5)));
-        QApplication::sendEvent(w->lstJisyo->viewport(), &click);
-        EXPECT_TRUE(w->mnuJisyo->isVisible());
+        OpenMenu(w->lstJisyo->viewport(), w->mnuJisyo);
         QStringList shown;
         for (QAction* a : w->mnuJisyo->actions())
             shown << (a->isSeparator()
                           ? "|"
                           : a->text() + (a->isChecked() ? "*" : "") + (a->isEnabled() ? "" : "-"));
+        w->mnuJisyo->close();
         return shown.join(' ');
     }
-    void choose(const char* action) { // from the menu just opened
-        QAction* a = w->mnuJisyo->findChild<QAction*>(action);
-        ASSERT_TRUE(a) << action;
-        a->trigger();
-        w->mnuJisyo->close();
-    }
+    void choose(const char* action) { Choose(w->lstJisyo->viewport(), w->mnuJisyo, action); }
     QString panel() const {
         return w->fraJisyo->title() + " " +
                qobject_cast<QStringListModel*>(w->lstJisyo->model())->stringList().join(',') + " " +
@@ -48,16 +41,10 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
     Lists l;
     l.load();
     EXPECT_EQ(l.menu(), QString("辞書.txt* あめ どうぶつ ") + kMenuEnd);
-    l.w->mnuJisyo->close();
-    // The menu key, as the display's platform turns it into this event.
-    QContextMenuEvent key(QContextMenuEvent::Keyboard, {5, 5}, l.w->mapToGlobal(QPoint()));
-    QApplication::sendEvent(l.w->lstJisyo, &key);
-    EXPECT_TRUE(l.w->mnuJisyo->isVisible());
     l.choose("mnuList_2");
     EXPECT_EQ(l.panel(), "登録ワード一覧 4個 いぬ,うま,きりん,しまうま 単語リスト：どうぶつ");
     EXPECT_EQ(l.options.wordList().list, "どうぶつ.txt");
     EXPECT_TRUE(l.menu().startsWith("辞書.txt あめ どうぶつ* "));
-    l.w->mnuJisyo->close();
 
     l.random.draws = {0.3, 0.0, 0.0}; // the second word, its pieces in order
     l.countdown();
@@ -77,7 +64,6 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
               QStringList{"2|単語リスト|単語リスト「どうぶつ」が見つからないか、読めません。"
                           "\n辞書.txtの単語で遊びます。|1024|1024"});
     EXPECT_EQ(l.options.wordList().list, "");
-    l.w->mnuJisyo->close();
 }
 
 TEST(WordLists, AChoiceDuringARoundWaitsForItsEnd) {
@@ -102,7 +88,6 @@ TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious)
     Lists l;
     l.options.setWordList({"どうぶつ.txt", 0});
     l.load();
-    l.menu();
     l.choose("mnuLevel_2"); // 4〜5文字
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
     EXPECT_EQ(l.options.wordList().level, 2);
@@ -112,19 +97,16 @@ TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious)
     EXPECT_EQ(l.w->lblOk->text(), "1");
     l.tickAt(60);
 
-    l.menu();
     l.choose("mnuLevel_3"); // 6文字以上: none
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
     EXPECT_EQ(l.boxes.last(), "1|単語リスト|「どうぶつ」には6文字以上の単語がありません。"
                               "長さは「4〜5文字」のままです。|1024|1024");
     // A list without words of the level is played whole.
-    l.menu();
     l.choose("mnuList_0");
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 ねこ 単語リスト：辞書.txt");
     EXPECT_EQ(l.options.wordList().level, 0);
     // 辞書.txt edited, in code page 932 unless the player agrees: shown at once.
     l.wordLists.editedBytes = "いるか\nくじら\n";
-    l.menu();
     l.choose("mnuEdit");
     EXPECT_EQ(l.wordLists.edits, QStringList{"辞書.txt|辞書.txt|cp932"});
     EXPECT_EQ(l.panel(), "登録ワード一覧 2個 いるか,くじら 単語リスト：辞書.txt");
@@ -140,7 +122,6 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     l.wordLists.importFile = outside.path("どうぶつ.csv");
     for (auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Yes}) {
         l.answer = answer;
-        l.menu();
         l.choose("mnuImport");
     }
     EXPECT_EQ(outside.read("どうぶつ.csv"), original);
@@ -155,7 +136,6 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     // Code page 932 with CR line ends stays so; 〜 typed elsewhere takes its byte.
     outside.write("ame.txt", "\x82\xA0\x82\xDF\r\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
     l.wordLists.importFile = outside.path("ame.txt");
-    l.menu();
     l.choose("mnuImport");
     EXPECT_EQ(l.read("単語リスト/ame.txt"), "\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
 
@@ -165,7 +145,6 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     QDir().mkdir(outside.path("folder.txt"));
     for (const char* name : {"none.txt", "folder.txt", "empty.txt", "utf16.txt"}) {
         l.wordLists.importFile = outside.path(name);
-        l.menu();
         l.choose("mnuImport");
         EXPECT_TRUE(l.boxes.last().startsWith("2|読み込みエラー|")) << name;
     }
