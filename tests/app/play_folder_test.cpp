@@ -11,6 +11,7 @@ struct Homes {
     Homes() {
         installed.write("辞書.txt", "りんご\r\n");
         installed.write("ZkHelp.chm", "ITSF");
+        installed.write("ZkHelp_en.chm", "en");
         QFile::setPermissions(installed.path("辞書.txt"), QFile::ReadOwner); // as installed
         QDir().mkdir(installed.path("単語リスト"));
         installed.write("単語リスト/たべもの.txt", "すし\n");
@@ -30,10 +31,10 @@ TEST(PlayFolder, AFreshDataHomeGetsTheSampleFilesAndListsToEditAndALaterStartKee
     EXPECT_EQ(folder.path + folder.problem, h.home.path("mojiro"));
     const auto files = [&h] {
         return h.home.read("mojiro/辞書.txt") + h.home.read("mojiro/ZkHelp.chm") +
-               h.home.read("mojiro/単語リスト/たべもの.txt") +
+               h.home.read("mojiro/ZkHelp_en.chm") + h.home.read("mojiro/単語リスト/たべもの.txt") +
                h.home.read("mojiro/単語リスト/どうぶつ.txt");
     };
-    EXPECT_EQ(files(), "りんご\r\nITSFすし\nいぬ\n");
+    EXPECT_EQ(files(), "りんご\r\nITSFenすし\nいぬ\n");
     for (const char* copy : {"mojiro/辞書.txt", "mojiro/単語リスト/たべもの.txt"})
         EXPECT_TRUE(QFile::permissions(h.home.path(copy)) & QFile::WriteOwner) << copy;
     // The player edits the word list and a list and deletes another: none of
@@ -43,7 +44,7 @@ TEST(PlayFolder, AFreshDataHomeGetsTheSampleFilesAndListsToEditAndALaterStartKee
     QFile::remove(h.home.path("mojiro/単語リスト/どうぶつ.txt"));
     QFile::remove(h.home.path("mojiro/ZkHelp.chm"));
     EXPECT_EQ(h.Start().problem, "");
-    EXPECT_EQ(files(), "みかん\r\nITSFそば\n");
+    EXPECT_EQ(files(), "みかん\r\nITSFenそば\n");
     EXPECT_FALSE(h.home.exists("mojiro/単語リスト/どうぶつ.txt"));
 }
 
