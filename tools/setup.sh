@@ -10,6 +10,7 @@ play=(
     qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev qt6-multimedia-dev
     libqt6sql6-sqlite
     libmspack-dev libfontconfig-dev
+    qt6-tools-dev qt6-l10n-tools
     fonts-ipafont-gothic qt6-translations-l10n
     qt6-wayland
     edict
