@@ -4,6 +4,7 @@
 # real X key events and the answer box is read back through the clipboard. Twice
 # the framework answers the game's switch 3 s late, as on a busy machine when
 # Mozc starts for the first time: IBus's engine starts that late, fcitx5 stops.
+# A game set to its own romaji input leaves the framework as the player had it.
 #   e2e_test.sh PROGRAM fcitx5|ibus
 # Exits 77 (skipped) when the framework cannot start here. SHOTS=FOLDER keeps
 # screenshots and the logs there; the delay from the focus to the switch is printed.
@@ -84,7 +85,7 @@ cleanup() {
     [ -n "${watch:-}" ] && kill "$watch" 2>/dev/null
     [ -n "${scratch:-}" ] || return
     if [ -n "${SHOTS:-}" ]; then
-        for f in monitor framework state steps xvfb a b off on; do
+        for f in monitor framework state steps xvfb a b off on ro; do
             cp "$scratch/$f.log" "$SHOTS/$framework-$f.log" 2>/dev/null
         done
     fi
@@ -145,7 +146,7 @@ report() {
             echo "game $d (${games[$i]}) has ended, status $?"
         fi
     done
-    for f in framework a b off on; do
+    for f in framework a b off on ro; do
         [ -e "$scratch/$f.log" ] || continue
         echo "--- $f.log (the last 60 lines)"
         if [ -s "$scratch/$f.log" ]; then tail -n 60 "$scratch/$f.log"; else echo "(empty)"; fi
@@ -174,7 +175,7 @@ report() {
 # Whatever runs as nobody finds all it reads here, wherever the source and the
 # build are and whoever may enter them; it does not even start in them.
 cd "$scratch" || fail "cannot enter $scratch"
-mkdir -p home/.config/fcitx5 run a b off on
+mkdir -p home/.config/fcitx5 run a b off on ro
 chmod 700 run
 cp "$program" "$scratch/mojiro" || fail "cannot copy $program"
 
@@ -191,7 +192,7 @@ answers() { timeout 5 "${as[@]}" xdpyinfo >/dev/null 2>&1 || ! kill -0 "$xvfb" 2
 n=100
 for _ in 1 2 3; do # a number taken by something else than a server with its lock
     while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1600x1200x24 -nolisten tcp -noreset -ac >"$scratch/xvfb.log" 2>&1 8>&- &
+    Xvfb ":$n" -screen 0 2000x1200x24 -nolisten tcp -noreset -ac >"$scratch/xvfb.log" 2>&1 8>&- &
     xvfb=$!
     export DISPLAY=":$n"
     until_s "$wait_s" answers
@@ -216,8 +217,12 @@ for d in off on; do
 done
 printf 'answer/on-commit=0\n' >"$scratch/off/オプション.txt"
 printf 'answer/on-commit=1\n' >"$scratch/on/オプション.txt"
+# The game's own romaji input, chosen in the menu; a word list in Shift-JIS.
+printf '\x82\xcb\x82\xb1\r\n' >"$scratch/ro/辞書.txt" # ねこ
+printf '180,0\r\n' >"$scratch/ro/設定.txt"
+printf 'input/mode=romaji\n' >"$scratch/ro/オプション.txt"
 [ ${#as[@]} -gt 0 ] && chown -R nobody "$scratch/home" "$scratch/run" "$scratch/a" "$scratch/b" \
-    "$scratch/off" "$scratch/on"
+    "$scratch/off" "$scratch/on" "$scratch/ro"
 
 environment=(env -i "HOME=$scratch/home" "PATH=/usr/bin:/bin" "DISPLAY=$DISPLAY" "LC_ALL=C.UTF-8"
     "XDG_RUNTIME_DIR=$scratch/run" "GSETTINGS_BACKEND=memory")
@@ -263,6 +268,13 @@ fcitx5)
     # The game's last step of a switch: the Hiragana key (0xff25) to fcitx5.
     switch_done='NR > from && /member=ProcessKeyEvent$/ { getline; if (/uint32 65317$/) found = 1 }
         END { exit !found }'
+    # Any step of the game's switch since the mark, or of its undoing.
+    any_switch='NR > from && /^method call .*member=(Activate|Deactivate)$/ { found = 1 }
+        NR > from && /member=ProcessKeyEvent$/ { getline; if (/uint32 65317$/) found = 1 }
+        END { exit !found }'
+    # Not on, whichever context fcitx5 speaks of: it may have none once a game
+    # that had the last one has ended.
+    untouched() { [ "$1" != 2 ]; }
     # fcitx5 waits for Mozc in its one thread: stopped, it is as busy.
     slow_start() {
         local pid
@@ -303,6 +315,10 @@ ibus)
     # The game's last step of a switch: mozc's hiragana mode.
     switch_done='NR > from && /member=PropertyActivate$/ { getline; if (/"InputMode.Hiragana"/) found = 1 }
         END { exit !found }'
+    any_switch='NR > from && /^method call .*member=(SetGlobalEngine|PropertyActivate)$/ { found = 1 }
+        END { exit !found }'
+    # The player's own engine, which is everybody's.
+    untouched() { [ "$1" = "$before" ]; }
     # The engine ends, and IBus starts the next one, slowly, when it is next asked for.
     slow_start() {
         local pids
@@ -399,14 +415,15 @@ is_before() { [ "$(state)" = "$before" ]; }
 back_before() { until_s "$step_s" is_before || fail "$framework not back to '$before' within $step_s s"; }
 focused_name() { [ "$(xdotool getwindowfocus getwindowname 2>/dev/null)" = "$1" ]; }
 no_window() { [ -z "$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null)" ]; }
-# What the word record of a game says of りんご: solved and wrong answers. Read
-# without a lock, so that the game's own writes never wait for the test, and
-# never made, as opening it to write would: the game could not write a file of ours.
+# What the word record of a game says of its word (りんご unless named):
+# solved and wrong answers. Read without a lock, so that the game's own writes
+# never wait for the test, and never made, as opening it to write would: the
+# game could not write a file of ours.
 record() {
     sqlite3 "file:$scratch/$1/単語記録.db?mode=ro&immutable=1" \
-        "SELECT solved || ' solved, ' || wrong || ' wrong' FROM words WHERE word = 'りんご'" 2>/dev/null
+        "SELECT solved || ' solved, ' || wrong || ' wrong' FROM words WHERE word = '${2:-りんご}'" 2>/dev/null
 }
-solved() { [ "$(record "$1")" = "1 solved, 0 wrong" ]; }
+solved() { [ "$(record "$@")" = "1 solved, 0 wrong" ]; }
 ended() { gone "${game[$1]}"; }
 end_game() {
     click "$1" "${end[@]}"
@@ -414,8 +431,9 @@ end_game() {
     note "game $1 has ended"
 }
 
-# The game played (a), another program's window (b), and two games with one
-# word to answer (off, on), each in a place of its own on the screen.
+# The game played (a), another program's window (b), two games with one word
+# to answer (off, on) and one with its own romaji input (ro), each in a place
+# of its own on the screen.
 declare -A win game
 new_window() { # or the game has ended
     # Shown: events sent to a window not yet on the screen would go astray.
@@ -423,7 +441,7 @@ new_window() { # or the game has ended
         grep -vxF -f <(printf '%s\n' "${windows[@]:-none}") | head -n 1)
     [ -n "$w" ] || ! kill -0 "${games[-1]}" 2>/dev/null
 }
-for place in "a 700 600" "b 0 0" "off 0 600" "on 700 0"; do
+for place in "a 700 600" "b 0 0" "off 0 600" "on 700 0" "ro 1400 0"; do
     read -r d x y <<<"$place"
     (cd "$scratch/$d" && exec "${as[@]}" "${environment[@]}" "QT_IM_MODULE=$module" "$scratch/mojiro") \
         >"$scratch/$d.log" 2>&1 &
@@ -439,9 +457,9 @@ for place in "a 700 600" "b 0 0" "off 0 600" "on 700 0"; do
     timeout "$step_s" xdotool windowmove --sync "$w" "$x" "$y" || fail "window $d not moved"
 done
 
-# The rounds of off and on start while a's does: their answer box gets the
+# The rounds of off, on and ro start while a's does: their answer box gets the
 # focus in a window without it, and the input method comes on once it has it.
-for d in off on a; do
+for d in off on ro a; do
     focus $d
     click $d "${start[@]}" # the countdown: the third tick gives the answer box the focus
 done
@@ -578,8 +596,36 @@ for d in off on; do
     fi
 done
 
-if grep -qE "Sanitizer|runtime error" "$scratch"/{a,off,on}.log; then
-    cat "$scratch"/{a,off,on}.log
+# The game's own romaji input, chosen by the player, makes ねこ of the raw keys
+# and leaves the framework as the player had it in another program's box. Its
+# round started just before a's, whose question the bus showed long ago, and
+# counts down as long.
+focus b
+click b "${combo[@]}"
+back_before
+mark
+sampled=$(wc -l <"$scratch/state.log")
+focus ro
+expect "the framework's state in the window with the game's own input" "$before" "$(state)"
+note "type neko"
+xdotool type --delay 30 neko
+expect_text "romaji typed into the game's own input" "ねこ"
+expect "the framework's state while the game's own input types" "$before" "$(state)"
+key Return
+until_s "$step_s" solved ro ねこ || fail "game ro did not count its answer right: '$(record ro ねこ)'"
+end_game ro
+expect "game ro's record of ねこ, typed with its own input" "1 solved, 0 wrong" "$(record ro ねこ)"
+after=$(state)
+untouched "$after" || fail "the framework's state after game ro's End: '$after', before '$before'"
+while read -r at sample; do # an empty sample is a question unanswered, not a change
+    [ -z "$sample" ] || untouched "$sample" ||
+        fail "the framework's state at $at, game ro's own input on: '$sample', before '$before'"
+done < <(tail -n +"$((sampled + 1))" "$scratch/state.log")
+! seen "$any_switch" || fail "game ro switched $framework with its own input on"
+log "ok: $framework left as it was by the game's own input: '$after'"
+
+if grep -qE "Sanitizer|runtime error" "$scratch"/{a,off,on,ro}.log; then
+    cat "$scratch"/{a,off,on,ro}.log
     fail "the sanitizer found faults"
 fi
 log "ok: $framework"
