@@ -83,6 +83,14 @@ void KaitouEdit::setOwnInput(bool on) {
     setAttribute(Qt::WA_InputMethodEnabled, !on);
 }
 
+QVariant KaitouEdit::inputMethodQuery(Qt::InputMethodQuery query) const {
+    // A line edit tells the framework it takes text whatever the attribute
+    // says, and the framework would then take the keys before the game's input.
+    if (query == Qt::ImEnabled && romaji_)
+        return false;
+    return QLineEdit::inputMethodQuery(query);
+}
+
 void KaitouEdit::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_F2 && event->modifiers() == Qt::NoModifier && meaningHint) {
         meaningHint();

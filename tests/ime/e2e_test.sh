@@ -622,6 +622,8 @@ while read -r at sample; do # an empty sample is a question unanswered, not a ch
         fail "the framework's state at $at, game ro's own input on: '$sample', before '$before'"
 done < <(tail -n +"$((sampled + 1))" "$scratch/state.log")
 ! seen "$any_switch" || fail "game ro switched $framework with its own input on"
+! seen 'NR > from && /^method call .*member=ProcessKeyEvent$/ { found = 1 } END { exit !found }' ||
+    fail "game ro gave its keys to $framework with its own input on"
 log "ok: $framework left as it was by the game's own input: '$after'"
 
 if grep -qE "Sanitizer|runtime error" "$scratch"/{a,off,on,ro}.log; then
