@@ -20,7 +20,8 @@ PlayFolder PrepareOwnFolder(const QString& dataHome, const QStringList& installe
         folder.path.clear();
         return folder;
     }
-    for (const QString& name : {QStringLiteral("辞書.txt"), QStringLiteral("ZkHelp.chm")}) {
+    for (const QString& name : {QStringLiteral("辞書.txt"), QStringLiteral("ZkHelp.chm"),
+                                QStringLiteral("ZkHelp_en.chm")}) {
         const QString target = QDir(folder.path).filePath(name);
         if (QFileInfo::exists(target) || QFileInfo(target).isSymLink())
             continue; // the player's own
