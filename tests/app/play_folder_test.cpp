@@ -11,7 +11,7 @@ struct Homes {
     Homes() {
         installed.write("辞書.txt", "りんご\r\n");
         installed.write("ZkHelp.chm", "ITSF");
-        installed.write("ZkHelp_en.chm", "en");
+        installed.write("ZkHelp_en.chm", "ITSF en");
         QFile::setPermissions(installed.path("辞書.txt"), QFile::ReadOwner); // as installed
         QDir().mkdir(installed.path("単語リスト"));
         installed.write("単語リスト/たべもの.txt", "すし\n");
@@ -34,17 +34,18 @@ TEST(PlayFolder, AFreshDataHomeGetsTheSampleFilesAndListsToEditAndALaterStartKee
                h.home.read("mojiro/ZkHelp_en.chm") + h.home.read("mojiro/単語リスト/たべもの.txt") +
                h.home.read("mojiro/単語リスト/どうぶつ.txt");
     };
-    EXPECT_EQ(files(), "りんご\r\nITSFenすし\nいぬ\n");
+    EXPECT_EQ(files(), "りんご\r\nITSFITSF enすし\nいぬ\n");
     for (const char* copy : {"mojiro/辞書.txt", "mojiro/単語リスト/たべもの.txt"})
         EXPECT_TRUE(QFile::permissions(h.home.path(copy)) & QFile::WriteOwner) << copy;
     // The player edits the word list and a list and deletes another: none of
-    // them comes back; a missing help file does.
+    // them comes back; a missing help file does, in either language.
     h.home.write("mojiro/辞書.txt", "みかん\r\n");
     h.home.write("mojiro/単語リスト/たべもの.txt", "そば\n");
     QFile::remove(h.home.path("mojiro/単語リスト/どうぶつ.txt"));
     QFile::remove(h.home.path("mojiro/ZkHelp.chm"));
+    QFile::remove(h.home.path("mojiro/ZkHelp_en.chm"));
     EXPECT_EQ(h.Start().problem, "");
-    EXPECT_EQ(files(), "みかん\r\nITSFenそば\n");
+    EXPECT_EQ(files(), "みかん\r\nITSFITSF enそば\n");
     EXPECT_FALSE(h.home.exists("mojiro/単語リスト/どうぶつ.txt"));
 }
 
