@@ -84,10 +84,6 @@
         <translation>No word matches.</translation>
     </message>
     <message>
-        <source>%1語&#x3000;例：%2</source>
-        <translation>%1 words  For example: %2</translation>
-    </message>
-    <message>
         <source>、</source>
         <translation>, </translation>
     </message>
@@ -118,6 +114,13 @@ Only the first %1 words can be played.</translation>
     <message>
         <source> すべての単語</source>
         <translation> all words</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n語&#x3000;例：%1</source>
+        <translation>
+            <numerusform>%n word  For example: %1</numerusform>
+            <numerusform>%n words  For example: %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -445,10 +448,6 @@ The game starts with its built-in word list. Results and settings will not be sa
         <translation>(answered with nothing typed)</translation>
     </message>
     <message>
-        <source>&#x3000;%1回</source>
-        <translation>  %1 times</translation>
-    </message>
-    <message>
         <source>「%1」が抜ける</source>
         <translation>missing %1</translation>
     </message>
@@ -616,6 +615,13 @@ Another program is using %1. The record will be written and shown as soon as the
         <translation>
 %1 was made by a newer version of Mojiro Typing, so it is only read.</translation>
     </message>
+    <message numerus="yes">
+        <source>&#x3000;%n回</source>
+        <translation>
+            <numerusform>  %n time</numerusform>
+            <numerusform>  %n times</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>WordList</name>
@@ -657,10 +663,6 @@ Another program is using %1. The record will be written and shown as soon as the
     <message>
         <source>%1 は単語リストとしては大きすぎるか、テキストではないため、ここでは編集できません。</source>
         <translation>%1 is too large for a word list, or is not text, so it cannot be edited here.</translation>
-    </message>
-    <message>
-        <source>%1語</source>
-        <translation>%1 words</translation>
     </message>
     <message>
         <source>（使われない行：</source>
@@ -735,6 +737,13 @@ Your words stay in this window.</translation>
     <message>
         <source>テキストファイル (*.txt *.csv);;すべてのファイル (*)</source>
         <translation>Text files (*.txt *.csv);;All files (*)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n語</source>
+        <translation>
+            <numerusform>%n word</numerusform>
+            <numerusform>%n words</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -914,10 +923,6 @@ Playing the words of 辞書.txt.</translation>
 Use a Japanese input method, or choose another list.</translation>
     </message>
     <message>
-        <source>ゲーム内ローマ字入力では打てない%1語（漢字やアルファベットの単語）は、出題しません。</source>
-        <translation>The %1 words that the game&apos;s own romaji input cannot type (words in kanji or Latin letters) will not be asked.</translation>
-    </message>
-    <message>
         <source>（練習）</source>
         <translation> (practice)</translation>
     </message>
@@ -930,22 +935,8 @@ Use a Japanese input method, or choose another list.</translation>
         <translation>Could not export the history to %1.</translation>
     </message>
     <message>
-        <source>履歴 %1件を %2 に書き出しました。</source>
-        <translation>Exported %1 records of history to %2.</translation>
-    </message>
-    <message>
-        <source>
-記録として読めない %1行は書き出していません。</source>
-        <translation>
-%1 lines that could not be read as records were not exported.</translation>
-    </message>
-    <message>
         <source>書き出し終了</source>
         <translation>Export finished</translation>
-    </message>
-    <message>
-        <source>残り %1 秒</source>
-        <translation>%1 seconds left</translation>
     </message>
     <message>
         <source>間違い</source>
@@ -990,10 +981,6 @@ Your changes last until you quit the game.</translation>
     <message>
         <source>辞書から単語リストを作る</source>
         <translation>Make a list from the dictionary</translation>
-    </message>
-    <message>
-        <source>辞書の%1語で単語リスト「%2」を作りました。</source>
-        <translation>Made the word list “%2” from %1 words of the dictionary.</translation>
     </message>
     <message>
         <source>音を出す(&amp;S)</source>
@@ -1042,10 +1029,6 @@ Your changes last until you quit the game.</translation>
     <message>
         <source>単語の記録</source>
         <translation>Word record</translation>
-    </message>
-    <message>
-        <source>ほかのプログラムが%1を使っていたため、%2問の答えを記録できませんでした。</source>
-        <translation>Another program was using %1, so the answers to %2 questions could not be recorded.</translation>
     </message>
     <message>
         <source>スタート</source>
@@ -1310,10 +1293,6 @@ The next start begins with 辞書.txt.</translation>
         <translation>%1 holds no word the game can use.</translation>
     </message>
     <message>
-        <source>単語リスト「%1」に%2語を読み込みました。</source>
-        <translation>Imported %2 words into the word list “%1”.</translation>
-    </message>
-    <message>
         <source>
 除いたもの：</source>
         <translation>
@@ -1360,6 +1339,64 @@ Choose “No” to import it under another name.</translation>
 「いいえ」を選ぶと、別の名前で作ります。</source>
         <translation>A word list named “%1” already exists. Replace it?
 Choose “No” to make it under another name.</translation>
+    </message>
+    <message numerus="yes">
+        <source>ゲーム内ローマ字入力では打てない%n語（漢字やアルファベットの単語）は、出題しません。</source>
+        <translation>
+            <numerusform>The %n word that the game&apos;s own romaji input cannot type (a word in kanji or Latin letters) will not be asked.</numerusform>
+            <numerusform>The %n words that the game&apos;s own romaji input cannot type (words in kanji or Latin letters) will not be asked.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>履歴 %n件を %1 に書き出しました。</source>
+        <translation>
+            <numerusform>Exported %n record of history to %1.</numerusform>
+            <numerusform>Exported %n records of history to %1.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+記録として読めない %n行は書き出していません。</source>
+        <translation>
+            <numerusform>
+%n line that could not be read as a record was not exported.</numerusform>
+            <numerusform>
+%n lines that could not be read as records were not exported.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>残り %n 秒</source>
+        <translation>
+            <numerusform>%n second left</numerusform>
+            <numerusform>%n seconds left</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>辞書の%n語で単語リスト「%1」を作りました。</source>
+        <translation>
+            <numerusform>Made the word list “%1” from %n word of the dictionary.</numerusform>
+            <numerusform>Made the word list “%1” from %n words of the dictionary.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>表示言語の設定をオプション.txtに保存できませんでした。
+選んだ言語は、ゲームを終えるまで使われます。</source>
+        <translation>Could not save the language choice to オプション.txt.
+The language you chose lasts until you quit the game.</translation>
+    </message>
+    <message numerus="yes">
+        <source>ほかのプログラムが%1を使っていたため、%n問の答えを記録できませんでした。</source>
+        <translation>
+            <numerusform>Another program was using %1, so the answer to %n question could not be recorded.</numerusform>
+            <numerusform>Another program was using %1, so the answers to %n questions could not be recorded.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>単語リスト「%1」に%n語を読み込みました。</source>
+        <translation>
+            <numerusform>Imported %n word into the word list “%1”.</numerusform>
+            <numerusform>Imported %n words into the word list “%1”.</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

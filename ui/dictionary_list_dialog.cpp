@@ -77,7 +77,10 @@ DictionaryListDialog::DictionaryListDialog(const records::DictionaryIndex& index
     form->addRow(chkCommon);
     form->addRow(QCoreApplication::translate("DictionaryList", "品詞(&P)"), cboPart);
     form->addRow(QCoreApplication::translate("DictionaryList", "文字(&S)"), cboScript);
-    form->addRow(QCoreApplication::translate("DictionaryList", "長さ(&L)"), lengths);
+    // A row of two boxes: its label's key goes to the first.
+    auto* lengthLabel = new QLabel(QCoreApplication::translate("DictionaryList", "長さ(&L)"), this);
+    lengthLabel->setBuddy(spnShortest);
+    form->addRow(lengthLabel, lengths);
     form->addRow(lblCount);
     form->addRow(QCoreApplication::translate("DictionaryList", "リストの名前(&N)"), txtName);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -140,8 +143,7 @@ void DictionaryListDialog::Recount() {
     QString text =
         made_.count == 0
             ? QCoreApplication::translate("DictionaryList", "当てはまる単語がありません。")
-            : QCoreApplication::translate("DictionaryList", "%1語　例：%2")
-                  .arg(made_.count)
+            : QCoreApplication::translate("DictionaryList", "%n語　例：%1", nullptr, made_.count)
                   .arg(made_.sample.join(QCoreApplication::translate("DictionaryList", "、")));
     if (made_.count > game::kMaxWords)
         text += QCoreApplication::translate("DictionaryList", "\n遊べるのは初めの%1語です。")

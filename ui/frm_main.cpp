@@ -251,14 +251,14 @@ void frmMain::cmdStart_Click() {
         services_.boxes.warn(this, tr("単語リスト"),
                              tr("単語リスト「%1」が見つからないか、読めません。\n"
                                 "辞書.txtの単語で遊びます。")
-                                 .arg(game::ShownListName(chosen.list)));
+                                 .arg(ShownList(chosen.list)));
         if (UseWordList({QString(), chosen.level}) != ListUse::Used)
             UseWordList({});
         KeepWordListChoice();
     }
     // With the game's own input, the words it cannot type are left out.
     const game::RoundBook::Draw draw = book_.prepare(OwnInput());
-    const QString listName = game::ShownListName(book_.list().list);
+    const QString listName = ShownList(book_.list().list);
     if (draw.words == 0 && draw.leftOut > 0) {
         services_.boxes.warn(this, tr("単語リスト"),
                              tr("「%1」の単語は、ゲーム内ローマ字入力では打てません"
@@ -267,11 +267,11 @@ void frmMain::cmdStart_Click() {
                                  .arg(listName));
         return;
     }
-    if (draw.leftOut > 0 && !leftOutTold_.contains(listName)) {
-        leftOutTold_ << listName;
-        Notice(lblMondai, tr("ゲーム内ローマ字入力では打てない%1語（漢字や"
-                             "アルファベットの単語）は、出題しません。")
-                              .arg(draw.leftOut));
+    if (draw.leftOut > 0 && !leftOutTold_.contains(book_.list().list)) {
+        leftOutTold_ << book_.list().list;
+        Notice(lblMondai, tr("ゲーム内ローマ字入力では打てない%n語（漢字や"
+                             "アルファベットの単語）は、出題しません。",
+                             nullptr, draw.leftOut));
     }
     services_.sounds.start();
     round_.start();
@@ -317,9 +317,11 @@ void frmMain::mnuCsv_Click() {
                              tr("履歴を %1 に書き出せませんでした。").arg(shown));
         return;
     }
-    QString done = tr("履歴 %1件を %2 に書き出しました。").arg(history.rows.size()).arg(shown);
+    QString done =
+        tr("履歴 %n件を %1 に書き出しました。", nullptr, int(history.rows.size())).arg(shown);
     if (history.skippedLines > 0)
-        done += tr("\n記録として読めない %1行は書き出していません。").arg(history.skippedLines);
+        done +=
+            tr("\n記録として読めない %n行は書き出していません。", nullptr, history.skippedLines);
     services_.boxes.tell(this, tr("書き出し終了"), done);
 }
 
@@ -368,8 +370,8 @@ void frmMain::showLight(int index, bool visible) {
 
 void frmMain::setBarWidth(int width) {
     shpJikanK->resize(Px(std::min(width, 1 << 24)), shpJikanK->height());
-    shpJikanK->setAccessibleDescription(state_.blnPlaying ? tr("残り %1 秒").arg(state_.intRemain)
-                                                          : QString());
+    shpJikanK->setAccessibleDescription(
+        state_.blnPlaying ? tr("残り %n 秒", nullptr, state_.intRemain) : QString());
 }
 
 void frmMain::clearSolved() {

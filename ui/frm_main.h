@@ -68,9 +68,6 @@ struct MainServices {
     Languages& languages;
 };
 
-// A list's name as the player sees it, a shipped list's English beside it.
-QString ShownList(const QString& list);
-
 // A word's reading and meaning as a learner sees them after answering it.
 QString ReadingText(const QString& word, const records::DictionaryHit& hit);
 

@@ -120,10 +120,10 @@ void frmMain::mnuFromDictionary_Click() {
                          records::TextEncoding::Cp932, "\r\n", tr("辞書から単語リストを作る"));
         if (!name)
             return;
-        services_.boxes.tell(this, tr("単語リスト"),
-                             tr("辞書の%1語で単語リスト「%2」を作りました。")
-                                 .arg(made->words.size())
-                                 .arg(game::ShownListName(*name)));
+        services_.boxes.tell(
+            this, tr("単語リスト"),
+            tr("辞書の%n語で単語リスト「%1」を作りました。", nullptr, int(made->words.size()))
+                .arg(ShownList(*name)));
         ChooseList(*name);
     });
 }

@@ -54,7 +54,9 @@ void frmMain::ChooseLanguage(Language language) {
     if (weak)
         mnuWeak_Click();
     if (!services_.options.setLanguage(LanguageCode(language)))
-        SaveErrorOnce(optionsFailureTold_, NotKept());
+        SaveErrorOnce(optionsFailureTold_,
+                      tr("表示言語の設定をオプション.txtに保存できませんでした。\n"
+                         "選んだ言語は、ゲームを終えるまで使われます。"));
 }
 
 void frmMain::Form_ContextMenu(QPoint globalPos) {

@@ -52,7 +52,7 @@ WeakWordsContext frmMain::WeakContext() {
     std::function<std::optional<records::DictionaryHit>(const QString&)> lookUp;
     if (ReadingsShown())
         lookUp = [this](const QString& word) { return services_.dictionary.lookUp(word); };
-    return {game::ShownListName(book_.list().list), jisyoModel_->stringList(), InRound(),
+    return {ShownList(book_.list().list), jisyoModel_->stringList(), InRound(),
             [this](const QStringList& words) { StartPractice(words); }, std::move(lookUp)};
 }
 
@@ -82,9 +82,9 @@ void frmMain::FinishRecord() {
     if (left > 0)
         services_.boxes.warn(this, tr("単語の記録"),
                              tr("ほかのプログラムが%1を使っていたため、"
-                                "%2問の答えを記録できませんでした。")
-                                 .arg(records::kWordStoreFileName)
-                                 .arg(left));
+                                "%n問の答えを記録できませんでした。",
+                                nullptr, left)
+                                 .arg(records::kWordStoreFileName));
 }
 
 } // namespace ui

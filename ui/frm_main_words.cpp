@@ -49,15 +49,6 @@ QString MenuText(QString text) {
 
 } // namespace
 
-QString ShownList(const QString& list) {
-    // The words of a list stay Japanese; a shipped list's name has its
-    // English beside it: たべもの — Food.
-    const QString name = game::ShownListName(list);
-    const QByteArray key = name.toUtf8();
-    const QString english = QCoreApplication::translate("ShippedList", key.constData());
-    return english == name ? name : name + QStringLiteral(" — ") + english;
-}
-
 QStringList frmMain::WordLists() const {
     QStringList lists = records::FindWordLists(records::kWordListFolder);
     game::SortJapanese(lists);
@@ -118,7 +109,7 @@ void frmMain::RestoreWordList() {
         services_.boxes.warn(this, tr("単語リスト"),
                              tr("単語リスト「%1」が見つからないか、読めません。\n"
                                 "辞書.txtの単語で遊びます。")
-                                 .arg(game::ShownListName(saved)));
+                                 .arg(ShownList(saved)));
         KeepWordListChoice();
     }
 }
@@ -132,7 +123,7 @@ void frmMain::KeepWordListChoice() {
 }
 
 void frmMain::ApplyChoice(const game::ListChoice& choice, bool levelChosen) {
-    const QString shownList = game::ShownListName(choice.list);
+    const QString shownList = ShownList(choice.list);
     switch (UseWordList(choice)) {
     case ListUse::Used:
         break;
@@ -256,9 +247,9 @@ void frmMain::mnuImport_Click() {
     if (!name)
         return;
 
-    QString report = tr("単語リスト「%1」に%2語を読み込みました。")
-                         .arg(game::ShownListName(*name))
-                         .arg(check.words.size());
+    QString report =
+        tr("単語リスト「%1」に%n語を読み込みました。", nullptr, int(check.words.size()))
+            .arg(ShownList(*name));
     if (const QString left = LeftOutText(check); !left.isEmpty())
         report += tr("\n除いたもの：") + left;
     if (text.truncated)
@@ -288,7 +279,7 @@ std::optional<QString> frmMain::WriteNewList(const QString& source, const QStrin
                             "「いいえ」を選ぶと、別の名前で読み込みます。")
                        : tr("単語リスト「%1」はもうあります。置き換えますか？\n"
                             "「いいえ」を選ぶと、別の名前で作ります。"))
-                .arg(game::ShownListName(name)),
+                .arg(ShownList(name)),
             QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
         if (answer == QMessageBox::Cancel)
             return std::nullopt;

@@ -1,5 +1,6 @@
 #include "ui/language.h"
 
+#include "game/word_list.h"
 #include "ui/look.h"
 
 #include <QCoreApplication>
@@ -44,6 +45,15 @@ void Languages::use(Language language) {
     if (!game_->load(QStringLiteral(":/i18n/mojiro_en.qm")) ||
         !QCoreApplication::installTranslator(game_.get()))
         game_.reset();
+}
+
+QString ShownList(const QString& list) {
+    // The words of a list stay Japanese; a shipped list's name has its
+    // English beside it: たべもの — Food.
+    const QString name = game::ShownListName(list);
+    const QByteArray key = name.toUtf8();
+    const QString english = QCoreApplication::translate("ShippedList", key.constData());
+    return english == name ? name : name + QStringLiteral(" — ") + english;
 }
 
 } // namespace ui

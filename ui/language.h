@@ -35,4 +35,7 @@ private:
     std::unique_ptr<QTranslator> qt_, game_;
 };
 
+// A list's name as the player sees it, a shipped list's English beside it.
+QString ShownList(const QString& list);
+
 } // namespace ui

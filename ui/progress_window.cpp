@@ -1,6 +1,7 @@
 #include "ui/progress_window.h"
 
 #include "game/word_list.h"
+#include "ui/language.h"
 #include "ui/look.h"
 #include "ui/rireki_model.h"
 
@@ -378,7 +379,7 @@ void ProgressWindow::Refresh() {
         cboList->addItem(QCoreApplication::translate("ProgressWindow", "すべてのリスト"),
                          QString());
         for (const std::optional<QString>& list : progress.lists)
-            cboList->addItem(list ? game::ShownListName(*list)
+            cboList->addItem(list ? ShownList(*list)
                                   : QCoreApplication::translate("ProgressWindow", "不明"),
                              keyOf(list));
         cboList->setCurrentIndex(std::max(0, cboList->findData(chosen)));

@@ -43,7 +43,7 @@ QString TypedInsteadText(const records::TypedInstead& t) {
     return (t.typed.isEmpty()
                 ? QCoreApplication::translate("WeakWordsWindow", "（何も打たずに答えた）")
                 : t.typed) +
-           QCoreApplication::translate("WeakWordsWindow", "　%1回").arg(t.count);
+           QCoreApplication::translate("WeakWordsWindow", "　%n回", nullptr, t.count);
 }
 
 QString ConfusionText(const records::Confusion& c) {
@@ -54,7 +54,7 @@ QString ConfusionText(const records::Confusion& c) {
         what = QCoreApplication::translate("WeakWordsWindow", "「%1」が余分").arg(c.typed);
     else
         what = c.expected + u'→' + c.typed;
-    return what + QCoreApplication::translate("WeakWordsWindow", "　%1回").arg(c.count);
+    return what + QCoreApplication::translate("WeakWordsWindow", "　%n回", nullptr, c.count);
 }
 
 void WeakWordsModel::setLookUp(
@@ -283,6 +283,22 @@ QTableView* WeakWordsWindow::Grid(WeakWordsModel* model, QSortFilterProxyModel**
         ShowTyped();
     });
     return grid;
+}
+
+void WeakWordsWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (widened_)
+        return;
+    widened_ = true;
+    // Longer titles, as in English, widen the window until every figure shows
+    // beside the word, with room for the scroll bar of a long record; the
+    // Japanese ones fit as it is.
+    int figures = 0;
+    for (int c = WeakWordsModel::Word; c < WeakWordsModel::Reading; ++c)
+        figures += grdWeak->columnWidth(c);
+    const int over = figures - grdWeak->viewport()->width();
+    if (over > 0)
+        resize(width() + over + style()->pixelMetric(QStyle::PM_ScrollBarExtent), height());
 }
 
 void WeakWordsWindow::setContext(const WeakWordsContext& context) {

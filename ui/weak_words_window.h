@@ -102,6 +102,9 @@ public:
     QPushButton* cmdBringBack;
     QPushButton* cmdClearAll;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QTableView* Grid(WeakWordsModel* model, QSortFilterProxyModel** proxy);
     // The words of the record last read that the choice of 表示 lets through.
@@ -120,6 +123,7 @@ private:
     records::WordRecordRead read_;
     bool readOnce_ = false;
     bool waiting_ = false;
+    bool widened_ = false;
     QStringList practice_;
 };
 

@@ -151,7 +151,8 @@ void WordListEditor::refresh() {
     }
     words->setExtraSelections(marks);
 
-    QString text = QCoreApplication::translate("WordListEditor", "%1語").arg(check.words.size());
+    QString text =
+        QCoreApplication::translate("WordListEditor", "%n語", nullptr, int(check.words.size()));
     if (const QString left = LeftOutText(check); !left.isEmpty())
         text += QCoreApplication::translate("WordListEditor", "（使われない行：") + left +
                 QCoreApplication::translate("WordListEditor", "）");
