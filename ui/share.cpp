@@ -1,17 +1,19 @@
 #include "ui/share_service.h"
 
+#include "ui/file_dialog.h"
+
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace ui {
 
 QString DesktopShareService::chooseCsvFile(QWidget* owner) {
-    return QFileDialog::getSaveFileName(owner, QStringLiteral("CSVに書き出す"),
-                                        QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
-                                        QStringLiteral("CSV (*.csv);;すべてのファイル (*)"));
+    return AskForFile(owner, {.title = QStringLiteral("CSVに書き出す"),
+                              .filters = QStringLiteral("CSV (*.csv);;すべてのファイル (*)"),
+                              .start = QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
+                              .save = true});
 }
 
 void DesktopShareService::copy(const QString& text, const QImage& picture) {

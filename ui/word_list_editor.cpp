@@ -2,11 +2,11 @@
 
 #include "game/word_list.h"
 #include "records/items.h"
+#include "ui/file_dialog.h"
 #include "ui/look.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -252,9 +252,10 @@ bool WordListWindows::save(const QString& list, int level) {
 }
 
 QString WordListWindows::chooseFileToImport(QWidget* owner) {
-    return QFileDialog::getOpenFileName(
-        owner, QStringLiteral("単語リストを読み込む"), QDir::homePath(),
-        QStringLiteral("テキストファイル (*.txt *.csv);;すべてのファイル (*)"));
+    return AskForFile(
+        owner, {.title = QStringLiteral("単語リストを読み込む"),
+                .filters = QStringLiteral("テキストファイル (*.txt *.csv);;すべてのファイル (*)"),
+                .start = QDir::homePath()});
 }
 
 bool WordListWindows::edit(const QString& path, const QString& name, bool cp932, QWidget* owner) {
