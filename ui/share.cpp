@@ -1,19 +1,21 @@
 #include "ui/share_service.h"
 
+#include "ui/file_dialog.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMimeData>
 
 namespace ui {
 
 QString DesktopShareService::chooseCsvFile(QWidget* owner) {
-    return QFileDialog::getSaveFileName(
-        owner, QCoreApplication::translate("frmMain", "CSVに書き出す"),
-        QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
-        QCoreApplication::translate("frmMain", "CSV (*.csv);;すべてのファイル (*)"));
+    return AskForFile(owner, {.title = QCoreApplication::translate("frmMain", "CSVに書き出す"),
+                              .filters = QCoreApplication::translate(
+                                  "frmMain", "CSV (*.csv);;すべてのファイル (*)"),
+                              .start = QDir::home().filePath(QStringLiteral("モジロ履歴.csv")),
+                              .save = true});
 }
 
 void DesktopShareService::copy(const QString& text, const QImage& picture) {

@@ -4,12 +4,12 @@
 
 #include "game/word_list.h"
 #include "records/items.h"
+#include "ui/file_dialog.h"
 #include "ui/look.h"
 
 #include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
-#include <QFileDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -267,11 +267,11 @@ WordListWindows::makeFromDictionary(const records::DictionaryIndex& index, QWidg
 }
 
 QString WordListWindows::chooseFileToImport(QWidget* owner) {
-    return QFileDialog::getOpenFileName(
-        owner, QCoreApplication::translate("WordListEditor", "単語リストを読み込む"),
-        QDir::homePath(),
-        QCoreApplication::translate("WordListEditor",
-                                    "テキストファイル (*.txt *.csv);;すべてのファイル (*)"));
+    return AskForFile(
+        owner, {.title = QCoreApplication::translate("WordListEditor", "単語リストを読み込む"),
+                .filters = QCoreApplication::translate(
+                    "WordListEditor", "テキストファイル (*.txt *.csv);;すべてのファイル (*)"),
+                .start = QDir::homePath()});
 }
 
 bool WordListWindows::edit(const QString& path, const QString& name, bool cp932, QWidget* owner) {

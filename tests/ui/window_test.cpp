@@ -149,7 +149,9 @@ TEST(Window, HelpShowsTheWorkingFoldersFileAndEndClosesEveryHelpWindowThenEndsTh
     ui::frmMain& w = fx.load();
     w.cmdHelp->click();
     QTimer::singleShot(0, &w, [&] { w.cmdEnd->click(); });
-    QTimer::singleShot(5000, [] { QCoreApplication::exit(7); }); // a stuck End fails, not hangs
+    // A stuck End fails, not hangs; the limit goes with the window, so that it
+    // cannot end the event loops of the tests after this one.
+    QTimer::singleShot(5000, &w, [] { QCoreApplication::exit(7); });
     EXPECT_EQ(QCoreApplication::exec(), 0);
     const QString file = QDir(fx.dir.path()).absoluteFilePath("ZkHelp.chm");
     EXPECT_EQ(fx.help.calls, QStringList({"show " + file, "close all"}));
