@@ -157,7 +157,8 @@ ChmArchive::Result ChmArchive::OpenFile(const QString& path) {
         return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルを読み込めません。")};
     if (f.size() > kMaxArchiveBytes)
         return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルが大きすぎます。")};
-    QByteArray bytes = f.read(kMaxArchiveBytes + 1);
+    // As large as the file: reading up to the limit would reserve all of it.
+    QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
         return {nullptr, QCoreApplication::translate("HelpWindow", "ファイルを読み込めません。")};
     return Open(std::move(bytes));
