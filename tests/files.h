@@ -33,6 +33,12 @@ inline records::HistoryRecord Rec(int n) {
     return records::MakeHistoryRecord(int16_t(n), 0, int16_t(2 * n), 60, kMay1);
 }
 
+// The file's bytes; none when it cannot be read.
+inline QByteArray FileBytes(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
 // A scratch folder with helpers to put exact bytes in files and read them back.
 struct Folder {
     QTemporaryDir dir;
@@ -41,10 +47,7 @@ struct Folder {
         QFile f(path(name));
         f.open(QIODevice::WriteOnly | QIODevice::Truncate), f.write(bytes);
     }
-    QByteArray read(const QString& name) const {
-        QFile f(path(name));
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QByteArray read(const QString& name) const { return FileBytes(path(name)); }
     bool exists(const QString& name) const { return QFile::exists(path(name)); }
 };
 

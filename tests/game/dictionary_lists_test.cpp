@@ -6,14 +6,14 @@
 
 #include <gtest/gtest.h>
 
-using game::DictPart;
-using game::DictScript;
 using game::ListFilter;
+using enum game::DictPart;
+using enum game::DictScript;
 
 namespace {
 
 // A small dictionary of our own, in file order.
-const char* const kDictionary[] = {
+const QStringList kDictionary = {
     "会社 [かいしゃ] /(n) company/(P)/",
     "会者 [かいしゃ] /(n) attendee/",
     "食べる [たべる] /(v1,vt) to eat/(P)/",
@@ -47,24 +47,11 @@ struct Dictionary {
     Folder folder;
     std::unique_ptr<records::DictionaryIndex> index;
     Dictionary() {
-        QStringList lines;
-        for (const char* l : kDictionary)
-            lines << QString::fromUtf8(l);
         QStringEncoder enc("EUC-JP");
-        folder.write("edict", enc.encode(lines.join('\n')));
+        folder.write("edict", enc.encode(kDictionary.join('\n')));
         index = records::DictionaryIndex::open(folder.path("edict"), folder.path("cache"));
     }
 };
-
-ListFilter Filter(bool common, DictPart part, DictScript script, int min, int max) {
-    ListFilter f;
-    f.commonOnly = common;
-    f.part = part;
-    f.script = script;
-    f.minLength = min;
-    f.maxLength = max;
-    return f;
-}
 
 } // namespace
 
@@ -87,40 +74,33 @@ TEST_P(DictionaryList, HoldsTheKanaOfTheEntriesTheFilterTakes) {
     EXPECT_EQ(made.sample.size(), std::min<qsizetype>(made.words.size(), 6));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DictionaryList,
-    testing::Values(
-        ListRow{"CommonReadingsOfThreeToFive", ListFilter(),
-                "かいしゃ たべる はしる べんきょう あかい しずか きれい ふたつ"},
-        // None with the long vowel mark first, kana of both scripts or an
-        // iteration mark: ーるる, しめパフェ, ことゞ.
-        ListRow{"EveryReadingOfThreeToFiveAPlayerCanType",
-                Filter(false, DictPart::All, DictScript::Reading, 3, 5),
-                "かいしゃ たべる はしる べんきょう あかい しずか きれい ふたつ すげー ぁゐゑをん "
-                "らーめん"},
-        ListRow{"Nouns", Filter(true, DictPart::Noun, DictScript::Reading, 1, 20),
-                "かいしゃ べんきょう ふたつ じゅうはちばん"},
-        ListRow{"VerbsButNoNounThatTakesSuru",
-                Filter(false, DictPart::Verb, DictScript::Reading, 1, 20), "たべる はしる ゐる"},
-        ListRow{"IAdjectives", Filter(false, DictPart::IAdjective, DictScript::Reading, 1, 20),
-                "あかい すげー"},
-        ListRow{"NaAdjectives", Filter(true, DictPart::NaAdjective, DictScript::Reading, 1, 20),
-                "しずか きれい"},
-        ListRow{"CommonKatakana", Filter(true, DictPart::All, DictScript::Katakana, 3, 5),
-                "テレビ コーヒー"},
-        ListRow{"EveryKatakanaWordButOnesWithADot",
-                Filter(false, DictPart::All, DictScript::Katakana, 1, 20),
-                "テレビ コーヒー ヴァイオリン エービーシー ヵヶヰヱ"},
-        ListRow{"LongWordsOnly", Filter(true, DictPart::All, DictScript::Reading, 6, 7),
-                "じゅうはちばん"},
-        ListRow{"ShortWordsOnly", Filter(false, DictPart::All, DictScript::Reading, 1, 2), "ゐる"}),
-    kRowName);
+const ListRow kDictionaryListRows[] = {
+    {"CommonReadingsOfThreeToFive",
+     {},
+     "かいしゃ たべる はしる べんきょう あかい しずか きれい ふたつ"},
+    // None with the long vowel mark first, kana of both scripts or an
+    // iteration mark: ーるる, しめパフェ, ことゞ.
+    {"EveryReadingOfThreeToFiveAPlayerCanType",
+     {false, All, Reading, 3, 5},
+     "かいしゃ たべる はしる べんきょう あかい しずか きれい ふたつ すげー ぁゐゑをん "
+     "らーめん"},
+    {"Nouns", {true, Noun, Reading, 1, 20}, "かいしゃ べんきょう ふたつ じゅうはちばん"},
+    {"VerbsButNoNounThatTakesSuru", {false, Verb, Reading, 1, 20}, "たべる はしる ゐる"},
+    {"IAdjectives", {false, IAdjective, Reading, 1, 20}, "あかい すげー"},
+    {"NaAdjectives", {true, NaAdjective, Reading, 1, 20}, "しずか きれい"},
+    {"CommonKatakana", {true, All, Katakana, 3, 5}, "テレビ コーヒー"},
+    {"EveryKatakanaWordButOnesWithADot",
+     {false, All, Katakana, 1, 20},
+     "テレビ コーヒー ヴァイオリン エービーシー ヵヶヰヱ"},
+    {"LongWordsOnly", {true, All, Reading, 6, 7}, "じゅうはちばん"},
+    {"ShortWordsOnly", {false, All, Reading, 1, 2}, "ゐる"}};
+INSTANTIATE_TEST_SUITE_P(Rows, DictionaryList, testing::ValuesIn(kDictionaryListRows), kRowName);
 
 // Kana that EUC-JP cannot hold, so that no dictionary line brings them.
 TEST(AskableKana, ReachTheEndsOfTheKanaBlocksButNoRareVa) {
-    EXPECT_TRUE(game::IsAskableKana(u"ゔぁゖ", DictScript::Reading));
-    EXPECT_FALSE(game::IsAskableKana(u"ヷイオリン", DictScript::Katakana));
-    EXPECT_FALSE(game::IsAskableKana(u"", DictScript::Reading));
+    EXPECT_TRUE(game::IsAskableKana(u"ゔぁゖ", Reading));
+    EXPECT_FALSE(game::IsAskableKana(u"ヷイオリン", Katakana));
+    EXPECT_FALSE(game::IsAskableKana(u"", Reading));
 }
 
 TEST(RealDictionary, GivesListsOfSensibleSizeAndMeaningsOfEverydayWords) {
@@ -132,15 +112,13 @@ TEST(RealDictionary, GivesListsOfSensibleSizeAndMeaningsOfEverydayWords) {
     const auto index = records::DictionaryIndex::open(records::kEdictPath, cache.path());
     ASSERT_TRUE(index);
 
-    const auto count = [&](DictPart part, DictScript script, int min, int max) {
-        return game::MakeDictionaryList(*index, Filter(true, part, script, min, max)).count;
+    const auto list = [&](game::DictPart part, game::DictScript script, int min, int max) {
+        return game::MakeDictionaryList(*index, ListFilter{true, part, script, min, max});
     };
-    EXPECT_GE(count(DictPart::All, DictScript::Reading, 3, 8), 10000);
-    EXPECT_LE(count(DictPart::All, DictScript::Reading, 3, 8), 20000);
-    EXPECT_GE(count(DictPart::Verb, DictScript::Reading, 3, 5), 200);
-    EXPECT_LE(count(DictPart::Verb, DictScript::Reading, 3, 5), 3000);
-    const game::MadeList katakana =
-        game::MakeDictionaryList(*index, Filter(true, DictPart::All, DictScript::Katakana, 3, 5));
+    const int all = list(All, Reading, 3, 8).count, verbs = list(Verb, Reading, 3, 5).count;
+    EXPECT_TRUE(all >= 10000 && all <= 20000) << all;
+    EXPECT_TRUE(verbs >= 200 && verbs <= 3000) << verbs;
+    const game::MadeList katakana = list(All, Katakana, 3, 5);
     EXPECT_GE(katakana.count, 1000);
     EXPECT_TRUE(katakana.words.contains(QStringLiteral("コーヒー")));
 

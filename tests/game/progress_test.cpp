@@ -11,11 +11,15 @@ using records::ParseHistory;
 
 namespace {
 
-// A history line with the given date, time, rate, speed and limit items.
-QByteArray Line(const char* date, const char* time, const char* rate, const char* speed,
-                const char* jikan) {
-    return EncodeCp932(QStringLiteral("\"%1\",\"%2\",10,9,1,50,\"%3\",\"%4\",\"%5\"\r\n")
-                           .arg(date, time, rate, speed, jikan));
+// History lines with the given "date time rate speed limit" items.
+QByteArray Lines(const QStringList& lines) {
+    QByteArray bytes;
+    for (const QString& line : lines) {
+        const QStringList i = line.split(' ');
+        bytes += EncodeCp932(QStringLiteral("\"%1\",\"%2\",10,9,1,50,\"%3\",\"%4\",\"%5\"\r\n")
+                                 .arg(i[0], i[1], i[2], i[3], i[4]));
+    }
+    return bytes;
 }
 
 // Rounds of a 60 s limit a minute apart with the given speeds in hundredths.
@@ -31,24 +35,17 @@ Progress Rounds(const QList<int>& speeds) {
 } // namespace
 
 TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
-    const QByteArray good = Line("2025/01/31", "09:05:00", "90.0%", "1.42/秒", "60秒") +
-                            Line("2025/01/31", "09:04:00", "100.0%", "12.05/秒", "30秒") +
-                            Line("2025/01/31", "09:04:00", "0.0%", "0.00/秒", "60秒");
-    QByteArray bad;
-    for (auto [rate, speed, jikan] : {std::tuple{"90%", "1.42/秒", "60秒"},
-                                      {"100.1%", "1.42/秒", "60秒"},
-                                      {"90.0%", "1.4/秒", "60秒"},
-                                      {"90.0%", "１.42/秒", "60秒"},
-                                      {"90.0%", "1.42", "60秒"},
-                                      {"90.0%", "-1.42/秒", "60秒"},
-                                      {"90.0%", "1.42/秒", "0秒"},
-                                      {"90.0%", "1.42/秒", "60"}})
-        bad += Line("2025/01/31", "09:05:00", rate, speed, jikan);
-    for (auto [date, time] : {std::pair{"2025/02/29", "09:05:00"},
-                              {"2025/1/31", "09:05:00"},
-                              {"2025/01/31", "24:00:00"},
-                              {"2025/01/31", "9:05:00"}})
-        bad += Line(date, time, "90.0%", "1.42/秒", "60秒");
+    const QByteArray good =
+        Lines({"2025/01/31 09:05:00 90.0% 1.42/秒 60秒", "2025/01/31 09:04:00 100.0% 12.05/秒 30秒",
+               "2025/01/31 09:04:00 0.0% 0.00/秒 60秒"});
+    // Each wrong in one item.
+    const QByteArray bad =
+        Lines({"2025/01/31 09:05:00 90% 1.42/秒 60秒", "2025/01/31 09:05:00 100.1% 1.42/秒 60秒",
+               "2025/01/31 09:05:00 90.0% 1.4/秒 60秒", "2025/01/31 09:05:00 90.0% １.42/秒 60秒",
+               "2025/01/31 09:05:00 90.0% 1.42 60秒", "2025/01/31 09:05:00 90.0% -1.42/秒 60秒",
+               "2025/01/31 09:05:00 90.0% 1.42/秒 0秒", "2025/01/31 09:05:00 90.0% 1.42/秒 60",
+               "2025/02/29 09:05:00 90.0% 1.42/秒 60秒", "2025/1/31 09:05:00 90.0% 1.42/秒 60秒",
+               "2025/01/31 24:00:00 90.0% 1.42/秒 60秒", "2025/01/31 9:05:00 90.0% 1.42/秒 60秒"});
 
     const Progress p = ReadProgress(ParseHistory(bad + good).rows);
     EXPECT_EQ(p.unreadable, 12);

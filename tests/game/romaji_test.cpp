@@ -8,10 +8,6 @@ using game::RomajiToKana;
 
 namespace {
 
-QString U(const char* utf8) {
-    return QString::fromUtf8(utf8);
-}
-
 // The box as the player sees it after each key: what came out, then what waits.
 QString Box(RomajiConverter& c, const char* keys) {
     QString out;
@@ -25,118 +21,103 @@ QString Box(RomajiConverter& c, const char* keys) {
 // Keys and the kana the input methods' romaji tables give for them.
 struct SpellingRow {
     const char* name;
-    const char* keys;
-    const char* kana;
+    QString keys, kana;
 };
 
 class Spelling : public testing::TestWithParam<SpellingRow> {};
 
 TEST_P(Spelling, GivesTheKanaOfTheInputMethods) {
-    EXPECT_EQ(RomajiToKana(U(GetParam().keys)), U(GetParam().kana));
+    EXPECT_EQ(RomajiToKana(GetParam().keys), GetParam().kana);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Spelling,
-    testing::Values(
-        SpellingRow{"OtherSpellingsOfOneKana", "sishicitichitutsuhufuzijicacucocequ",
-                    "しししちちつつふふじじかくこせく"},
-        SpellingRow{"OtherSpellingsOfACombination",
-                    "jajyazyajujyuzyujojyozyochatyacyachutyucyushasyashosyo",
-                    "じゃじゃじゃじゅじゅじゅじょじょじょちゃちゃちゃちゅちゅちゅしゃしゃしょしょ"},
-        SpellingRow{
-            "CombinationsWithSmallKana",
-            "kyagyunyohyabyupyomyaryugyofafifefothidhidhuvuvavivevowiwewhiwhe"
-            "qakwaqiqeqotsatsitsetso",
-            "きゃぎゅにょひゃびゅぴょみゃりゅぎょふぁふぃふぇふぉてぃでぃでゅゔゔぁゔぃゔぇゔぉ"
-            "うぃうぇうぃうぇくぁくぁくぃくぇくぉつぁつぃつぇつぉ"},
-        SpellingRow{"SmallKanaAfterXOrL",
-                    "xaxixuxexolalilulelo"
-                    "xyaxyuxyolyalyulyoxwalwaxkaxkelkalkextultuxtsultsu",
-                    "ぁぃぅぇぉぁぃぅぇぉゃゅょゃゅょゎゎゕゖゕゖっっっっ"},
-        SpellingRow{"DoubledConsonantIsSmallTsu", "kkassappamattekkyahhyocchawwa",
-                    "っかっさっぱまってっきゃっひょっちゃっわ"},
-        SpellingRow{"TBeforeCh", "matcha", "まっちゃ"},
-        SpellingRow{"ALoneNBeforeAConsonantOrAMarkOrAtTheEnd", "kanjisanpon-n.hon",
-                    "かんじさんぽんーん。ほん"},
-        SpellingRow{"NBeforeAVowelOrYStartsItsKana", "kanakonyaku", "かなこにゃく"},
-        // nn, n' and xn end an ん; a doubled n is no small tsu.
-        SpellingRow{"NNNApostropheAndXNAreN", "konnnyakukinnnikukin'nikuxnkaxnaonna",
-                    "こんにゃくきんにくきんにくんかんあおんあ"},
-        SpellingRow{"MarksAsTheInputMethodsTypeThem", "-,.[]/~\"'", "ー、。「」・〜”’"},
-        SpellingRow{"MarksAfterZ", "z-z.z,z/z[z]", "〜…‥・『』"},
-        SpellingRow{"DigitsAndOtherMarksFullWidth", "1!?(0)@", "１！？（０）＠"},
-        SpellingRow{"ShiftCountsTheSame", "KAShINBUN", "かしんぶん"},
-        SpellingRow{"ShiftedDoubledConsonant", "KKa", "っか"},
-        SpellingRow{"KeysTheTableCannotUseAreLeftOut", "a b\tc\x7fu", "あく"},
-        SpellingRow{"LettersAtTheEndAsTyped", "kaKy", "かKy"},
-        SpellingRow{"NyAtTheEndIsNoLoneN", "ny", "ny"},
-        // Waiting letters that cannot go on are dropped and the new key starts afresh.
-        SpellingRow{"ADeadEndKeepsOnlyTheKeyThatEndedIt", "kzaqxakytuk-sh1nyk", "ざぁつー１k"}),
-    kRowName);
+const SpellingRow kSpellingRows[] = {
+    {"OtherSpellingsOfOneKana", "sishicitichitutsuhufuzijicacucocequ",
+     "しししちちつつふふじじかくこせく"},
+    {"OtherSpellingsOfACombination", "jajyazyajujyuzyujojyozyochatyacyachutyucyushasyashosyo",
+     "じゃじゃじゃじゅじゅじゅじょじょじょちゃちゃちゃちゅちゅちゅしゃしゃしょしょ"},
+    {"CombinationsWithSmallKana",
+     "kyagyunyohyabyupyomyaryugyofafifefothidhidhuvuvavivevowiwewhiwhe"
+     "qakwaqiqeqotsatsitsetso",
+     "きゃぎゅにょひゃびゅぴょみゃりゅぎょふぁふぃふぇふぉてぃでぃでゅゔゔぁゔぃゔぇゔぉ"
+     "うぃうぇうぃうぇくぁくぁくぃくぇくぉつぁつぃつぇつぉ"},
+    {"SmallKanaAfterXOrL",
+     "xaxixuxexolalilulelo"
+     "xyaxyuxyolyalyulyoxwalwaxkaxkelkalkextultuxtsultsu",
+     "ぁぃぅぇぉぁぃぅぇぉゃゅょゃゅょゎゎゕゖゕゖっっっっ"},
+    {"DoubledConsonantIsSmallTsu", "kkassappamattekkyahhyocchawwa",
+     "っかっさっぱまってっきゃっひょっちゃっわ"},
+    {"TBeforeCh", "matcha", "まっちゃ"},
+    {"ALoneNBeforeAConsonantOrAMarkOrAtTheEnd", "kanjisanpon-n.hon", "かんじさんぽんーん。ほん"},
+    {"NBeforeAVowelOrYStartsItsKana", "kanakonyaku", "かなこにゃく"},
+    // nn, n' and xn end an ん; a doubled n is no small tsu.
+    {"NNNApostropheAndXNAreN", "konnnyakukinnnikukin'nikuxnkaxnaonna",
+     "こんにゃくきんにくきんにくんかんあおんあ"},
+    {"MarksAsTheInputMethodsTypeThem", "-,.[]/~\"'", "ー、。「」・〜”’"},
+    {"MarksAfterZ", "z-z.z,z/z[z]", "〜…‥・『』"},
+    {"DigitsAndOtherMarksFullWidth", "1!?(0)@", "１！？（０）＠"},
+    {"ShiftCountsTheSame", "KAShINBUN", "かしんぶん"},
+    {"ShiftedDoubledConsonant", "KKa", "っか"},
+    {"KeysTheTableCannotUseAreLeftOut", "a b\tc\x7fu", "あく"},
+    {"LettersAtTheEndAsTyped", "kaKy", "かKy"},
+    {"NyAtTheEndIsNoLoneN", "ny", "ny"},
+    // Waiting letters that cannot go on are dropped and the new key starts afresh.
+    {"ADeadEndKeepsOnlyTheKeyThatEndedIt", "kzaqxakytuk-sh1nyk", "ざぁつー１k"}};
+INSTANTIATE_TEST_SUITE_P(Rows, Spelling, testing::ValuesIn(kSpellingRows), kRowName);
 
-TEST(RomajiConverter, LettersWaitAndBackspaceRemovesThemOneByOne) {
+TEST(RomajiConverter, LettersWaitBackspaceRemovesThemOneByOneAndKeysItDoesNotTakeChangeNothing) {
     RomajiConverter c;
     EXPECT_FALSE(c.backspace());
-    EXPECT_EQ(Box(c, "ka"), U("か"));
+    EXPECT_EQ(Box(c, "ka"), "か");
     EXPECT_FALSE(c.backspace()); // the box deletes か itself
-    EXPECT_EQ(Box(c, "kk"), U("っk"));
+    EXPECT_EQ(Box(c, "kk"), "っk");
     EXPECT_EQ(c.type(QChar('Y')), QString());
-    EXPECT_EQ(c.pending(), U("kY"));
+    EXPECT_EQ(c.pending(), "kY");
     EXPECT_TRUE(c.backspace());
-    EXPECT_EQ(c.pending(), U("k"));
-    EXPECT_EQ(c.type(QChar('o')), U("こ"));
-    EXPECT_EQ(Box(c, "sh"), U("sh"));
-    EXPECT_TRUE(c.backspace());
-    EXPECT_TRUE(c.backspace());
-    EXPECT_FALSE(c.backspace());
-    EXPECT_EQ(c.type(QChar('i')), U("い")); // no s left behind
-}
-
-TEST(RomajiConverter, KeysItDoesNotTakeChangeNothing) {
-    RomajiConverter c;
-    c.type(QChar('k'));
-    for (QChar key : U(" \n\x1bあａ")) {
+    EXPECT_EQ(c.pending(), "k");
+    for (QChar key : QString(" \n\x1bあａ")) {
         EXPECT_FALSE(RomajiConverter::accepts(key));
         EXPECT_EQ(c.type(key), QString());
-        EXPECT_EQ(c.pending(), U("k"));
+        EXPECT_EQ(c.pending(), "k");
     }
-    EXPECT_TRUE(RomajiConverter::accepts(QChar('K')));
-    EXPECT_TRUE(RomajiConverter::accepts(QChar('~')));
+    EXPECT_TRUE(RomajiConverter::accepts(QChar('K')) && RomajiConverter::accepts(QChar('~')));
+    EXPECT_EQ(c.type(QChar('o')), "こ");
+    EXPECT_EQ(Box(c, "sh"), "sh");
+    EXPECT_TRUE(c.backspace());
+    EXPECT_TRUE(c.backspace());
+    EXPECT_FALSE(c.backspace());
+    EXPECT_EQ(c.type(QChar('i')), "い"); // no s left behind
 }
 
 TEST(RomajiConverter, TypesKatakanaWhileSetAndHiraganaAgainAfter) {
     RomajiConverter c;
     c.setKatakana(true);
-    EXPECT_EQ(Box(c, "ko-hi-vuxkaxkekkyannxtu[]"), U("コーヒーヴヵヶッキャンッ「」"));
-    EXPECT_EQ(Box(c, "ky"), U("ky"));
+    EXPECT_EQ(Box(c, "ko-hi-vuxkaxkekkyannxtu[]"), "コーヒーヴヵヶッキャンッ「」");
+    EXPECT_EQ(Box(c, "ky"), "ky");
     c.setKatakana(false); // the letters waiting go on in the script now set
-    EXPECT_EQ(Box(c, "ovuxka"), U("きょゔゕ"));
+    EXPECT_EQ(Box(c, "ovuxka"), "きょゔゕ");
     c.setKatakana(true);
-    EXPECT_EQ(Box(c, "N"), U("N"));
-    EXPECT_EQ(c.finish(), U("ン"));
+    EXPECT_EQ(Box(c, "N"), "N");
+    EXPECT_EQ(c.finish(), "ン");
     EXPECT_EQ(c.pending() + c.finish(), QString()); // nothing waits once finished
 }
 
 struct ScriptRow {
     const char* name;
-    const char* hiragana;
-    const char* katakana;
+    QString hiragana, katakana;
 };
 
 class Script : public testing::TestWithParam<ScriptRow> {};
 
 TEST_P(Script, F7AndF6TurnTheKanaAndLeaveTheRest) {
-    EXPECT_EQ(game::ToKatakana(U(GetParam().hiragana)), U(GetParam().katakana));
-    EXPECT_EQ(game::ToHiragana(U(GetParam().katakana)), U(GetParam().hiragana));
+    EXPECT_EQ(game::ToKatakana(GetParam().hiragana), GetParam().katakana);
+    EXPECT_EQ(game::ToHiragana(GetParam().katakana), GetParam().hiragana);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Script,
-    testing::Values(ScriptRow{"Words", "こーひー、きゃっと。", "コーヒー、キャット。"},
-                    ScriptRow{"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
-                    ScriptRow{"OtherCharactersStay", "漢字ab１・ｶ〜", "漢字ab１・ｶ〜"},
-                    ScriptRow{"KatakanaWithoutHiraganaStays", "ヷヸヹヺ", "ヷヸヹヺ"}),
-    kRowName);
+const ScriptRow kScriptRows[] = {{"Words", "こーひー、きゃっと。", "コーヒー、キャット。"},
+                                 {"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
+                                 {"OtherCharactersStay", "漢字ab１・ｶ〜", "漢字ab１・ｶ〜"},
+                                 {"KatakanaWithoutHiraganaStays", "ヷヸヹヺ", "ヷヸヹヺ"}};
+INSTANTIATE_TEST_SUITE_P(Rows, Script, testing::ValuesIn(kScriptRows), kRowName);
 
 // The single-kana spellings of the input methods' tables, ぁ to ゖ in order.
 TEST(RomajiConverter, TypesEveryKanaFromSmallAToSmallKe) {
@@ -146,7 +127,7 @@ TEST(RomajiConverter, TypesEveryKanaFromSmallAToSmallKe) {
     QString every;
     for (char16_t c = u'ぁ'; c <= u'ゖ'; ++c)
         every.append(QChar(c));
-    const QString kana = RomajiToKana(U(keys));
+    const QString kana = RomajiToKana(QString(keys));
     EXPECT_EQ(kana, every);
     EXPECT_TRUE(game::RomajiTypable(kana));
     EXPECT_TRUE(game::RomajiTypable(game::ToKatakana(kana)));
@@ -154,27 +135,28 @@ TEST(RomajiConverter, TypesEveryKanaFromSmallAToSmallKe) {
 
 struct TypableRow {
     const char* name;
-    const char* word;
+    QString word;
     bool typable;
 };
 
 class Typable : public testing::TestWithParam<TypableRow> {};
 
 TEST_P(Typable, TellsWhetherTheWordCanBeTyped) {
-    EXPECT_EQ(game::RomajiTypable(U(GetParam().word)), GetParam().typable);
+    EXPECT_EQ(game::RomajiTypable(GetParam().word), GetParam().typable);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Typable,
-    testing::Values(TypableRow{"HiraganaWithMarksAndDigits",
-                               "きょうは、らーめん「すし」・１２３！あ～", true},
-                    TypableRow{"Katakana", "ヴァイオリン", true},
-                    TypableRow{"MarksOnly", "ー", true}, TypableRow{"Kanji", "お茶", false},
-                    TypableRow{"Latin", "abc", false},
-                    TypableRow{"FullWidthLatin", "ａｂｃ", false},
-                    TypableRow{"BothScripts", "ひらがなカタカナ", false},
-                    TypableRow{"SmallKeInAHiraganaWord", "さんヶげつ", false},
-                    TypableRow{"IterationMark", "いすゞ", false},
-                    TypableRow{"KatakanaVa", "ヷ", false}, TypableRow{"Space", "あ い", false},
-                    TypableRow{"SurrogatePair", "𠮷", false}, TypableRow{"Empty", "", false}),
-    kRowName);
+const TypableRow kTypableRows[] = {
+    {"HiraganaWithMarksAndDigits", "きょうは、らーめん「すし」・１２３！あ～", true},
+    {"Katakana", "ヴァイオリン", true},
+    {"MarksOnly", "ー", true},
+    {"Kanji", "お茶", false},
+    {"Latin", "abc", false},
+    {"FullWidthLatin", "ａｂｃ", false},
+    {"BothScripts", "ひらがなカタカナ", false},
+    {"SmallKeInAHiraganaWord", "さんヶげつ", false},
+    {"IterationMark", "いすゞ", false},
+    {"KatakanaVa", "ヷ", false},
+    {"Space", "あ い", false},
+    {"SurrogatePair", "𠮷", false},
+    {"Empty", "", false}};
+INSTANTIATE_TEST_SUITE_P(Rows, Typable, testing::ValuesIn(kTypableRows), kRowName);

@@ -12,18 +12,12 @@ namespace {
 
 // What the round shows, as a player would read it.
 struct FakeWindow : game::RoundWindow {
-    QString captions[6];
-    QString answer;
-    QString focus;
-    bool startEnabled = true;
+    QString captions[6], answer, focus;
+    bool startEnabled = true, solvedShown = false;
     bool lights[4] = {false, true, true, true}; // all three up before the first Start
-    int bar = -1;
-    QStringList solved;
-    bool solvedShown = false;
-    int saves = 0, ended = 0;
-    QStringList sounds;
+    int bar = -1, saves = 0, ended = 0, wrongTold = 0;
+    QStringList solved, sounds;
     std::function<void()> whileWrongIsTold; // the player reading the box
-    int wrongTold = 0;
 
     void setCaption(Caption label, const QString& text) override { captions[int(label)] = text; }
     QString answerText() const override { return answer; }
@@ -51,13 +45,8 @@ struct FakeWindow : game::RoundWindow {
             on += lights[i] ? QString::number(i) : "";
         return on;
     }
-    // 正解数 間違い数 文字数 文字/秒 正解率, as shown.
-    QString figures() const {
-        return QStringList{captions[int(Caption::Ok)], captions[int(Caption::Ng)],
-                           captions[int(Caption::MojiT)], captions[int(Caption::Byou)],
-                           captions[int(Caption::Ritu)]}
-            .join(' ');
-    }
+    // 正解数 間違い数 文字数 文字/秒 正解率, as shown: the captions after the question's.
+    QString figures() const { return QStringList(captions + 1, captions + 6).join(' '); }
 };
 
 struct FakeEvents : game::RoundEvents {
@@ -89,20 +78,19 @@ struct Play {
 
     explicit Play(QStringList list = {"ねこ"}) {
         words.words = std::move(list);
-        s.intJikan = 60;
-        s.intAutoSave = 1;
-        s.intBarFull = 8745;
+        s.intJikan = 60, s.intAutoSave = 1, s.intBarFull = 8745;
     }
     void countdown() {
         round.start();
         for (int i = 0; i < 3; ++i)
             round.countdownTick();
     }
-    void type(const QString& answer) {
-        window.answer = answer;
-        int16_t key = game::kKeyEnter;
+    // The key as it reaches the box.
+    int16_t press(int16_t key) {
         game::AnswerBoxKey(round, key);
+        return key;
     }
+    void type(const QString& answer) { window.answer = answer, press(game::kKeyEnter); }
     void tickAt(int32_t seconds) {
         clock.seconds = seconds;
         round.countdownTick();
@@ -140,8 +128,7 @@ TEST(Round, CountsDownRedAmberGreenThenAsksAndStartsTheClock) {
 
 struct JudgeRow {
     const char* name;
-    const char* word;
-    const char* answer;
+    QString word, answer;
     bool right;
 };
 
@@ -149,47 +136,42 @@ class Judging : public testing::TestWithParam<JudgeRow> {};
 
 TEST_P(Judging, OnlyTheWordItselfIsRightAndEachAnswerEmptiesTheBox) {
     const JudgeRow& row = GetParam();
-    Play p({QString::fromUtf8(row.word)});
-    p.random.draws = {0.0, 0.0, 0.0, 0.0, 0.0};
+    Play p({row.word});
     p.countdown();
     const QString question = p.s.strMondai;
-    p.type(QString::fromUtf8(row.answer));
+    p.type(row.answer);
     EXPECT_EQ(p.window.answer, "");
     EXPECT_EQ(p.window.wrongTold, row.right ? 0 : 1);
     EXPECT_EQ(p.window.figures(), row.right ? QString("1 0   ") : QString("0 1   "));
-    EXPECT_EQ(p.s.intMoji, row.right ? QString::fromUtf8(row.answer).size() : 0);
+    EXPECT_EQ(p.s.intMoji, row.right ? row.answer.size() : 0);
     EXPECT_EQ(p.window.solved, row.right ? QStringList{question} : QStringList{});
     EXPECT_EQ(p.window.sounds.last(), row.right ? "right" : "wrong");
     // A right answer brings the next question; a wrong one keeps it.
-    EXPECT_EQ(p.events.log.count("asked " + QString::fromUtf8(row.word)), row.right ? 2 : 1);
+    EXPECT_EQ(p.events.log.count("asked " + row.word), row.right ? 2 : 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Judging,
-    testing::Values(JudgeRow{"TheWord", "ねこ", "ねこ", true},
-                    JudgeRow{"TheShuffledQuestion", "ねこ", "こね", false},
-                    JudgeRow{"ATrailingSpace", "ねこ", "ねこ ", false},
-                    JudgeRow{"NothingTyped", "ねこ", "", false},
-                    JudgeRow{"KatakanaForHiragana", "ねこ", "ネコ", false},
-                    JudgeRow{"HalfWidthForFullWidth", "ネコ", "ﾈｺ", false},
-                    // Mozc on Linux types 〜 (U+301C) where the list's code page has ～.
-                    JudgeRow{"TheInputMethodsWaveDashForTheCodePagesTilde", "あ～", "あ〜", true},
-                    JudgeRow{"AnAsciiTildeForTheCodePagesTilde", "あ～", "あ~", false},
-                    JudgeRow{"ThreeCharactersCountThree", "りんご", "りんご", true}),
-    kRowName);
+const JudgeRow kJudgingRows[] = {
+    {"TheWord", "ねこ", "ねこ", true},
+    {"TheShuffledQuestion", "ねこ", "こね", false},
+    {"ATrailingSpace", "ねこ", "ねこ ", false},
+    {"NothingTyped", "ねこ", "", false},
+    {"KatakanaForHiragana", "ねこ", "ネコ", false},
+    {"HalfWidthForFullWidth", "ネコ", "ﾈｺ", false},
+    // Mozc on Linux types 〜 (U+301C) where the list's code page has ～.
+    {"TheInputMethodsWaveDashForTheCodePagesTilde", "あ～", "あ〜", true},
+    {"AnAsciiTildeForTheCodePagesTilde", "あ～", "あ~", false},
+    {"ThreeCharactersCountThree", "りんご", "りんご", true}};
+INSTANTIATE_TEST_SUITE_P(Rows, Judging, testing::ValuesIn(kJudgingRows), kRowName);
 
 TEST(Round, EscAndTheHintShowTheWordForNothingAndOnlyEnterIsKeptFromTheBox) {
     Play p;
     p.random.draws = {0.0, 0.9};
     p.countdown();
-    int16_t esc = game::kKeyEsc, letter = 'a', enter = game::kKeyEnter;
-    game::AnswerBoxKey(p.round, esc);
-    game::AnswerBoxKey(p.round, letter);
+    EXPECT_EQ(p.press(game::kKeyEsc), game::kKeyEsc) << "Esc and letters reach the box";
+    EXPECT_EQ(p.press('a'), 'a');
     EXPECT_EQ(p.window.captions[int(Caption::Mondai)], "ねこ");
-    EXPECT_EQ(esc * 1000 + letter, game::kKeyEsc * 1000 + 'a'); // both reach the box
     p.window.answer = "ねこ";
-    game::AnswerBoxKey(p.round, enter);
-    EXPECT_EQ(enter, 0);
+    EXPECT_EQ(p.press(game::kKeyEnter), 0);
     p.round.reveal(); // the hint, on the next question
     EXPECT_EQ(p.window.figures(), "1 0   ");
     EXPECT_EQ(p.events.log.count("shown"), 2);
@@ -229,15 +211,14 @@ TEST_P(TimeUp, ShowsTheFiguresReturnsStartAndSavesWhenAutoSaveIsOn) {
     EXPECT_EQ(p.window.saves + p.window.ended, row.autoSave + 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TimeUp,
-    testing::Values(TimeUpRow{"NoAnswer", 60, {}, 1, "0 0 0 0.00/秒 0.0%"},
-                    TimeUpRow{"OnlyWrongAnswers", 60, {"x", "y"}, 1, "0 2 0 0.00/秒 0.0%"},
-                    TimeUpRow{"RightAndWrong", 10, {"ねこ", "x", "ねこ"}, 0, "2 1 4 0.40/秒 66.7%"},
-                    // 18 right, 2 wrong: 90.0 %; 36 characters over 60 s.
-                    TimeUpRow{"NinetyPercent", 60, QStringList(18, "ねこ") + QStringList{"x", "x"},
-                              1, "18 2 36 0.60/秒 90.0%"}),
-    kRowName);
+const TimeUpRow kTimeUpRows[] = {
+    {"NoAnswer", 60, {}, 1, "0 0 0 0.00/秒 0.0%"},
+    {"OnlyWrongAnswers", 60, {"x", "y"}, 1, "0 2 0 0.00/秒 0.0%"},
+    {"RightAndWrong", 10, {"ねこ", "x", "ねこ"}, 0, "2 1 4 0.40/秒 66.7%"},
+    // 18 right, 2 wrong: 90.0 %; 36 characters over 60 s.
+    {"NinetyPercent", 60, QStringList(18, "ねこ") + QStringList{"x", "x"}, 1,
+     "18 2 36 0.60/秒 90.0%"}};
+INSTANTIATE_TEST_SUITE_P(Rows, TimeUp, testing::ValuesIn(kTimeUpRows), kRowName);
 
 TEST(Round, TheBarFollowsTheLimitReadAtEachTickButTheEndStaysAsStarted) {
     Play p;

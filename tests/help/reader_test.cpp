@@ -1,9 +1,9 @@
+#include "../files.h"
 #include "help/chm_archive.h"
 #include "help/sitemap.h"
 #include "help/text.h"
 #include "records/cp932.h"
 
-#include <QFile>
 #include <QTemporaryFile>
 
 #include <gtest/gtest.h>
@@ -11,11 +11,6 @@
 using help::ChmArchive;
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QByteArray kSample = FileBytes(MOJIRO_SAMPLE_CHM);
 

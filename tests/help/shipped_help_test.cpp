@@ -1,10 +1,9 @@
+#include "../files.h"
 #include "../rows.h"
 #include "help/chm_archive.h"
 #include "help/sitemap.h"
 #include "help/text.h"
 
-#include <QDir>
-#include <QFile>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSettings>
@@ -24,11 +23,6 @@ const HelpRow kJapanese{"Japanese", "ZkHelp.chm", "help/", 0x411};
 const HelpRow kEnglish{"English", "ZkHelp_en.chm", "help/en/", 0x409};
 
 namespace {
-
-QByteArray FileBytes(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // A shipped help file with its pages decoded, keyed by their lower-case path, as
 // links may spell them in any case.
@@ -75,11 +69,12 @@ QStringList Links(const QString& html) {
     static const QRegularExpression link(R"re(\b(?:href|src)\s*=\s*"([^"]*)")re");
     return Captures(html, link);
 }
-QString Sorted(QStringList list, bool unique = true) {
+// As one line, which a failure shows whole.
+std::string Sorted(QStringList list, bool unique = true) {
     list.sort();
     if (unique)
         list.removeDuplicates();
-    return list.join(' ');
+    return list.join(' ').toStdString();
 }
 
 const QRegularExpression kJapaneseText(
@@ -122,7 +117,7 @@ TEST_P(ShippedHelp, IsBuiltFromItsSourcesAsTheyStand) {
             << object.toStdString();
     QStringList names = QDir(sources).entryList(QDir::Files);
     names.removeOne("ZkHelp.hhp");
-    EXPECT_EQ(Sorted(h.objects).toStdString(), Sorted(names).toStdString());
+    EXPECT_EQ(Sorted(h.objects), Sorted(names));
 }
 
 TEST_P(ShippedHelp, EveryLinkLeadsInsideTheFileAndEveryAnchorToItsId) {
@@ -145,29 +140,26 @@ TEST_P(ShippedHelp, EveryLinkLeadsInsideTheFileAndEveryAnchorToItsId) {
         for (const QString& link : Links(page.value()))
             check(page.key(), link);
     EXPECT_GT(h.pages.size(), 1);
-    EXPECT_EQ(broken.join('\n').toStdString(), "");
+    EXPECT_EQ(broken, QStringList());
 }
 
 TEST(EnglishHelp, FollowsTheJapanesePageForPageWithTheSameAnchorsLinksAndTrees) {
     const Help ja = Open(kJapanese), en = Open(kEnglish);
     ASSERT_TRUE(ja.chm && en.chm) << ja.error.toStdString() << en.error.toStdString();
-    EXPECT_EQ(en.objects.join(' ').toStdString(), ja.objects.join(' ').toStdString());
+    EXPECT_EQ(Sorted(en.objects), Sorted(ja.objects));
     const auto tree = [](const QList<help::SitemapEntry>& entries) {
         QStringList out;
         for (const auto& e : entries)
             out << QString(e.depth, '>') + e.local;
         return out;
     };
-    EXPECT_EQ(tree(en.contents).join(' ').toStdString(), tree(ja.contents).join(' ').toStdString());
+    EXPECT_EQ(tree(en.contents), tree(ja.contents));
     // The index is sorted by its words, so only its targets can match.
-    EXPECT_EQ(Sorted(tree(en.index), false).toStdString(),
-              Sorted(tree(ja.index), false).toStdString());
+    EXPECT_EQ(Sorted(tree(en.index), false), Sorted(tree(ja.index), false));
     for (auto page = ja.pages.cbegin(); page != ja.pages.cend(); ++page) {
         const QString english = en.pages.value(page.key());
-        EXPECT_EQ(Sorted(Ids(english)).toStdString(), Sorted(Ids(page.value())).toStdString())
-            << page.key().toStdString();
-        EXPECT_EQ(Sorted(Links(english)).toStdString(), Sorted(Links(page.value())).toStdString())
-            << page.key().toStdString();
+        EXPECT_EQ(Sorted(Ids(english)), Sorted(Ids(page.value()))) << page.key().toStdString();
+        EXPECT_EQ(Sorted(Links(english)), Sorted(Links(page.value()))) << page.key().toStdString();
     }
 }
 
@@ -176,7 +168,7 @@ TEST(EnglishHelp, HoldsJapaneseOnlyInCodeKeysAndWordsMarkedJapanese) {
     ASSERT_TRUE(en.chm) << en.error.toStdString();
     QString allowed; // every piece of Japanese the pages show
     for (auto page = en.pages.cbegin(); page != en.pages.cend(); ++page) {
-        EXPECT_EQ(JapaneseOutsideTheAllowed(page.value()).join(' ').toStdString(), "")
+        EXPECT_EQ(JapaneseOutsideTheAllowed(page.value()), QStringList())
             << page.key().toStdString();
         for (auto it = kAllowed.globalMatch(page.value()); it.hasNext();)
             allowed += it.next().captured() + '\n';
@@ -192,29 +184,25 @@ TEST(EnglishHelp, HoldsJapaneseOnlyInCodeKeysAndWordsMarkedJapanese) {
 
 struct AllowedRow {
     const char* name;
-    const char* html;
-    const char* outside; // the Japanese left outside what is allowed
+    QString html, outside; // and the Japanese left outside what is allowed
 };
 class JapaneseInEnglishPages : public testing::TestWithParam<AllowedRow> {};
 
 TEST_P(JapaneseInEnglishPages, IsFoundOutsideCodeKeysAndMarkedWords) {
-    EXPECT_EQ(JapaneseOutsideTheAllowed(QString::fromUtf8(GetParam().html)).join(' '),
-              QString::fromUtf8(GetParam().outside));
+    EXPECT_EQ(JapaneseOutsideTheAllowed(GetParam().html).join(' '), GetParam().outside);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, JapaneseInEnglishPages,
-    testing::Values(
-        AllowedRow{"FileNamesInCode", "<p>Open <code>辞書.txt</code>, <kbd>ringo</kbd>.</p>", ""},
-        AllowedRow{
-            "WordsMarkedJapanese",
-            "<p><span class=\"key\" lang=\"ja\">全角</span> <span lang=\"ja\">りんご</span></p>"
-            "<pre lang=\"ja\">すいか\nぶどう</pre>",
-            ""},
-        AllowedRow{"PlainProse", "<p>The word りんご</p>", "りんご"},
-        AllowedRow{"AnUnmarkedSpanOrParagraph",
-                   "<span class=\"key\">全角</span><p lang=\"ja\">ね</p>", "全角 ね"},
-        AllowedRow{"BetweenTwoAllowedPieces", "<code>a</code>と<code>b</code>", "と"},
-        AllowedRow{"AnAttributeOrTitle", "<title>ヘルプ</title><img alt=\"画面\">", "ヘルプ 画面"},
-        AllowedRow{"FullWidthLettersAndMarksAndRareKanji", "<p>ＯＫ「𠮷」</p>", "ＯＫ「𠮷」"}),
-    kRowName);
+const AllowedRow kJapaneseInEnglishPagesRows[] = {
+    {"FileNamesInCode", "<p>Open <code>辞書.txt</code>, <kbd>ringo</kbd>.</p>", ""},
+    {"WordsMarkedJapanese",
+     "<p><span class=\"key\" lang=\"ja\">全角</span> <span lang=\"ja\">りんご</span></p>"
+     "<pre lang=\"ja\">すいか\nぶどう</pre>",
+     ""},
+    {"PlainProse", "<p>The word りんご</p>", "りんご"},
+    {"AnUnmarkedSpanOrParagraph", "<span class=\"key\">全角</span><p lang=\"ja\">ね</p>",
+     "全角 ね"},
+    {"BetweenTwoAllowedPieces", "<code>a</code>と<code>b</code>", "と"},
+    {"AnAttributeOrTitle", "<title>ヘルプ</title><img alt=\"画面\">", "ヘルプ 画面"},
+    {"FullWidthLettersAndMarksAndRareKanji", "<p>ＯＫ「𠮷」</p>", "ＯＫ「𠮷」"}};
+INSTANTIATE_TEST_SUITE_P(Rows, JapaneseInEnglishPages,
+                         testing::ValuesIn(kJapaneseInEnglishPagesRows), kRowName);

@@ -34,8 +34,7 @@ struct ActiveWindow : QWindow {
 struct Services : QDBusVirtualObject {
     QMutex mutex;
     QStringList log;
-    bool silent = false, fcitx5 = false;
-    bool slow = false, slowFromActivate = false;
+    bool silent = false, fcitx5 = false, slow = false, slowFromActivate = false;
     QList<std::pair<QDBusMessage, QElapsedTimer>> held; // calls, and since when
     // Held calls not answered yet, and those of them the switch waits for.
     int unanswered = 0, awaited = 0;
@@ -215,8 +214,7 @@ const std::map<QString, std::function<void(Bus&)>> kSteps = {
 
 struct ScenarioRow {
     const char* name;
-    const char* setup;
-    // Each step, with the calls it brings about.
+    // The services (see Bus), then each step with the calls it brings about.
     QStringList steps;
 };
 
@@ -224,9 +222,9 @@ class Switch : public testing::TestWithParam<ScenarioRow> {};
 
 TEST_P(Switch, MakesTheCallsOfEachStepInOrderAndNeverHoldsTheProgramUp) {
     const ScenarioRow& row = GetParam();
-    Bus fx(row.setup);
-    QStringList transcript;
-    for (const QString& line : row.steps) {
+    Bus fx(row.steps.first());
+    QStringList transcript{row.steps.first()};
+    for (const QString& line : row.steps.mid(1)) {
         const QString step = line.section(':', 0, 0);
         const qsizetype seen = fx.Log().size();
         kSteps.at(step)(fx);
@@ -237,83 +235,70 @@ TEST_P(Switch, MakesTheCallsOfEachStepInOrderAndNeverHoldsTheProgramUp) {
     EXPECT_EQ(transcript.join('\n').toStdString(), row.steps.join('\n').toStdString());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, Switch,
-    testing::Values(
-        ScenarioRow{"Fcitx5TurnsOnOnlyWhereItWasOffAndOffOnlyInItsOwnWindow",
-                    "fcitx5",
-                    {"on, before our context has the focus:",
-                     "our context gets the focus: State, Activate, State, key Hiragana",
-                     "restore: Deactivate", "Activate takes at the second try:",
-                     "on, our context known: State, Activate, State, Activate, State, key Hiragana",
-                     "restore: Deactivate", "the player turns fcitx5 on:", "on: State", "restore:",
-                     "the player turns fcitx5 off:", "on: State, Activate, State, key Hiragana",
-                     // No context but our window's is ever turned off.
-                     "another window:", "restore:", "ours again:", "on: State, key Hiragana",
-                     "our window closes:", "restore:"}},
-        ScenarioRow{"Fcitx5AnsweringLateIsWaitedFor",
-                    "fcitx5",
-                    {"slow:", "on, before our context has the focus:",
-                     "our context gets the focus, the answer to come: State",
-                     "catches up: Activate, State, key Hiragana", "restore: Deactivate",
-                     "Mozc starts slowly:", "on, the answer to come: State, Activate, State",
-                     "catches up: key Hiragana", "restore: Deactivate"}},
-        ScenarioRow{"NoFcitx5IsNoCall", "no fcitx5", {"on:", "restore:"}},
-        ScenarioRow{"Fcitx5NeverAnsweringHoldsNothingUp",
-                    "silent fcitx5",
-                    {"on, before our context has the focus:",
-                     "our context gets the focus, the answer to come: State", "restore:"}},
-        ScenarioRow{"IBusGivesThePlayersEngineBackAndLeavesTheirMozcAlone",
-                    "IBus",
-                    {"on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-                     "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-                     "restore: SetGlobalEngine xkb:us::eng",
-                     "the player picks mozc:", "on: GetGlobalEngine",
-                     "restore:", "the player picks English, with no mozc installed:",
-                     "on: GetGlobalEngine, SetGlobalEngine mozc-jp", "restore:"}},
-        ScenarioRow{"IBusGivesThePlayersEngineBackAsTheProgramEnds",
-                    "IBus",
-                    {"on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-                     "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-                     "the program ends: SetGlobalEngine xkb:us::eng, GetGlobalEngine"}},
-        ScenarioRow{"IBusStartingTheEngineLateIsWaitedFor",
-                    "IBus",
-                    {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-                     "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
-                     "@InputContext_7",
-                     "restore: SetGlobalEngine xkb:us::eng"}},
-        ScenarioRow{
-            "IBusGivesThePlayersEngineBackOnceOursHasCome",
-            "IBus",
-            {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-             "restore:", "catches up, with the focus elsewhere: SetGlobalEngine xkb:us::eng",
-             "the engine: xkb:us::eng"}},
-        ScenarioRow{"IBusFocusBackBeforeTheAnswerEndsInHiragana",
-                    "IBus",
-                    {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-                     "restore:", "on, the answer to come:",
-                     "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
-                     "@InputContext_7",
-                     "the engine: mozc-jp", "restore: SetGlobalEngine xkb:us::eng"}},
-        ScenarioRow{
-            "IBusAtTheEndWaitsForOursToComeThenGivesThePlayersBack",
-            "IBus",
-            {"slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-             "the program ends as it catches up: SetGlobalEngine xkb:us::eng, GetGlobalEngine",
-             "the engine: xkb:us::eng"}},
-        ScenarioRow{"IBusFocusBackWhileThePlayersEngineComesSwitchesAfterIt",
-                    "IBus",
-                    {"on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-                     "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-                     "slow:", "restore: SetGlobalEngine xkb:us::eng", "on, the answer to come:",
-                     "catches up: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-                     "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-                     "the engine: mozc-jp"}},
-        ScenarioRow{"NoIBusIsNoCall", "no IBus", {"on:", "restore:"}},
-        ScenarioRow{"IBusNeverAnsweringHoldsNothingUp",
-                    "silent IBus",
-                    {"on, the answer to come: GetGlobalEngine", "restore:"}}),
-    kRowName);
+const ScenarioRow kSwitchRows[] = {
+    {"Fcitx5TurnsOnOnlyWhereItWasOffAndOffOnlyInItsOwnWindow",
+     {"fcitx5", "on, before our context has the focus:",
+      "our context gets the focus: State, Activate, State, key Hiragana", "restore: Deactivate",
+      "Activate takes at the second try:",
+      "on, our context known: State, Activate, State, Activate, State, key Hiragana",
+      "restore: Deactivate", "the player turns fcitx5 on:", "on: State",
+      "restore:", "the player turns fcitx5 off:", "on: State, Activate, State, key Hiragana",
+      // No context but our window's is ever turned off.
+      "another window:", "restore:", "ours again:", "on: State, key Hiragana",
+      "our window closes:", "restore:"}},
+    {"Fcitx5AnsweringLateIsWaitedFor",
+     {"fcitx5", "slow:", "on, before our context has the focus:",
+      "our context gets the focus, the answer to come: State",
+      "catches up: Activate, State, key Hiragana", "restore: Deactivate",
+      "Mozc starts slowly:", "on, the answer to come: State, Activate, State",
+      "catches up: key Hiragana", "restore: Deactivate"}},
+    {"NoFcitx5IsNoCall", {"no fcitx5", "on:", "restore:"}},
+    {"Fcitx5NeverAnsweringHoldsNothingUp",
+     {"silent fcitx5", "on, before our context has the focus:",
+      "our context gets the focus, the answer to come: State", "restore:"}},
+    {"IBusGivesThePlayersEngineBackAndLeavesTheirMozcAlone",
+     {"IBus",
+      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
+      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
+      "restore: SetGlobalEngine xkb:us::eng", "the player picks mozc:", "on: GetGlobalEngine",
+      "restore:", "the player picks English, with no mozc installed:",
+      "on: GetGlobalEngine, SetGlobalEngine mozc-jp", "restore:"}},
+    {"IBusGivesThePlayersEngineBackAsTheProgramEnds",
+     {"IBus",
+      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
+      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
+      "the program ends: SetGlobalEngine xkb:us::eng, GetGlobalEngine"}},
+    {"IBusStartingTheEngineLateIsWaitedFor",
+     {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
+      "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
+      "@InputContext_7",
+      "restore: SetGlobalEngine xkb:us::eng"}},
+    {"IBusGivesThePlayersEngineBackOnceOursHasCome",
+     {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
+      "restore:", "catches up, with the focus elsewhere: SetGlobalEngine xkb:us::eng",
+      "the engine: xkb:us::eng"}},
+    {"IBusFocusBackBeforeTheAnswerEndsInHiragana",
+     {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
+      "restore:", "on, the answer to come:",
+      "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
+      "@InputContext_7",
+      "the engine: mozc-jp", "restore: SetGlobalEngine xkb:us::eng"}},
+    {"IBusAtTheEndWaitsForOursToComeThenGivesThePlayersBack",
+     {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
+      "the program ends as it catches up: SetGlobalEngine xkb:us::eng, GetGlobalEngine",
+      "the engine: xkb:us::eng"}},
+    {"IBusFocusBackWhileThePlayersEngineComesSwitchesAfterIt",
+     {"IBus",
+      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
+      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
+      "slow:", "restore: SetGlobalEngine xkb:us::eng", "on, the answer to come:",
+      "catches up: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
+      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
+      "the engine: mozc-jp"}},
+    {"NoIBusIsNoCall", {"no IBus", "on:", "restore:"}},
+    {"IBusNeverAnsweringHoldsNothingUp",
+     {"silent IBus", "on, the answer to come: GetGlobalEngine", "restore:"}}};
+INSTANTIATE_TEST_SUITE_P(Rows, Switch, testing::ValuesIn(kSwitchRows), kRowName);
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

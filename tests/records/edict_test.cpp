@@ -15,12 +15,9 @@ using namespace records;
 namespace {
 
 // The bytes the file holds for the text.
-QByteArray Euc(const QString& text) {
+QByteArray E(const QString& text) {
     QStringEncoder enc("EUC-JP");
     return enc.encode(text);
-}
-QByteArray E(const char* utf8) {
-    return Euc(QString::fromUtf8(utf8));
 }
 
 // The parts of speech as N, V, I (adjective), Na (adjective) and O (other).
@@ -37,17 +34,11 @@ QString PosName(PartsOfSpeech pos) {
 std::string Show(const std::optional<EdictEntry>& e) {
     if (!e)
         return "none";
-    QString s = e->headwords.join(';');
-    if (!e->readings.isEmpty())
-        s += " [" + e->readings.join(';') + "]";
-    if (e->common)
-        s += " P";
-    if (e->usuallyKana)
-        s += " uk";
-    if (e->irregular)
-        s += " irregular";
-    if (e->sequence)
-        s += " #" + QString::number(e->sequence);
+    QString s = e->headwords.join(';') +
+                (e->readings.isEmpty() ? "" : " [" + e->readings.join(';') + "]") +
+                (e->common ? " P" : "") + (e->usuallyKana ? " uk" : "") +
+                (e->irregular ? " irregular" : "") +
+                (e->sequence ? " #" + QString::number(e->sequence) : "");
     for (const EdictSense& sense : e->senses)
         s += " / " + PosName(sense.pos) + "(" + sense.tags.join(',') + ") " +
              sense.glosses.join('|');
@@ -68,46 +59,40 @@ TEST_P(EdictLine, ReadsAsTheEntryItHolds) {
     EXPECT_EQ(Show(ParseEdictLine(GetParam().line)), GetParam().shown);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, EdictLine,
-    testing::Values(
-        LineRow{"SeveralHeadwordsAndReadingsWithTheirTags",
-                E("会社(P);會社 [かいしゃ(P);がいしゃ(ok)] /(n) (1) company/firm/(2) office/(P)/"
-                  "EntL1234560X/"),
-                "会社;會社 [かいしゃ;がいしゃ] P irregular #1234560 / N(n) company|firm / N() "
-                "office"},
-        LineRow{"AVerbUsuallyInKana", E("食べる [たべる] /(v1,vt) (uk) to eat/"),
-                "食べる [たべる] uk / V(v1,vt,uk) to eat"},
-        LineRow{"AFieldInBracesAndNumberedSenses",
-                E("鍵 [かぎ] /(n) {comp} (1) key (to a table)/(2) lock/(P)/"),
-                "鍵 [かぎ] P / N(n,comp) key (to a table) / N() lock"},
-        LineRow{"AGlossOpeningWithWordsInParenthesesKeepsThem",
-                E("一服 [いっぷく] /(n,vs) (a) puff/rest/"),
-                "一服 [いっぷく] / N+O(n,vs) (a) puff|rest"},
-        LineRow{"EachSenseItsOwnPartOfSpeechAndAnIrregularKanjiInAGloss",
-                E("赤い [あかい] /(iK) (adj-i) (1) red/(adj-na) (2) quiet/(int) (ksb:) thanks/"
-                  "(ctr) bundle counter/"),
-                "赤い [あかい] irregular / I(iK,adj-i) red / Na(adj-na) quiet / O(int,ksb:) "
-                "thanks / O(ctr) bundle counter"},
-        LineRow{"APWithinAGlossMarksNothing", E("リン /(n) phosphorus (P)/"),
-                "リン / N(n) phosphorus (P)"},
-        LineRow{"ACarriageReturnIsNoPartOfTheLine", E("猫 [ねこ] /(n) cat/\r"),
-                "猫 [ねこ] / N(n) cat"},
-        LineRow{"ALineWithoutItsLastSlashStillReads", E("猫 [ねこ] /(n) cat"),
-                "猫 [ねこ] / N(n) cat"},
-        // A bad byte becomes one U+FFFD, and the rest of the line reads.
-        LineRow{"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15),
-                "ね\uFFFDこ / N(n) cat"},
-        LineRow{"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
-        LineRow{"NoGloss", E("４° [しど] /"), "none"},
-        LineRow{"OnlyASequenceNumber", E("ねこ /EntL1000X/"), "none"},
-        LineRow{"NoSlash", E("会社 [かいしゃ] company"), "none"},
-        LineRow{"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
-        LineRow{"AnEmptyReading", E("猫 [] /(n) cat/"), "none"},
-        LineRow{"ABlankWithinAHeadword", E("会 社 [かいしゃ] /(n) company/"), "none"},
-        LineRow{"NoHeadword", E(" [ねこ] /(n) cat/"), "none"}, LineRow{"Empty", "", "none"},
-        LineRow{"Blanks", "   \r", "none"}),
-    kRowName);
+const LineRow kEdictLineRows[] = {
+    {"SeveralHeadwordsAndReadingsWithTheirTags",
+     E("会社(P);會社 [かいしゃ(P);がいしゃ(ok)] /(n) (1) company/firm/(2) office/(P)/"
+       "EntL1234560X/"),
+     "会社;會社 [かいしゃ;がいしゃ] P irregular #1234560 / N(n) company|firm / N() "
+     "office"},
+    {"AVerbUsuallyInKana", E("食べる [たべる] /(v1,vt) (uk) to eat/"),
+     "食べる [たべる] uk / V(v1,vt,uk) to eat"},
+    {"AFieldInBracesAndNumberedSenses",
+     E("鍵 [かぎ] /(n) {comp} (1) key (to a table)/(2) lock/(P)/"),
+     "鍵 [かぎ] P / N(n,comp) key (to a table) / N() lock"},
+    {"AGlossOpeningWithWordsInParenthesesKeepsThem", E("一服 [いっぷく] /(n,vs) (a) puff/rest/"),
+     "一服 [いっぷく] / N+O(n,vs) (a) puff|rest"},
+    {"EachSenseItsOwnPartOfSpeechAndAnIrregularKanjiInAGloss",
+     E("赤い [あかい] /(iK) (adj-i) (1) red/(adj-na) (2) quiet/(int) (ksb:) thanks/"
+       "(ctr) bundle counter/"),
+     "赤い [あかい] irregular / I(iK,adj-i) red / Na(adj-na) quiet / O(int,ksb:) "
+     "thanks / O(ctr) bundle counter"},
+    {"APWithinAGlossMarksNothing", E("リン /(n) phosphorus (P)/"), "リン / N(n) phosphorus (P)"},
+    {"ACarriageReturnIsNoPartOfTheLine", E("猫 [ねこ] /(n) cat/\r"), "猫 [ねこ] / N(n) cat"},
+    {"ALineWithoutItsLastSlashStillReads", E("猫 [ねこ] /(n) cat"), "猫 [ねこ] / N(n) cat"},
+    // A bad byte becomes one U+FFFD, and the rest of the line reads.
+    {"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15), "ね\uFFFDこ / N(n) cat"},
+    {"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
+    {"NoGloss", E("４° [しど] /"), "none"},
+    {"OnlyASequenceNumber", E("ねこ /EntL1000X/"), "none"},
+    {"NoSlash", E("会社 [かいしゃ] company"), "none"},
+    {"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
+    {"AnEmptyReading", E("猫 [] /(n) cat/"), "none"},
+    {"ABlankWithinAHeadword", E("会 社 [かいしゃ] /(n) company/"), "none"},
+    {"NoHeadword", E(" [ねこ] /(n) cat/"), "none"},
+    {"Empty", "", "none"},
+    {"Blanks", "   \r", "none"}};
+INSTANTIATE_TEST_SUITE_P(Rows, EdictLine, testing::ValuesIn(kEdictLineRows), kRowName);
 
 TEST(EucJp, EachByteThatStartsNoCharacterIsOneReplacement) {
     const std::pair<QByteArray, QString> rows[] = {
@@ -129,7 +114,7 @@ TEST(EucJp, EachByteThatStartsNoCharacterIsOneReplacement) {
 namespace {
 
 // A small dictionary of our own, in file order.
-const char* const kDictionary[] = {
+const QStringList kDictionary = {
     "　？？？ /TEST DICTIONARY/for the index/",
     "端 [はし] /(n) (1) end/edge/(2) beginning/",
     "橋 [はし] /(n) bridge/(P)/",
@@ -148,29 +133,21 @@ const char* const kDictionary[] = {
     "ありがとう /(int) thank you/(P)/",
 };
 
-QStringList Lines() {
-    QStringList lines;
-    for (const char* l : kDictionary)
-        lines << QString::fromUtf8(l);
-    return lines;
-}
-
 // "written [reading] gloss|gloss +more =same", or "none".
 std::string Show(const std::optional<DictionaryHit>& h) {
-    if (!h)
-        return "none";
-    return QString("%1 [%2] %3 +%4 =%5")
-        .arg(h->written, h->reading, h->glosses.join('|'))
-        .arg(h->moreSenses)
-        .arg(h->sameReading)
-        .toStdString();
+    return !h ? "none"
+              : QString("%1 [%2] %3 +%4 =%5")
+                    .arg(h->written, h->reading, h->glosses.join('|'))
+                    .arg(h->moreSenses)
+                    .arg(h->sameReading)
+                    .toStdString();
 }
 
 struct IndexFolder : Folder {
     QString dictionary = path("edict");
     QString cache = path("cache");
-    explicit IndexFolder(const QStringList& lines = Lines()) {
-        write("edict", Euc(lines.join('\n') + '\n'));
+    explicit IndexFolder(const QStringList& lines = kDictionary) {
+        write("edict", E(lines.join('\n') + '\n'));
     }
     std::unique_ptr<DictionaryIndex> open(DictionaryIndex::OpenReport* r = nullptr) const {
         return DictionaryIndex::open(dictionary, cache, r);
@@ -205,24 +182,25 @@ TEST_P(DictionaryLookUp, FindsTheEntryALearnerMeans) {
     EXPECT_EQ(Show(index->lookUp(QString::fromUtf8(GetParam().word))), GetParam().hit);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DictionaryLookUp,
-    testing::Values(
-        LookUpRow{"CommonFirstThenFileOrder", "はし", "橋 [はし] bridge +0 =3"},
-        LookUpRow{"UsuallyKanaNextForAWordInKana", "ある", "有る [ある] to be|to have +0 =1"},
-        LookUpRow{"UsuallyKanaCountsNothingForAWordInKanji", "生", "生 [せい] life +0 =0"},
-        LookUpRow{"AReadingFindsItsOwnEntry", "なま", "生 [なま] raw +0 =0"},
-        LookUpRow{"RegularWritingBeforeIrregular", "ねこ", "猫 [ねこ] cat +0 =1"},
-        LookUpRow{"KanjiGiveTheirReading", "会社", "会社 [かいしゃ] company|firm +1 =1"},
-        LookUpRow{"ASecondHeadwordFindsTheEntry", "會社", "会社 [かいしゃ] company|firm +1 =1"},
-        LookUpRow{"KanaGiveTheKanjiForm", "かいしゃ", "会社 [かいしゃ] company|firm +1 =1"},
-        LookUpRow{"AKatakanaReading", "コーヒー", "珈琲 [コーヒー] coffee +0 =0"},
-        LookUpRow{"KatakanaNoEntryHasAreTriedInHiragana", "リンゴ", "林檎 [りんご] apple +0 =0"},
-        LookUpRow{"AWordInKanaAlone", "ありがとう", "ありがとう [ありがとう] thank you +0 =0"},
-        LookUpRow{"BlanksAroundTheWord", " 猫 ", "猫 [ねこ] cat +0 =1"},
-        LookUpRow{"AWordNoEntryHas", "いぬ", "none"}, LookUpRow{"Nothing", "", "none"},
-        LookUpRow{"APartOfAWord", "会", "none"}, LookUpRow{"TheHeader", "？？？", "none"}),
-    kRowName);
+const LookUpRow kDictionaryLookUpRows[] = {
+    {"CommonFirstThenFileOrder", "はし", "橋 [はし] bridge +0 =3"},
+    {"UsuallyKanaNextForAWordInKana", "ある", "有る [ある] to be|to have +0 =1"},
+    {"UsuallyKanaCountsNothingForAWordInKanji", "生", "生 [せい] life +0 =0"},
+    {"AReadingFindsItsOwnEntry", "なま", "生 [なま] raw +0 =0"},
+    {"RegularWritingBeforeIrregular", "ねこ", "猫 [ねこ] cat +0 =1"},
+    {"KanjiGiveTheirReading", "会社", "会社 [かいしゃ] company|firm +1 =1"},
+    {"ASecondHeadwordFindsTheEntry", "會社", "会社 [かいしゃ] company|firm +1 =1"},
+    {"KanaGiveTheKanjiForm", "かいしゃ", "会社 [かいしゃ] company|firm +1 =1"},
+    {"AKatakanaReading", "コーヒー", "珈琲 [コーヒー] coffee +0 =0"},
+    {"KatakanaNoEntryHasAreTriedInHiragana", "リンゴ", "林檎 [りんご] apple +0 =0"},
+    {"AWordInKanaAlone", "ありがとう", "ありがとう [ありがとう] thank you +0 =0"},
+    {"BlanksAroundTheWord", " 猫 ", "猫 [ねこ] cat +0 =1"},
+    {"AWordNoEntryHas", "いぬ", "none"},
+    {"Nothing", "", "none"},
+    {"APartOfAWord", "会", "none"},
+    {"TheHeader", "？？？", "none"}};
+INSTANTIATE_TEST_SUITE_P(Rows, DictionaryLookUp, testing::ValuesIn(kDictionaryLookUpRows),
+                         kRowName);
 
 TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
     IndexFolder f;
@@ -234,17 +212,14 @@ TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
     const QByteArray name = f.dictionary.toLocal8Bit();
     struct stat before {};
     ASSERT_EQ(stat(name.constData(), &before), 0);
-    f.write("edict", Euc(Lines().join('\n').replace("/(n) cat/", "/(n) dog/") + '\n'));
+    f.write("edict", E(kDictionary.join('\n').replace("/(n) cat/", "/(n) dog/") + '\n'));
     const timespec times[2] = {before.st_atim, before.st_mtim};
     ASSERT_EQ(utimensat(AT_FDCWD, name.constData(), times, 0), 0);
     EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
 
     // The same bytes with a new time.
-    QFile file(f.dictionary);
-    ASSERT_TRUE(file.open(QIODevice::ReadWrite) &&
-                file.setFileTime(QDateTime::currentDateTime().addSecs(60),
-                                 QFileDevice::FileModificationTime));
-    file.close();
+    const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 60, 0}};
+    ASSERT_EQ(utimensat(AT_FDCWD, name.constData(), later, 0), 0);
     EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
     EXPECT_EQ(f.reopen(), "used: 猫 [ねこ] dog +0 =1");
 
@@ -258,7 +233,7 @@ TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
 
 struct DamageRow {
     const char* name;
-    std::function<QByteArray(QByteArray)> damage;
+    std::function<void(QByteArray&)> damage;
 };
 
 class DamagedCache : public testing::TestWithParam<DamageRow> {};
@@ -267,31 +242,24 @@ TEST_P(DamagedCache, IsNeverTrustedButRebuilt) {
     IndexFolder f;
     ASSERT_TRUE(f.open());
     const QByteArray sound = f.read("cache/edict.index");
-    f.write("cache/edict.index", GetParam().damage(sound));
+    QByteArray damaged = sound;
+    GetParam().damage(damaged);
+    f.write("cache/edict.index", damaged);
     EXPECT_EQ(f.reopen(u"はし"), "damaged saved: 橋 [はし] bridge +0 =3");
     EXPECT_EQ(f.read("cache/edict.index"), sound);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, DamagedCache,
-    testing::Values(DamageRow{"Truncated", [](QByteArray b) { return b.left(b.size() / 2); }},
-                    DamageRow{"OneByteChanged",
-                              [](QByteArray b) {
-                                  b[b.size() / 2] = char(b[b.size() / 2] ^ 0x40);
-                                  return b;
-                              }},
-                    DamageRow{"OneByteMore", [](QByteArray b) { return b + '\0'; }},
-                    DamageRow{"Empty", [](QByteArray) { return QByteArray(); }},
-                    DamageRow{"Foreign", [](QByteArray b) { return QByteArray(b.size(), 'x'); }},
-                    DamageRow{"HeaderOnly", [](QByteArray b) { return b.left(72); }},
-                    // Counts that would place the sections past the end, checksum and all.
-                    DamageRow{"CountsBeyondTheFile",
-                              [](QByteArray b) {
-                                  b[50] = char(b[50] + 1); // 65536 postings more
-                                  ResealDictionaryIndex(b);
-                                  return b;
-                              }}),
-    kRowName);
+const DamageRow kDamagedCacheRows[] = {
+    {"Truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }},
+    {"OneByteChanged", [](QByteArray& b) { b[b.size() / 2] ^= 0x40; }},
+    {"OneByteMore", [](QByteArray& b) { b += '\0'; }},
+    {"Empty", [](QByteArray& b) { b.clear(); }},
+    {"Foreign", [](QByteArray& b) { b.fill('x'); }},
+    {"HeaderOnly", [](QByteArray& b) { b.truncate(72); }},
+    // Counts that would place the sections past the end, checksum and all:
+    // 65536 postings more.
+    {"CountsBeyondTheFile", [](QByteArray& b) { ++b[50], ResealDictionaryIndex(b); }}};
+INSTANTIATE_TEST_SUITE_P(Rows, DamagedCache, testing::ValuesIn(kDamagedCacheRows), kRowName);
 
 TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
     // Every posting led to the line of 猫, or into its middle: look-ups check
@@ -312,7 +280,7 @@ TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
         f.write("cache/edict.index", bytes);
         const auto index = f.open();
         ASSERT_TRUE(index);
-        for (const QString& line : Lines())
+        for (const QString& line : kDictionary)
             for (const QString& word : line.section(' ', 0, 0).split(';') +
                                            QStringList{line.section('[', 1).section(']', 0, 0)})
                 if (const auto hit = index->lookUp(word)) {
@@ -345,18 +313,7 @@ TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
     EXPECT_FALSE(f.exists("cache/edict.index"));
 }
 
-TEST(DictionaryIndexCache, NoDictionaryNoIndex) {
-    IndexFolder f;
-    EXPECT_FALSE(DictionaryIndex::open(f.path("missing"), f.cache));
-    EXPECT_FALSE(DictionaryIndex::open(f.cache + "/..", f.cache)); // a folder
-    f.write("empty", "");
-    auto empty = DictionaryIndex::open(f.path("empty"), f.cache);
-    ASSERT_TRUE(empty);
-    EXPECT_EQ(empty->entryCount(), 0);
-    EXPECT_FALSE(empty->lookUp(u"猫"));
-}
-
-TEST(DictionaryIndexEntries, GiveEachEntryInFileOrderWithWhatFiltersNeed) {
+TEST(DictionaryIndexEntries, GiveEachEntryInFileOrderWithWhatFiltersNeedAndNoneWithoutADictionary) {
     IndexFolder f({"会社 [かいしゃ] /(n) company/(P)/", "broken line", "テレビ /(n) television/",
                    "食べる [たべる] /(v1,vt) (uk) to eat/", "ＡＢＣ /(n) the letters/",
                    "会者 [かいしゃ] /(iK) (n) attendee/"});
@@ -366,16 +323,21 @@ TEST(DictionaryIndexEntries, GiveEachEntryInFileOrderWithWhatFiltersNeed) {
     for (qsizetype i = 0; i < index->entryCount(); ++i) {
         const IndexedEntry e = index->entry(i);
         shown << QString("%1:%2:%3%4%5%6:%7")
-                     .arg(index->reading(e.reading))
-                     .arg(index->readingLength(e.reading))
-                     .arg(int(e.headword))
-                     .arg(e.common ? "P" : "")
-                     .arg(e.usuallyKana ? "uk" : "")
-                     .arg(e.irregular ? "i" : "")
-                     .arg(PosName(e.pos));
+                     .arg(index->reading(e.reading),
+                          QString::number(index->readingLength(e.reading)),
+                          QString::number(int(e.headword)), e.common ? "P" : "",
+                          e.usuallyKana ? "uk" : "", e.irregular ? "i" : "", PosName(e.pos));
     }
     // Scripts: 0 kanji, 1 hiragana, 2 katakana, 3 other.
     EXPECT_EQ(shown.join(' '),
               "かいしゃ:4:0P:N テレビ:3:2:N たべる:3:0uk:V :0:3:N かいしゃ:4:0i:N");
     EXPECT_EQ(index->readingCount(), 3);
+
+    EXPECT_FALSE(DictionaryIndex::open(f.path("missing"), f.cache));
+    EXPECT_FALSE(DictionaryIndex::open(f.cache + "/..", f.cache)); // a folder
+    f.write("empty", "");
+    index = DictionaryIndex::open(f.path("empty"), f.cache);
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->entryCount(), 0);
+    EXPECT_FALSE(index->lookUp(u"猫"));
 }

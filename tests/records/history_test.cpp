@@ -1,5 +1,4 @@
 #include "../files.h"
-#include "records/cp932.h"
 #include "records/history_csv.h"
 #include "records/history_file.h"
 #include "records/history_preload.h"

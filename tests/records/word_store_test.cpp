@@ -12,11 +12,8 @@ namespace {
 
 QuestionRecord Asked(const QString& word, bool solved, int wrong = 0, bool revealed = false,
                      qint64 ms = 1500) {
-    QuestionRecord q;
-    q.word = word;
-    q.asked = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
-    q.solved = solved, q.solveMs = ms, q.wrong = wrong, q.revealed = revealed;
-    return q;
+    const QDateTime asked(QDate(2026, 12, 9), QTime(10, 0));
+    return {word, asked, solved, ms, revealed, 0, wrong, {}, {}};
 }
 
 // asked solved wrong revealed best sum run, and R when retired; "-" for none.
@@ -258,16 +255,13 @@ TEST(WordStore, AFileAnotherProgramHoldsIsBusyNotFailedAndTakesTheWriteOnceFree)
     for (const bool opened : {true, false}) { // held before or after the store opened it
         const QString word = opened ? "かわ" : "やま";
         auto store = std::make_unique<WordStore>(path, 50);
-        if (opened) {
-            ASSERT_TRUE(store->addQuestion(Asked(word, true)));
-        }
+        ASSERT_TRUE(!opened || store->addQuestion(Asked(word, true)));
         SqlFile other(path);
         ASSERT_TRUE(other.exec("BEGIN EXCLUSIVE"));
         EXPECT_TRUE(store->addQuestion(Asked(word, true, 1)).busy());
         EXPECT_FALSE(store->read()) << "a read waits too";
-        const records::WriteOutcome batch =
-            store->together([&] { return !store->addQuestion(Asked(word, true)).busy(); });
-        EXPECT_TRUE(batch.busy());
+        EXPECT_TRUE(
+            store->together([&] { return !store->addQuestion(Asked(word, true)).busy(); }).busy());
         EXPECT_TRUE(store->takeProblems().isEmpty()) << "another program's hold is no problem";
         other.exec("ROLLBACK");
         // Once the other lets go, the same writes go in where they were.
