@@ -97,8 +97,7 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     ASSERT_TRUE(QTest::qWaitFor([&] { return chart->cboList->findText("辞書.txt") >= 0; }, 60000));
     const auto shown = [&](int mode, const QString& list) {
         chart->cboMode->setCurrentIndex(mode);
-        chart->cboList->setCurrentIndex(chart->cboList->findText(list));
-        emit chart->cboList->activated(chart->cboList->currentIndex());
+        Window::Pick(chart->cboList, chart->cboList->findText(list));
         return chart->chart->series().points.size();
     };
     EXPECT_EQ(shown(0, "すべてのリスト"), 4);
@@ -110,8 +109,7 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     r.write("単語リスト/どうぶつ.txt", "いぬ\nさる\n");
     r.w->ChooseList("どうぶつ.txt"); // while the window is open
     ASSERT_EQ(weak->cboShow->itemText(1), "選んだリストの単語（どうぶつ）");
-    weak->cboShow->setCurrentIndex(1);
-    emit weak->cboShow->activated(1);
+    Window::Pick(weak->cboShow, 1);
     ASSERT_EQ(weak->weakModel->rowCount(), 1);
     EXPECT_EQ(weak->weakModel->at(0).stats.word, "いぬ");
     EXPECT_FALSE(weak->cmdPractise->isEnabled()); // いぬ was never missed
@@ -178,9 +176,9 @@ TEST(WordRecord, AFileAnotherProgramHoldsKeepsEveryAnswerAndNoWindowWaitsForIt) 
     EXPECT_FALSE(weak->lblNote->text().contains("ほかのプログラム"));
     ASSERT_TRUE(Settled(r.store));
     SqlFile file(r.path("単語記録.db"));
-    EXPECT_EQ(file.rows("SELECT asked, solved FROM words"), QStringList{"6|4"});
-    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM rounds"), QStringList{"2"});
-    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM saves"), QStringList{"3"});
+    const char kCounts[] = "SELECT (SELECT COUNT(*) FROM rounds), (SELECT COUNT(*) FROM saves), "
+                           "asked, solved FROM words";
+    EXPECT_EQ(file.rows(kCounts), QStringList{"2|3|6|4"}) << "rounds, saves, asked and solved";
     EXPECT_TRUE(r.boxes.isEmpty());
 
     // At the end of the game the wait is short, and what it leaves out is counted.
