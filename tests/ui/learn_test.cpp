@@ -1,5 +1,5 @@
 // What the game shows a learner: readings and meanings, the meaning hint,
-// lists made from the dictionary, and the practice round told apart.
+// and lists made from the dictionary.
 #include "../sql_file.h"
 #include "game/word_record.h"
 #include "ui/dictionary_list_dialog.h"
@@ -82,22 +82,6 @@ TEST(DictionaryList, IsRefusedLikeReadingsWithoutTheDictionaryAndOtherwiseWritte
     EXPECT_EQ(fx.read("単語リスト/動詞.txt"), records::EncodeCp932(u"たべる\r\nのむ\r\n"));
     EXPECT_TRUE(fx.boxes.last().contains("2語")) << fx.boxes.last().toStdString();
     EXPECT_EQ(fx.w->fraJisyo->title(), "登録ワード一覧 2個");
-}
-
-TEST(Practice, ARoundOfWeakWordsSaysSoInTheTitleAndItsRowOnHover) {
-    Learner fx;
-    fx.w->StartPractice({"いぬ"});
-    EXPECT_EQ(fx.w->windowTitle(), "モジロタイピング（練習）");
-    for (int i = 0; i < 3; ++i)
-        fx.w->tmrStart_Timer();
-    fx.type("いぬ");
-    fx.tickAt(60);
-    EXPECT_EQ(fx.w->windowTitle(), "モジロタイピング");
-    fx.w->cmdHozon_Click();
-    ui::RirekiModel& table = const_cast<ui::RirekiModel&>(fx.w->rirekiModel());
-    table.setKinds(
-        {{game::RoundKindKey("2024/05/01", "21:03:45"), {game::RoundKind{true, QString(""), {}}}}});
-    EXPECT_EQ(table.index(0, 3).data(Qt::ToolTipRole).toString(), "苦手な単語の練習ラウンド");
 }
 
 TEST(RealDictionary, ShowsAWordsMeaningMakesASensibleListAndTheRecordKeepsAWrongAnswer) {

@@ -77,12 +77,14 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     r.random.draws = {0.99, 0.0, 0.0};
     QTest::mouseClick(weak->cmdPractise, Qt::LeftButton);
     EXPECT_FALSE(weak->cmdPractise->isEnabled()); // not over a round in play
+    EXPECT_EQ(r.w->windowTitle(), "モジロタイピング（練習）");
     for (int i = 0; i < 3; ++i)
         r.w->tmrStart_Timer();
     EXPECT_EQ(r.w->state().strSeikai, "ねこ");
     r.type("ねこ");
     EXPECT_EQ(r.w->state().strSeikai, "ねこ");
     r.tickAt(260);
+    EXPECT_EQ(r.w->windowTitle(), "モジロタイピング");
     // The next Start draws from the list as before: the ⌊2 × 0.99 + 1⌋th word.
     r.round(300, {0.99, 0.0, 0.0}, [&] {
         EXPECT_EQ(r.w->state().strSeikai, "いぬ");
@@ -103,6 +105,10 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     EXPECT_EQ(shown(0, "すべてのリスト"), 4);
     EXPECT_EQ(shown(1, "辞書.txt"), 3);
     EXPECT_EQ(shown(2, "すべてのリスト"), 1);
+    // So does the practice round's row, on hover.
+    const QModelIndex practice = r.w->rirekiModel().index(2, 3);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return practice.data(Qt::ToolTipRole).toString() == "苦手な単語の練習ラウンド"; }));
 
     // Shown for the chosen list only, the words and the practice are its own.
     QDir(r.dir.path()).mkdir("単語リスト");
