@@ -36,9 +36,9 @@ TEST(Round, TheLightsQuestionBarFiguresAndSavedLineShowInTheWindow) {
     EXPECT_EQ(p.figures(), "2 1 4 0.13/秒 66.7%");
     const QString saved = "\"2024/05/01\",\"21:03:45\",3,2,1,4,\"66.7%\",\"0.13/秒\",\"30秒\"\r\n";
     EXPECT_EQ(p.read("履歴.txt"), kExampleLine.repeated(3) + records::EncodeCp932(saved));
-    EXPECT_EQ(p.row(3)[1], "2024/05/01");
+    EXPECT_EQ(p.cell(3, 1), "2024/05/01");
     p.type("ねこ"); // answers after time-up still count
     p.clock.now = p.clock.now.addSecs(5);
     w.cmdHozon->click(); // saved again, at the time of saving
-    EXPECT_EQ(p.row(4)[2] + p.row(4)[4], "21:03:503");
+    EXPECT_EQ(p.cell(4, 2) + p.cell(4, 4), "21:03:503");
 }

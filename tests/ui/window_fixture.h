@@ -243,10 +243,7 @@ struct Window : Folder {
         QApplication::sendEvent(at, &click);
         EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
     }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < 10; ++c)
-            cells << w->rirekiModel().index(r, c).data().toString();
-        return cells;
+    QString cell(int row, int column) const {
+        return w->rirekiModel().index(row, column).data().toString();
     }
 };

@@ -110,7 +110,7 @@ TEST(Window, FailedSavesAndClearsSayWhyAndKeepTheTableAsTheFileIs) {
     fx.play({}, {"x"});
     fx.boxes.removeLast(); // 違います！！
     w.cmdHozon_Click();
-    EXPECT_EQ(fx.row(0)[0], "1");
+    EXPECT_EQ(fx.cell(0, 0), "1");
     QFile::remove(fx.path("履歴.txt"));
     QDir(fx.dir.path()).mkdir("履歴.txt");
     w.cmdClear_Click();
