@@ -4,14 +4,18 @@
 
 namespace {
 
-// 辞書.txt and two lists of the list folder, with things that are no lists beside them.
+// 辞書.txt and two lists of the list folder, with things that are no lists beside them;
+// the list chosen before, if any.
 struct Lists : Window {
-    Lists() {
+    explicit Lists(const QString& chosen = {}) {
         write("辞書.txt", "ねこ\r\n");
         QDir().mkpath(path("単語リスト/folder.txt"));
         write("単語リスト/どうぶつ.txt", "いぬ\nうま\nきりん\nしまうま\n");
         write("単語リスト/あめ.txt", "\x82\xA0\x82\xDF\r\n"); // あめ in code page 932
         write("単語リスト/notes.csv", "x\n");
+        if (!chosen.isEmpty())
+            options.setWordList({chosen, 0});
+        load();
     }
     // The word panel's menu as the mouse opens it: "*" marks the check, "-" what is off.
     QString menu() {
@@ -39,7 +43,6 @@ const char kMenuEnd[] = "| すべて* 2〜3文字 4〜5文字 6文字以上 | �
 TEST(WordLists,
      TheMenuOffersEachListAndOneChosenIsShownPlayedKeptAcrossAStartOrWaitsForARoundsEnd) {
     Lists l;
-    l.load();
     EXPECT_EQ(l.menu(), QString("辞書.txt* あめ どうぶつ ") + kMenuEnd);
     l.wordMenu("mnuList_2");
     EXPECT_EQ(l.panel(), "登録ワード一覧 4個 いぬ,うま,きりん,しまうま 単語リスト：どうぶつ");
@@ -82,9 +85,7 @@ TEST(WordLists,
 }
 
 TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious) {
-    Lists l;
-    l.options.setWordList({"どうぶつ.txt", 0});
-    l.load();
+    Lists l("どうぶつ.txt");
     l.wordMenu("mnuLevel_2"); // 4〜5文字
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
     EXPECT_EQ(l.options.wordList().level, 2);
@@ -108,7 +109,6 @@ TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious)
 
 TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     Lists l;
-    l.load();
     Folder outside;
     const QByteArray original = "\xEF\xBB\xBFうし,やぎ,,うし\r\n" + QByteArray(201 * 3, 'a') +
                                 "\r\n" + QString(201, u'あ').toUtf8() + "\r\nひつじ";
