@@ -6,6 +6,8 @@
 
 namespace {
 
+using ::operator<<; // so that a failure names its row
+
 struct FitRow {
     const char* name;
     int designed, room, widthPerPixel, expected;
