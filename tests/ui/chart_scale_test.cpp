@@ -89,21 +89,14 @@ TEST_P(ChartScaleOf, SpansTheRoundsWithRoomAndAxesThatHoldThem) {
     game::ProgressSeries series;
     for (const QString& round : QString(row.rounds).split(u';', Qt::SkipEmptyParts)) {
         const QStringList f = round.split(u' ');
-        series.points.append({int(series.points.size()),
-                              At(f[0] + u' ' + f[1]),
-                              f[2].toInt(),
-                              f[3].toInt(),
-                              60,
-                              {}});
+        const int n = int(series.points.size());
+        series.points.append({n, At(f[0] + u' ' + f[1]), f[2].toInt(), f[3].toInt(), 60, {}});
     }
     const ChartScale s = ui::ScaleOf(series);
     EXPECT_EQ(s.from, At(row.from));
     EXPECT_EQ(s.to, At(row.to));
     const auto axis = [](const Axis& a) {
-        return QString("%1..%2/%3")
-            .arg(a.low, 0, 'g', 6)
-            .arg(a.high, 0, 'g', 6)
-            .arg(a.step, 0, 'g', 6);
+        return QString("%1..%2/%3").arg(a.low).arg(a.high).arg(a.step);
     };
     EXPECT_EQ(axis(s.speed) + ' ' + axis(s.rate), row.axes);
     EXPECT_EQ(Labels(ui::TimeTicks(s.from, s.to, 6)), QString::fromUtf8(row.ticks));

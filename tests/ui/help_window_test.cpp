@@ -51,7 +51,7 @@ struct Help : testing::Test {
 
 } // namespace
 
-TEST_F(Help, OpensOneOwnedWindowPerFileAtItsDefaultTopicAndCloseAllClosesEveryOne) {
+TEST_F(Help, OpensOneOwnedWindowPerFileAtItsDefaultTopicAndNoneForAMissingOrCorruptFile) {
     ui::HelpWindow& w = open(file);
     EXPECT_TRUE(w.isVisible() && w.isWindow() && w.parent() == &owner);
     EXPECT_EQ(w.windowTitle(), "見本のヘルプ");
@@ -66,9 +66,21 @@ TEST_F(Help, OpensOneOwnedWindowPerFileAtItsDefaultTopicAndCloseAllClosesEveryOn
     EXPECT_EQ(HelpWindows(), 2);
     service.closeAll();
     EXPECT_EQ(HelpWindows(), 0);
+
+    // A Japanese message names the file and says what is wrong with it.
+    ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() / 2));
+    const QString missing = dir.filePath("none.chm");
+    service.showDefaultTopic(missing, &owner);
+    service.showDefaultTopic(file, &owner);
+    EXPECT_EQ(HelpWindows(), 0);
+    ASSERT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes[0].contains("「" + missing + "」を開けません") &&
+                boxes[0].contains("見つかりません"));
+    EXPECT_TRUE(boxes[1].contains("「" + file + "」を開けません") &&
+                boxes[1].contains("壊れています"));
 }
 
-TEST_F(Help, ContentsAndLinkClicksNavigateWithThePictureFromTheArchiveAndBackReturns) {
+TEST_F(Help, ContentsLinksAndSearchNavigateWithThePictureFromTheArchiveAndBackReturns) {
     ui::HelpWindow& w = open(file);
     QTreeWidgetItem* item = w.contents->findItems("絵のページ", Qt::MatchExactly).value(0);
     ASSERT_TRUE(item);
@@ -85,24 +97,8 @@ TEST_F(Help, ContentsAndLinkClicksNavigateWithThePictureFromTheArchiveAndBackRet
     EXPECT_EQ(w.contents->currentItem()->text(0), "はじめに"); // the contents follow the page
     w.back->trigger();
     EXPECT_EQ(Page(w), "/sub/third.htm");
-}
 
-TEST_F(Help, OnlyWebAndMailLinksLeaveAndOnlyAfterAQuestion) {
-    ui::HelpWindow& w = open(file);
-    QStringList calls;
-    w.openExternal = [&](const QUrl& u) { calls << "open " + u.toString(); };
-    for (const char* link : {"https://example.org/", "javascript:alert(1)", "file:///etc/passwd",
-                             "ftp://example.org/", "mailto:a@example.org"})
-        w.followLink(QUrl(link));
-    EXPECT_EQ(boxes.size(), 2);
-    EXPECT_TRUE(boxes.value(0).contains("https://example.org/"));
-    EXPECT_EQ(calls, QStringList({"open mailto:a@example.org"}));
-    EXPECT_EQ(Page(w), "/second.htm");
-}
-
-TEST_F(Help, SearchFindsAJapaneseWordOfOneInnerPageAndMarksIt) {
-    ui::HelpWindow& w = open(file);
-    w.followLink(QUrl("start.htm"));
+    // A Japanese word of one inner page is found and marked there.
     w.searchLine->setText("かたつむり");
     QTest::keyClick(w.searchLine, Qt::Key_Return);
     ASSERT_EQ(w.results->count(), 1);
@@ -113,8 +109,18 @@ TEST_F(Help, SearchFindsAJapaneseWordOfOneInnerPageAndMarksIt) {
     EXPECT_EQ(w.browser->textCursor().selectedText(), "かたつむり");
 }
 
-TEST_F(Help, ZoomScalesThePagesSizesAndSurvivesNavigationAndTheNextWindow) {
+TEST_F(Help, OnlyWebAndMailLinksLeaveAfterAQuestionAndZoomLastsAcrossPagesAndWindows) {
     ui::HelpWindow& w = open(file);
+    QStringList calls;
+    w.openExternal = [&](const QUrl& u) { calls << "open " + u.toString(); };
+    for (const char* link : {"https://example.org/", "javascript:alert(1)", "file:///etc/passwd",
+                             "ftp://example.org/", "mailto:a@example.org"})
+        w.followLink(QUrl(link));
+    EXPECT_EQ(boxes.size(), 2);
+    EXPECT_TRUE(boxes.value(0).contains("https://example.org/"));
+    EXPECT_EQ(calls, QStringList({"open mailto:a@example.org"}));
+    EXPECT_EQ(Page(w), "/second.htm");
+
     w.followLink(QUrl("start.htm"));
     const int normal = TextPixels(w, "見本の最初"), font = QFontInfo(w.browser->font()).pixelSize();
     w.zoomIn->trigger();
@@ -130,17 +136,4 @@ TEST_F(Help, ZoomScalesThePagesSizesAndSurvivesNavigationAndTheNextWindow) {
     EXPECT_EQ(TextPixels(next, "見本の最初"), zoomed);
     next.zoomOut->trigger();
     EXPECT_EQ(TextPixels(next, "見本の最初"), normal);
-}
-
-TEST_F(Help, AMissingOrCorruptFileGivesAJapaneseMessageNamingItAndLeavesNoWindow) {
-    ASSERT_TRUE(QFile::resize(file, QFileInfo(file).size() / 2));
-    const QString missing = dir.filePath("none.chm");
-    service.showDefaultTopic(missing, &owner);
-    service.showDefaultTopic(file, &owner);
-    EXPECT_EQ(HelpWindows(), 0);
-    ASSERT_EQ(boxes.size(), 2);
-    EXPECT_TRUE(boxes[0].contains("「" + missing + "」を開けません") &&
-                boxes[0].contains("見つかりません"));
-    EXPECT_TRUE(boxes[1].contains("「" + file + "」を開けません") &&
-                boxes[1].contains("壊れています"));
 }

@@ -1,25 +1,15 @@
 #include "window_fixture.h"
 
-namespace {
-
-// Not qWaitForWindowActive: for a message box it does not wait for the activation.
-void Activate(QWidget& window) {
-    window.activateWindow();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; }));
-}
-
-} // namespace
-
 TEST(ImeFocus, EveryWayIntoTheAnswerBoxAsksForOnAndEveryWayOutForRestore) {
     Window fx;
     ui::frmMain& w = fx.load();
-    Activate(w);
+    Window::Activate(w);
     w.cmdStart->click();
     QLineEdit other;
     // Noted in the log, so that what happened while the box was up shows.
     fx.messageBoxes.run = [&](QMessageBox& box) {
         box.show();
-        Activate(box);
+        Window::Activate(box);
         fx.ime.calls << "(wrong-answer box)";
         return QMessageBox::Ok;
     };
@@ -38,12 +28,12 @@ TEST(ImeFocus, EveryWayIntoTheAnswerBoxAsksForOnAndEveryWayOutForRestore) {
         {"a click inside the box", [&] { click(w.txtKaitou); }, {}},
         {"Shift+Tab out", [&] { QTest::keyClick(w.txtKaitou, Qt::Key_Backtab); }, {"restore"}},
         {"Tab in", [&] { QTest::keyClick(w.msgRireki, Qt::Key_Tab); }, {"on"}},
-        {"another window", [&] { other.show(), Activate(other); }, {"restore"}},
-        {"back to ours", [&] { Activate(w); }, {"on"}},
+        {"another window", [&] { other.show(), Window::Activate(other); }, {"restore"}},
+        {"back to ours", [&] { Window::Activate(w); }, {"on"}},
         {"a wrong answer",
          [&] { QTest::keyClick(w.txtKaitou, Qt::Key_Return); }, // nothing typed
          {"restore", "(wrong-answer box)"}},
-        {"the box gone", [&] { Activate(w); }, {"on"}},
+        {"the box gone", [&] { Window::Activate(w); }, {"on"}},
         {"End, the focus still in the box", [&] { w.cmdEnd->click(); }, {"restore"}},
     };
     for (const auto& s : steps) {

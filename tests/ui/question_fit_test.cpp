@@ -6,6 +6,8 @@
 
 namespace {
 
+using ::operator<<; // so that a failure names its row
+
 struct FitRow {
     const char* name;
     int designed, room, widthPerPixel, expected;
@@ -42,8 +44,11 @@ int RightmostInk(QLabel* label) {
 
 TEST(Question, AWordTooWideIsDrawnSmallerAndWholeAndOneThatFitsAsDesigned) {
     Window p;
-    p.load();
-    QLabel* q = p.w->lblMondai;
+    QLabel* q = p.load().lblMondai;
+    const auto ask = [&](const QString& word) {
+        static_cast<game::RoundWindow&>(*p.w).setCaption(game::Caption::Mondai, word);
+        return q->font().pixelSize();
+    };
     // The widest kana of the game's face, as many as a word may hold.
     const QFontMetrics designed(q->font());
     QChar widest = u'あ';
@@ -51,16 +56,12 @@ TEST(Question, AWordTooWideIsDrawnSmallerAndWholeAndOneThatFitsAsDesigned) {
         if (designed.horizontalAdvance(QChar(c)) > designed.horizontalAdvance(widest))
             widest = QChar(c);
     for (int length : {5, 10, game::kMaxWordLength}) {
-        static_cast<game::RoundWindow&>(*p.w).setCaption(game::Caption::Mondai,
-                                                         QString(length, widest));
+        EXPECT_EQ(ask(QString(length, widest)) == 51, length == 5) << length;
         const QFontMetrics m(q->font());
         EXPECT_LE(m.horizontalAdvance(u'x') / 2 + m.horizontalAdvance(q->text()),
                   q->contentsRect().width())
             << length;
-        EXPECT_EQ(q->font().pixelSize() == 51, length == 5) << length;
         EXPECT_LT(RightmostInk(q), q->contentsRect().right() - 1) << length; // nothing cut
     }
-    static_cast<game::RoundWindow&>(*p.w).setCaption(game::Caption::Mondai,
-                                                     QStringLiteral("かぼちゃ"));
-    EXPECT_EQ(q->font().pixelSize(), 51);
+    EXPECT_EQ(ask("かぼちゃ"), 51);
 }

@@ -1,21 +1,12 @@
 #include "window_fixture.h"
 
-namespace {
-
-// Two saved rounds and a line that is no record.
-struct Shared : Window {
-    ui::frmMain& win = (write("辞書.txt", "ねこ\r\n"),
-                        write("履歴.txt", kExampleLine.repeated(2) + "x\r\n"), load());
-    void menu(const char* action) { Choose(win.msgRireki->viewport(), win.mnuRireki, action); }
-};
-
-} // namespace
-
-TEST(Share, TheWholeHistoryIsExportedAtomicallyAndAFailureNamesTheFile) {
-    Shared s;
+TEST(Share, TheWholeHistoryIsExportedAtomicallyAndCopyTakesTheLastRoundsFiguresAndTheWindow) {
+    Window s; // two saved rounds and a line that is no record
+    ui::frmMain& w =
+        s.load({{"辞書.txt", "ねこ\r\n"}, {"履歴.txt", kExampleLine.repeated(2) + "x\r\n"}});
     Folder out;
     s.share.csvFile = out.path("h.csv");
-    s.menu("mnuCsv");
+    s.tableMenu("mnuCsv");
     const QByteArray row = "2024/05/01,21:03:45,25,20,5,90,80.0%,1.50/秒,60秒\r\n";
     EXPECT_EQ(out.read("h.csv"), "\xEF\xBB\xBF日付,時間,問数,ＯＫ,ＮＧ,文字数,正解率,秒当たり,"
                                  "表示秒数\r\n" +
@@ -24,26 +15,21 @@ TEST(Share, TheWholeHistoryIsExportedAtomicallyAndAFailureNamesTheFile) {
                                   " に書き出しました。\n記録として読めない 1行は書き出して"
                                   "いません。|1024|1024");
     s.share.csvFile = out.path("none/h.csv");
-    s.menu("mnuCsv");
+    s.tableMenu("mnuCsv");
     EXPECT_EQ(s.boxes.last(), "2|書き出しエラー|履歴を " + out.path("none/h.csv") +
                                   " に書き出せませんでした。|1024|1024");
     s.share.csvFile.clear(); // the dialog cancelled
-    s.menu("mnuCsv");
+    s.tableMenu("mnuCsv");
     EXPECT_EQ(s.boxes.size(), 2);
-}
 
-TEST(Share, CopyPutsTheLastRoundsFiguresAndTheWindowOnTheClipboard) {
-    Shared s;
-    s.menu("mnuCopy"); // none played yet: the newest saved
+    s.tableMenu("mnuCopy"); // none played yet: the newest saved
     EXPECT_EQ(s.share.text,
               "モジロタイピング 2024/05/01 21:03:45 60秒：ＯＫ 20　ＮＧ 5　文字数 90　"
               "正解率 80.0%　1.50/秒");
-    EXPECT_EQ(s.share.picture.size(), s.win.size());
-    s.countdown();
-    s.type("ねこ");
-    s.tickAt(60);
+    EXPECT_EQ(s.share.picture.size(), w.size());
+    s.play({}, {"ねこ"});
     s.clock.now = QDateTime(QDate(2024, 6, 2), QTime(8, 0));
-    s.menu("mnuCopy");
+    s.tableMenu("mnuCopy");
     EXPECT_EQ(s.share.text, "モジロタイピング 2024/06/02 08:00:00 60秒：ＯＫ 1　ＮＧ 0　文字数 2　"
                             "正解率 100.0%　0.03/秒");
 }

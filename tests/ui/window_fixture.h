@@ -178,7 +178,12 @@ struct Window : Folder {
             *weakService, *dictionaryService, options, messageBoxes, languages});
         return *w;
     }
-    ui::frmMain& load() { return create().Form_Load(), *w; }
+    // Writes the files given, then opens the window.
+    ui::frmMain& load(std::initializer_list<std::pair<QString, QByteArray>> files = {}) {
+        for (const auto& [name, bytes] : files)
+            write(name, bytes);
+        return create().Form_Load(), *w;
+    }
     // Start and the countdown's three ticks: the question is up.
     void countdown() {
         w->cmdStart_Click();
@@ -194,6 +199,37 @@ struct Window : Folder {
         w->tmrStart_Timer();
         w->tmrBp_Timer();
     }
+    // 正解数, 不正解数, 文字数, 文字/秒 and 正解率 as shown.
+    QString figures() const {
+        return QStringList{w->lblOk->text(), w->lblNg->text(), w->lblMoji_T->text(),
+                           w->lblByou->text(), w->lblRitu->text()}
+            .join(' ');
+    }
+    // A round from Start to time-up with the draws given, the answers typed.
+    void play(std::deque<double> draws, const QStringList& answers) {
+        const int32_t start = clock.seconds;
+        random.draws = std::move(draws);
+        countdown();
+        for (const QString& typed : answers)
+            type(typed);
+        tickAt(start + 60);
+    }
+    void tableMenu(const char* action) { Choose(w->msgRireki->viewport(), w->mnuRireki, action); }
+    void wordMenu(const char* action) { Choose(w->lstJisyo->viewport(), w->mnuJisyo, action); }
+    void windowMenu(const char* action) { Choose(w->Image1, w->mnuWindow, action); }
+    // Chooses as the player does, which the program hears as activated().
+    static void Pick(QComboBox* box, int index) {
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    // Not qWaitForWindowActive: for a message box it does not wait for the activation.
+    static bool Activate(QWidget& window) {
+        window.activateWindow();
+        const bool active =
+            QTest::qWaitFor([&] { return QApplication::activeWindow() == &window; });
+        EXPECT_TRUE(active) << window.objectName().toStdString();
+        return active;
+    }
     // Opens the menu as the mouse does over `at` and takes the named action.
     static void Choose(QWidget* at, QMenu* menu, const char* action) {
         OpenMenu(at, menu);
@@ -207,10 +243,7 @@ struct Window : Folder {
         QApplication::sendEvent(at, &click);
         EXPECT_TRUE(menu->isVisible()) << menu->objectName().toStdString();
     }
-    QStringList row(int r) const {
-        QStringList cells;
-        for (int c = 0; c < 10; ++c)
-            cells << w->rirekiModel().index(r, c).data().toString();
-        return cells;
+    QString cell(int row, int column) const {
+        return w->rirekiModel().index(row, column).data().toString();
     }
 };

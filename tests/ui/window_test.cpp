@@ -56,8 +56,7 @@ TEST(Window, SettingsChangeOnlyByChoosingOrClickingAndAFailedSaveKeepsThem) {
     EXPECT_EQ(w.state().intJikan, 60);
     EXPECT_EQ(w.cboJikan->count(), 18);
     EXPECT_FALSE(fx.exists("設定.txt"));
-    w.cboJikan->setCurrentIndex(8);
-    emit w.cboJikan->activated(8);
+    Window::Pick(w.cboJikan, 8);
     EXPECT_EQ(fx.read("設定.txt"), "90,1\r\n");
     w.chkAs->click();
     EXPECT_EQ(fx.read("設定.txt"), "90,0\r\n");
@@ -66,8 +65,7 @@ TEST(Window, SettingsChangeOnlyByChoosingOrClickingAndAFailedSaveKeepsThem) {
     // A file that cannot be written is told once; the values chosen are kept.
     QFile::remove(fx.path("設定.txt"));
     QDir(fx.dir.path()).mkdir("設定.txt");
-    w.cboJikan->setCurrentIndex(8);
-    emit w.cboJikan->activated(8);
+    Window::Pick(w.cboJikan, 8);
     w.chkAs->click();
     ASSERT_EQ(fx.boxes.size(), 1);
     EXPECT_TRUE(fx.boxes[0].startsWith("2|保存エラー|設定を設定.txtに"))
@@ -79,13 +77,10 @@ TEST(Window, SettingsChangeOnlyByChoosingOrClickingAndAFailedSaveKeepsThem) {
 TEST(Window, TheNewestRowIsInViewAfterStartUpAndAfterEverySave) {
     for (int records : {0, 5, 6, 7, 20}) {
         Window fx;
-        fx.write("履歴.txt", kExampleLine.repeated(records));
-        fx.write("設定.txt", "60,0\r\n");
-        ui::frmMain& w = fx.load();
+        ui::frmMain& w =
+            fx.load({{"履歴.txt", kExampleLine.repeated(records)}, {"設定.txt", "60,0\r\n"}});
         EXPECT_TRUE(records == 0 || RowFullyShown(w, records - 1)) << records;
-        fx.countdown();
-        fx.type("x"); // an answer to save
-        fx.tickAt(60);
+        fx.play({}, {"x"}); // an answer to save
         for (int save = 0; save < 3; ++save) {
             w.cmdHozon_Click();
             EXPECT_TRUE(RowFullyShown(w, records + save)) << records << " " << save;
@@ -99,8 +94,7 @@ TEST(Window, FailedSavesAndClearsSayWhyAndKeepTheTableAsTheFileIs) {
     const auto japanese = ui::InstallQtTranslations(QLocale(QLocale::Japanese, QLocale::Japan));
     ASSERT_TRUE(japanese) << "Qt's Japanese translation (qt6-translations-l10n) is missing";
     Window fx;
-    fx.write("履歴.txt", kExampleLine + kExampleLine);
-    ui::frmMain& w = fx.load();
+    ui::frmMain& w = fx.load({{"履歴.txt", kExampleLine + kExampleLine}});
     fx.answer = QMessageBox::Cancel;
     QTest::keyClick(w.cmdClear, Qt::Key_Space); // the focused button takes Space and Enter
     EXPECT_EQ(fx.boxes.takeLast(),
@@ -113,12 +107,10 @@ TEST(Window, FailedSavesAndClearsSayWhyAndKeepTheTableAsTheFileIs) {
     EXPECT_TRUE(fx.exists("履歴.txt"));
     fx.write("設定.txt", "60,0\r\n");
     w.chkAs->click(); // auto-save off, so that 保存 makes the one row
-    fx.countdown();
-    fx.type("x");
+    fx.play({}, {"x"});
     fx.boxes.removeLast(); // 違います！！
-    fx.tickAt(60);
     w.cmdHozon_Click();
-    EXPECT_EQ(fx.row(0)[0], "1");
+    EXPECT_EQ(fx.cell(0, 0), "1");
     QFile::remove(fx.path("履歴.txt"));
     QDir(fx.dir.path()).mkdir("履歴.txt");
     w.cmdClear_Click();

@@ -4,14 +4,18 @@
 
 namespace {
 
-// 辞書.txt and two lists of the list folder, with things that are no lists beside them.
+// 辞書.txt and two lists of the list folder, with things that are no lists beside them;
+// the list chosen before, if any.
 struct Lists : Window {
-    Lists() {
+    explicit Lists(const QString& chosen = {}) {
         write("辞書.txt", "ねこ\r\n");
         QDir().mkpath(path("単語リスト/folder.txt"));
         write("単語リスト/どうぶつ.txt", "いぬ\nうま\nきりん\nしまうま\n");
         write("単語リスト/あめ.txt", "\x82\xA0\x82\xDF\r\n"); // あめ in code page 932
         write("単語リスト/notes.csv", "x\n");
+        if (!chosen.isEmpty())
+            options.setWordList({chosen, 0});
+        load();
     }
     // The word panel's menu as the mouse opens it: "*" marks the check, "-" what is off.
     QString menu() {
@@ -24,7 +28,6 @@ struct Lists : Window {
         w->mnuJisyo->close();
         return shown.join(' ');
     }
-    void choose(const char* action) { Choose(w->lstJisyo->viewport(), w->mnuJisyo, action); }
     QString panel() const {
         return w->fraJisyo->title() + " " +
                qobject_cast<QStringListModel*>(w->lstJisyo->model())->stringList().join(',') + " " +
@@ -37,11 +40,11 @@ const char kMenuEnd[] = "| すべて* 2〜3文字 4〜5文字 6文字以上 | �
 
 } // namespace
 
-TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStart) {
+TEST(WordLists,
+     TheMenuOffersEachListAndOneChosenIsShownPlayedKeptAcrossAStartOrWaitsForARoundsEnd) {
     Lists l;
-    l.load();
     EXPECT_EQ(l.menu(), QString("辞書.txt* あめ どうぶつ ") + kMenuEnd);
-    l.choose("mnuList_2");
+    l.wordMenu("mnuList_2");
     EXPECT_EQ(l.panel(), "登録ワード一覧 4個 いぬ,うま,きりん,しまうま 単語リスト：どうぶつ");
     EXPECT_EQ(l.options.wordList().list, "どうぶつ.txt");
     EXPECT_TRUE(l.menu().startsWith("辞書.txt あめ どうぶつ* "));
@@ -64,18 +67,15 @@ TEST(WordLists, TheMenuOffersEachListAndOneChosenIsShownPlayedAndKeptAcrossAStar
               QStringList{"2|単語リスト|単語リスト「どうぶつ」が見つからないか、読めません。"
                           "\n辞書.txtの単語で遊びます。|1024|1024"});
     EXPECT_EQ(l.options.wordList().list, "");
-}
 
-TEST(WordLists, AChoiceDuringARoundWaitsForItsEnd) {
-    Lists l;
-    l.load();
+    // A choice during a round waits for its end.
     l.countdown();
     EXPECT_EQ(l.menu(),
               QString("ラウンド中です。選んだリストと長さは、ラウンドが終わってから"
-                      "使われます- | 辞書.txt* あめ どうぶつ | すべて* 2〜3文字 4〜5文字 "
+                      "使われます- | 辞書.txt* あめ | すべて* 2〜3文字 4〜5文字 "
                       "6文字以上 | ファイルから読み込む(&I)…- 辞書から単語リストを作る(&D)…- "
                       "単語リストを編集(&E)…- | 苦手な単語(&W)…"));
-    l.choose("mnuList_1");
+    l.wordMenu("mnuList_1");
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 ねこ 単語リスト：辞書.txt");
     l.type("ねこ"); // the round plays on from the list it started with
     EXPECT_EQ(l.w->lblOk->text(), "1");
@@ -85,36 +85,30 @@ TEST(WordLists, AChoiceDuringARoundWaitsForItsEnd) {
 }
 
 TEST(WordLists, ALevelNarrowsThePanelAndTheDrawsAndOneLeftEmptyKeepsThePrevious) {
-    Lists l;
-    l.options.setWordList({"どうぶつ.txt", 0});
-    l.load();
-    l.choose("mnuLevel_2"); // 4〜5文字
+    Lists l("どうぶつ.txt");
+    l.wordMenu("mnuLevel_2"); // 4〜5文字
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
     EXPECT_EQ(l.options.wordList().level, 2);
-    l.random.draws = {0.99};
-    l.countdown();
-    l.type("しまうま");
+    l.play({0.99}, {"しまうま"});
     EXPECT_EQ(l.w->lblOk->text(), "1");
-    l.tickAt(60);
 
-    l.choose("mnuLevel_3"); // 6文字以上: none
+    l.wordMenu("mnuLevel_3"); // 6文字以上: none
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 しまうま 単語リスト：どうぶつ（4〜5文字）");
     EXPECT_EQ(l.boxes.last(), "1|単語リスト|「どうぶつ」には6文字以上の単語がありません。"
                               "長さは「4〜5文字」のままです。|1024|1024");
     // A list without words of the level is played whole.
-    l.choose("mnuList_0");
+    l.wordMenu("mnuList_0");
     EXPECT_EQ(l.panel(), "登録ワード一覧 1個 ねこ 単語リスト：辞書.txt");
     EXPECT_EQ(l.options.wordList().level, 0);
     // 辞書.txt edited, in code page 932 unless the player agrees: shown at once.
     l.wordLists.editedBytes = "いるか\nくじら\n";
-    l.choose("mnuEdit");
+    l.wordMenu("mnuEdit");
     EXPECT_EQ(l.wordLists.edits, QStringList{"辞書.txt|辞書.txt|cp932"});
     EXPECT_EQ(l.panel(), "登録ワード一覧 2個 いるか,くじら 単語リスト：辞書.txt");
 }
 
 TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     Lists l;
-    l.load();
     Folder outside;
     const QByteArray original = "\xEF\xBB\xBFうし,やぎ,,うし\r\n" + QByteArray(201 * 3, 'a') +
                                 "\r\n" + QString(201, u'あ').toUtf8() + "\r\nひつじ";
@@ -122,7 +116,7 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     l.wordLists.importFile = outside.path("どうぶつ.csv");
     for (auto answer : {QMessageBox::Cancel, QMessageBox::No, QMessageBox::Yes}) {
         l.answer = answer;
-        l.choose("mnuImport");
+        l.wordMenu("mnuImport");
     }
     EXPECT_EQ(outside.read("どうぶつ.csv"), original);
     // Asked three times: cancelled, then a new name, then the old one replaced.
@@ -136,7 +130,7 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     // Code page 932 with CR line ends stays so; 〜 typed elsewhere takes its byte.
     outside.write("ame.txt", "\x82\xA0\x82\xDF\r\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
     l.wordLists.importFile = outside.path("ame.txt");
-    l.choose("mnuImport");
+    l.wordMenu("mnuImport");
     EXPECT_EQ(l.read("単語リスト/ame.txt"), "\x82\xA0\x82\xDF\r\x82\xA0\x81\x60\r");
 
     // What cannot be imported is said and leaves everything as it was.
@@ -145,7 +139,7 @@ TEST(WordLists, ImportCopiesTheWordsItTakesAndAsksBeforeAName) {
     QDir().mkdir(outside.path("folder.txt"));
     for (const char* name : {"none.txt", "folder.txt", "empty.txt", "utf16.txt"}) {
         l.wordLists.importFile = outside.path(name);
-        l.choose("mnuImport");
+        l.wordMenu("mnuImport");
         EXPECT_TRUE(l.boxes.last().startsWith("2|読み込みエラー|")) << name;
     }
 }

@@ -77,12 +77,14 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     r.random.draws = {0.99, 0.0, 0.0};
     QTest::mouseClick(weak->cmdPractise, Qt::LeftButton);
     EXPECT_FALSE(weak->cmdPractise->isEnabled()); // not over a round in play
+    EXPECT_EQ(r.w->windowTitle(), "モジロタイピング（練習）");
     for (int i = 0; i < 3; ++i)
         r.w->tmrStart_Timer();
     EXPECT_EQ(r.w->state().strSeikai, "ねこ");
     r.type("ねこ");
     EXPECT_EQ(r.w->state().strSeikai, "ねこ");
     r.tickAt(260);
+    EXPECT_EQ(r.w->windowTitle(), "モジロタイピング");
     // The next Start draws from the list as before: the ⌊2 × 0.99 + 1⌋th word.
     r.round(300, {0.99, 0.0, 0.0}, [&] {
         EXPECT_EQ(r.w->state().strSeikai, "いぬ");
@@ -97,21 +99,23 @@ TEST(WordRecord, AWrongAnswerAndALookAtTheAnswerAreInTheWindowAndTheFileAndPract
     ASSERT_TRUE(QTest::qWaitFor([&] { return chart->cboList->findText("辞書.txt") >= 0; }, 60000));
     const auto shown = [&](int mode, const QString& list) {
         chart->cboMode->setCurrentIndex(mode);
-        chart->cboList->setCurrentIndex(chart->cboList->findText(list));
-        emit chart->cboList->activated(chart->cboList->currentIndex());
+        Window::Pick(chart->cboList, chart->cboList->findText(list));
         return chart->chart->series().points.size();
     };
     EXPECT_EQ(shown(0, "すべてのリスト"), 4);
     EXPECT_EQ(shown(1, "辞書.txt"), 3);
     EXPECT_EQ(shown(2, "すべてのリスト"), 1);
+    // So does the practice round's row, on hover.
+    const QModelIndex practice = r.w->rirekiModel().index(2, 3);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] { return practice.data(Qt::ToolTipRole).toString() == "苦手な単語の練習ラウンド"; }));
 
     // Shown for the chosen list only, the words and the practice are its own.
     QDir(r.dir.path()).mkdir("単語リスト");
     r.write("単語リスト/どうぶつ.txt", "いぬ\nさる\n");
     r.w->ChooseList("どうぶつ.txt"); // while the window is open
     ASSERT_EQ(weak->cboShow->itemText(1), "選んだリストの単語（どうぶつ）");
-    weak->cboShow->setCurrentIndex(1);
-    emit weak->cboShow->activated(1);
+    Window::Pick(weak->cboShow, 1);
     ASSERT_EQ(weak->weakModel->rowCount(), 1);
     EXPECT_EQ(weak->weakModel->at(0).stats.word, "いぬ");
     EXPECT_FALSE(weak->cmdPractise->isEnabled()); // いぬ was never missed
@@ -178,9 +182,9 @@ TEST(WordRecord, AFileAnotherProgramHoldsKeepsEveryAnswerAndNoWindowWaitsForIt) 
     EXPECT_FALSE(weak->lblNote->text().contains("ほかのプログラム"));
     ASSERT_TRUE(Settled(r.store));
     SqlFile file(r.path("単語記録.db"));
-    EXPECT_EQ(file.rows("SELECT asked, solved FROM words"), QStringList{"6|4"});
-    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM rounds"), QStringList{"2"});
-    EXPECT_EQ(file.rows("SELECT COUNT(*) FROM saves"), QStringList{"3"});
+    const char kCounts[] = "SELECT (SELECT COUNT(*) FROM rounds), (SELECT COUNT(*) FROM saves), "
+                           "asked, solved FROM words";
+    EXPECT_EQ(file.rows(kCounts), QStringList{"2|3|6|4"}) << "rounds, saves, asked and solved";
     EXPECT_TRUE(r.boxes.isEmpty());
 
     // At the end of the game the wait is short, and what it leaves out is counted.
