@@ -16,7 +16,7 @@ set -uo pipefail
 program=$(realpath "$1")
 framework=$2
 source_dir=$(realpath "$(dirname "$0")/../..")
-wait_s=${MOJIRO_WINDOW_WAIT:-10}
+wait_s=${MOJIRO_WINDOW_WAIT:-60}
 # A switch, a copy or a closing box takes well under a second, a slow engine's
 # start 3 s; this is for a loaded machine.
 step_s=20
@@ -345,7 +345,7 @@ ibus)
         END { exit !found }'
     ;;
 esac
-until_s 20 ready || { cat "$scratch/framework.log"; skip "$framework did not start"; }
+until_s "$wait_s" ready || { cat "$scratch/framework.log"; skip "$framework did not start"; }
 if [ "$framework" = ibus ]; then
     # The player's own engine, English, as a desktop session would have chosen it.
     ask SetGlobalEngine string:xkb:us::eng >/dev/null

@@ -99,6 +99,7 @@ struct Services : QDBusVirtualObject {
 // test. `setup`: "fcitx5" or "IBus"; "silent ..." when the services never
 // answer, "no ..." when there are none.
 struct Bus {
+    QTemporaryDir sockets; // a daemon killed leaves its socket behind
     QProcess daemon;
     QThread thread;
     Services* services = new Services;
@@ -107,8 +108,9 @@ struct Bus {
 
     explicit Bus(const QString& setup) {
         daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
-        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1"});
-        const QString address = daemon.waitForReadyRead(5000) ? daemon.readLine().trimmed() : "";
+        daemon.start("dbus-daemon", {"--session", "--nofork", "--nopidfile", "--print-address=1",
+                                     "--address=unix:dir=" + sockets.path()});
+        const QString address = daemon.waitForReadyRead(60000) ? daemon.readLine().trimmed() : "";
         services->silent = setup.startsWith("silent");
         services->fcitx5 = setup.contains("fcitx5");
         QDBusConnection fake = QDBusConnection::connectToBus(address, "fake");

@@ -89,7 +89,7 @@ export QT_QPA_PLATFORM=xcb HOME="$home" XDG_CONFIG_HOME="$home/.config" \
     XDG_DATA_HOME="$home/.local/share" XDG_CACHE_HOME="$home/.cache" \
     XDG_STATE_HOME="$home/.local/state" XDG_RUNTIME_DIR="$folder/run" PATH="$folder/bin:$PATH"
 export LC_ALL=C.UTF-8 # xdotool types kana only in a UTF-8 locale
-wait_s=${MOJIRO_WINDOW_WAIT:-10}
+wait_s=${MOJIRO_WINDOW_WAIT:-60}
 
 # A display of our own, the first free one from :90; another test may take a
 # number between the look and the start, so a server that does not come up

@@ -9,7 +9,7 @@
 # Exits 77 (skipped) where the tools are missing or the server cannot start.
 set -uo pipefail
 here=$(realpath "$(dirname "$0")")
-wait_s=${MOJIRO_WINDOW_WAIT:-10}
+wait_s=${MOJIRO_WINDOW_WAIT:-60}
 rate=44100
 
 skip() { echo "SKIP: $*"; exit 77; }
@@ -66,13 +66,13 @@ socket=$scratch/pulse/native
     --load="module-native-protocol-unix socket=$socket auth-anonymous=1" >"$scratch/pulse.log" 2>&1 &
 pids=($!)
 export PULSE_SERVER=unix:$socket PULSE_COOKIE=$scratch/cookie
-until_s 10 eval 'pactl info >/dev/null 2>&1' || { show pulse; skip "PulseAudio did not start"; }
+until_s "$wait_s" eval 'pactl info >/dev/null 2>&1' || { show pulse; skip "PulseAudio did not start"; }
 
 parec -d mojiro_null.monitor --raw --format=s16le --channels=1 --rate=$rate --latency-msec=10 \
     >"$scratch/rec.raw" 2>"$scratch/parec.log" &
 parec=$!
 pids=("$parec" "${pids[@]}")
-until_s 5 test -s "$scratch/rec.raw" || { show parec; skip "parec records nothing"; }
+until_s "$wait_s" test -s "$scratch/rec.raw" || { show parec; skip "parec records nothing"; }
 t0=$(now) # sample 0 was taken at most a fragment before
 
 if [ -n "${sounds:-}" ]; then
@@ -94,7 +94,7 @@ else
         Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$scratch/xvfb.log" 2>&1 8>&- &
         xvfb=$!
         export DISPLAY=:$n
-        until_s 10 eval 'xdpyinfo >/dev/null 2>&1 || gone $xvfb'
+        until_s "$wait_s" eval 'xdpyinfo >/dev/null 2>&1 || gone $xvfb'
         gone "$xvfb" || break
         n=$((n + 1))
     done
@@ -123,7 +123,7 @@ else
     show game
 fi
 kill "$parec"
-until_s 5 gone "$parec" || fail "parec did not stop"
+until_s "$wait_s" gone "$parec" || fail "parec did not stop"
 
 # RMS and upward zero crossings per 10 ms frame. A tone starts at a frame of RMS
 # 1000 (-30 dBFS) or more and ends after 50 ms below that; its pitch is its
