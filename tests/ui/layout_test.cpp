@@ -99,6 +99,11 @@ TEST_P(Fits, TheWidestTextsEachControlIsDesignedToHoldInEitherLanguage) {
         const int textRight = label.left() + titles->fontMetrics().horizontalAdvance(o.text);
         EXPECT_LE(textRight, arrow.left()) << o.text.toStdString();
     }
+    // Every figure shows beside the word without scrolling.
+    weak.show();
+    const int figures = titles->sectionPosition(ui::WeakWordsModel::CleanRun) +
+                        titles->sectionSize(ui::WeakWordsModel::CleanRun);
+    EXPECT_LE(figures, weak.grdWeak->viewport()->width());
     fx.w.reset();
     fx.languages.use(ui::Language::Japanese);
 }
