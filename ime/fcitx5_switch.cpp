@@ -9,7 +9,7 @@
 namespace ime {
 namespace {
 
-const QString kService = QStringLiteral("org.fcitx.Fcitx5");
+const QString kFcitx5Service = QStringLiteral("org.fcitx.Fcitx5");
 // Activate takes once fcitx5 has focused our context, and Mozc has started:
 // asked again at growing intervals, for as long as a busy machine may need.
 constexpr int kFirstRetryMs = 50;
@@ -31,7 +31,7 @@ Fcitx5Switch::Fcitx5Switch(const QString& connection, std::function<void()> pres
 }
 
 QDBusMessage Fcitx5Switch::Controller(const QString& method) const {
-    return QDBusMessage::createMethodCall(kService, QStringLiteral("/controller"),
+    return QDBusMessage::createMethodCall(kFcitx5Service, QStringLiteral("/controller"),
                                           QStringLiteral("org.fcitx.Fcitx.Controller1"), method);
 }
 
@@ -56,7 +56,7 @@ void Fcitx5Switch::Start(int request) {
     QDBusMessage ask = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
         QStringLiteral("org.freedesktop.DBus"), QStringLiteral("NameHasOwner"));
-    ask << kService;
+    ask << kFcitx5Service;
     Call(bus, ask, this, [this, request](const QDBusMessage& reply) {
         const bool running =
             reply.type() == QDBusMessage::ReplyMessage && reply.arguments().value(0).toBool();

@@ -10,12 +10,12 @@
 namespace ime {
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.IBus");
+const QString kIBusService = QStringLiteral("org.freedesktop.IBus");
 const QString kEngine = QStringLiteral("mozc-jp");
 
 QDBusMessage Bus(const QString& method) {
-    return QDBusMessage::createMethodCall(kService, QStringLiteral("/org/freedesktop/IBus"),
-                                          kService, method);
+    return QDBusMessage::createMethodCall(kIBusService, QStringLiteral("/org/freedesktop/IBus"),
+                                          kIBusService, method);
 }
 
 QDBusMessage SetEngine(const QString& engine) {
@@ -130,7 +130,7 @@ void IBusSwitch::Hiragana(int request) {
                  return emit settled();
              const QString path = reply.arguments().value(0).value<QDBusObjectPath>().path();
              QDBusMessage activate = QDBusMessage::createMethodCall(
-                 kService, path, QStringLiteral("org.freedesktop.IBus.InputContext"),
+                 kIBusService, path, QStringLiteral("org.freedesktop.IBus.InputContext"),
                  QStringLiteral("PropertyActivate"));
              activate << QStringLiteral("InputMode.Hiragana") << 1u;
              Call(QDBusConnection(connection_), activate, this,
