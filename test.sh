@@ -11,8 +11,9 @@ common=(-G Ninja -DMOJIRO_TESTS=ON -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake -S . -B build "${common[@]}" -DMOJIRO_BENCH=ON \
     -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O2 -g1 -DNDEBUG"
 cmake --build build
+# Unoptimized, the sanitizers find the same faults and the build takes a third less.
 cmake -S . -B build-asan "${common[@]}" -DMOJIRO_BENCH=OFF -DMOJIRO_SANITIZE=ON \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG"
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O0 -g1 -DNDEBUG"
 
 # The sanitizer build compiles while the plain tests run: most of their time
 # they wait for windows and input methods.
