@@ -1,5 +1,6 @@
 #include "app/play_folder.h"
 #include "game/dictionary.h"
+#include "game/panel_order.h"
 #include "game/system_ports.h"
 #include "game/word_record.h"
 #include "ime/reach.h"
@@ -132,9 +133,11 @@ int main(int argc, char** argv) {
     // Nothing of it is read before the player asks for readings and meanings.
     game::EdictDictionary dictionary(
         records::kEdictPath, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    game::CachedOrder panelOrder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     fonts.wait();
     ui::frmMain window({clock, random, *ime, reach, helpWindows, progressWindow, wordLists, share,
-                        sounds, wordRecord, weakWords, dictionary, options, boxes, languages});
+                        sounds, wordRecord, weakWords, dictionary, options, boxes, languages,
+                        panelOrder});
     window.Form_Load(&*history);
     return app.exec();
 }

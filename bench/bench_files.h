@@ -41,6 +41,7 @@ struct LoadedWindow {
     records::Options options;
     ui::MessageBoxes boxes;
     ui::Languages languages{QLocale()};
+    game::CollatedOrder panelOrder;
     ui::WindowHelpService help{options, boxes};
     ui::WindowProgressService progress;
     ui::WordListWindows wordLists{boxes};
@@ -50,7 +51,7 @@ struct LoadedWindow {
     ui::WeakWordsWindows weak{record, boxes};
     game::EdictDictionary dictionary{records::kEdictPath, QString()};
     ui::frmMain w{{clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                   weak, dictionary, options, boxes, languages}};
+                   weak, dictionary, options, boxes, languages, panelOrder}};
     LoadedWindow() {
         boxes.run = [](QMessageBox&) { return QMessageBox::Ok; };
         w.Form_Load();

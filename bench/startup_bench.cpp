@@ -67,9 +67,10 @@ void BM_WindowPainted(benchmark::State& state) {
     game::WordRecordThread record(QDir::current().absoluteFilePath(records::kWordStoreFileName));
     ui::WeakWordsWindows weak(record, boxes);
     game::EdictDictionary dictionary(records::kEdictPath, QString());
+    game::CollatedOrder panelOrder;
     for (auto _ : state) {
         ui::frmMain w({clock, random, *ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, dictionary, options, boxes, languages});
+                       weak, dictionary, options, boxes, languages, panelOrder});
         FirstPaint probe;
         w.installEventFilter(&probe);
         probe.clock.start();

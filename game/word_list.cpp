@@ -114,7 +114,7 @@ QStringList ParseWordList(const QByteArray& bytes) {
     return words.finish();
 }
 
-void SortJapanese(QStringList& words) {
+QList<int> JapaneseOrder(const QStringList& words) {
     QCollator collator(QLocale(QLocale::Japanese, QLocale::Japan));
     struct Keyed {
         QCollatorSortKey key;
@@ -131,11 +131,23 @@ void SortJapanese(QStringList& words) {
         const int plain = QString::compare(words[a.index], words[b.index]);
         return plain != 0 ? plain < 0 : a.index < b.index;
     });
-    QStringList sorted;
-    sorted.reserve(words.size());
+    QList<int> order;
+    order.reserve(words.size());
     for (const Keyed& k : keyed)
-        sorted.append(words[k.index]);
-    words = std::move(sorted);
+        order.append(int(k.index));
+    return order;
+}
+
+QStringList InOrder(const QStringList& words, const QList<int>& order) {
+    QStringList sorted;
+    sorted.reserve(order.size());
+    for (int i : order)
+        sorted.append(words[i]);
+    return sorted;
+}
+
+void SortJapanese(QStringList& words) {
+    words = InOrder(words, JapaneseOrder(words));
 }
 
 JisyoPanel FillJisyoPanel(const QString& path) {

@@ -63,5 +63,8 @@ ListCheck CheckList(const QStringList& items);
 
 // Sorts in Japanese collation order; words that collate equal keep a fixed order.
 void SortJapanese(QStringList& words);
+// The same order as the words' indexes, and the words put in such an order.
+QList<int> JapaneseOrder(const QStringList& words);
+QStringList InOrder(const QStringList& words, const QList<int>& order);
 
 } // namespace game

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/dictionary.h"
+#include "game/panel_order.h"
 #include "game/ports.h"
 #include "game/round.h"
 #include "game/round_book.h"
@@ -66,6 +67,7 @@ struct MainServices {
     records::Options& options;
     MessageBoxes& boxes;
     Languages& languages;
+    game::PanelOrder& panelOrder;
 };
 
 // A word's reading and meaning as a learner sees them after answering it.

@@ -69,9 +69,9 @@ frmMain::ListUse frmMain::UseWordList(const game::ListChoice& choice) {
     if (words.isEmpty() && level != game::LengthLevel::All)
         return ListUse::LevelEmpty;
 
-    const game::JisyoPanel panel = game::FillJisyoPanel(std::move(words));
-    jisyoModel_->setStringList(panel.words);
-    fraJisyo->setTitle(panel.caption);
+    const QStringList shown = services_.panelOrder.sorted(std::move(words));
+    jisyoModel_->setStringList(shown);
+    fraJisyo->setTitle(game::JisyoCaption(shown.size()));
     panelFilled_ = true;
     book_.setList(choice);
     ShowWordListTip();

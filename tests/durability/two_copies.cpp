@@ -50,10 +50,11 @@ int RunCopy(int copy) {
         records::Options options;
         ui::MessageBoxes messageBoxes;
         ui::Languages languages{QLocale()};
+        game::CollatedOrder panelOrder;
         ui::WeakWordsWindows weak(record, messageBoxes);
         FakeDictionary dictionary;
         ui::frmMain w({clock, random, ime, reach, help, progress, wordLists, share, sounds, record,
-                       weak, dictionary, options, messageBoxes, languages});
+                       weak, dictionary, options, messageBoxes, languages, panelOrder});
         messageBoxes.run = [&](QMessageBox& box) {
             if (box.text() != QStringLiteral("違います！！"))
                 boxes << box.text();

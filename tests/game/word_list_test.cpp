@@ -1,11 +1,16 @@
 #include "../files.h"
+#include "game/panel_order.h"
 #include "game/word_list.h"
 #include "records/cp932.h"
+#include "records/sort_order_file.h"
 #include "records/word_list_file.h"
 
 #include <QDir>
 #include <QRegularExpression>
 #include <QSet>
+#include <QThreadPool>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -73,6 +78,40 @@ TEST(JisyoPanel, SortsKanaOfOneReadingTogether) {
     SortJapanese(words);
     EXPECT_EQ(words.mid(2), (QStringList{"いか", "イヌ", "うし", "ねこ"}));
     EXPECT_EQ(QSet<QString>(words.begin(), words.begin() + 2), (QSet<QString>{"あめ", "アメ"}));
+}
+
+TEST(PanelOrder, AListShownBeforeTakesItsKeptOrderAndAnyOtherIsCollated) {
+    Folder cache;
+    const QString file = cache.path(records::kSortOrderFileName);
+    const QStringList words{"ばら", "はし", "パン", "ぱり", "はこ", "ぼうし", "ほし"};
+    const QStringList collated = CollatedOrder().sorted(words);
+    ASSERT_NE(collated, words);
+    EXPECT_EQ(CachedOrder(cache.dir.path()).sorted(words), collated);
+    QThreadPool::globalInstance()->waitForDone(); // the order is kept off the caller's thread
+    ASSERT_TRUE(cache.exists(records::kSortOrderFileName));
+
+    // The next start reads the order kept: one put there by hand shows it is read.
+    QList<int> reversed;
+    for (qsizetype i = words.size() - 1; i >= 0; --i)
+        reversed << int(i);
+    ASSERT_TRUE(records::WriteSortOrder(file, PanelOrderKey(words), reversed));
+    QStringList backwards = words;
+    std::reverse(backwards.begin(), backwards.end());
+    EXPECT_EQ(CachedOrder(cache.dir.path()).sorted(words), backwards);
+
+    // A list changed by one word, or a file damaged, is collated afresh.
+    QStringList changed = words;
+    changed[0] = "ぱら";
+    EXPECT_EQ(CachedOrder(cache.dir.path()).sorted(changed), CollatedOrder().sorted(changed));
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_EQ(records::ReadSortOrder(file, PanelOrderKey(changed), words.size()).has_value(), true);
+    cache.write(records::kSortOrderFileName, "garbage");
+    EXPECT_EQ(CachedOrder(cache.dir.path()).sorted(words), collated);
+    QThreadPool::globalInstance()->waitForDone();
+
+    // Two lists of the same characters split apart differently keep apart.
+    EXPECT_NE(PanelOrderKey({"ab", "c"}), PanelOrderKey({"a", "bc"}));
+    EXPECT_EQ(PanelOrderKey({"ab", "c"}), PanelOrderKey({"ab", "c"}));
 }
 
 TEST(LengthLevel, CountsASurrogatePairAsOneCharacterAndKeepsTheListsOrder) {

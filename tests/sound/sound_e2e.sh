@@ -106,8 +106,8 @@ else
     printf '10,0\r\n' >"$scratch/data/設定.txt"
     printf 'sound/on=1\nsound/volume=100\n' >"$scratch/data/オプション.txt"
     (cd "$scratch/data" && unset WAYLAND_DISPLAY QT_IM_MODULE &&
-        XDG_RUNTIME_DIR="$scratch/xdg" QT_QPA_PLATFORM=xcb LC_ALL=C.UTF-8 \
-            exec "$program" >"$scratch/game.log" 2>&1) &
+        XDG_RUNTIME_DIR="$scratch/xdg" XDG_CACHE_HOME="$scratch/home/.cache" QT_QPA_PLATFORM=xcb \
+            LC_ALL=C.UTF-8 exec "$program" >"$scratch/game.log" 2>&1) &
     game=$!
     pids=("$game" "${pids[@]}")
     window=""

@@ -20,7 +20,7 @@ cp "$folder/履歴.txt" "$folder/before.txt"
 # A display of our own, whatever the caller's environment says.
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY QT_IM_MODULE
 export QT_QPA_PLATFORM=xcb
-export XDG_RUNTIME_DIR="$folder/run"
+export XDG_RUNTIME_DIR="$folder/run" XDG_CACHE_HOME="$folder/cache" # nothing in the tester's home
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 start_display || { echo "SKIP: no virtual X server would start"; exit 77; }
 

@@ -153,6 +153,7 @@ struct Window : Folder {
     records::Options options{path("オプション.txt")};
     ui::MessageBoxes messageBoxes;
     ui::Languages languages{QLocale(QLocale::Japanese)};
+    game::CollatedOrder panelOrder;
     std::unique_ptr<ui::frmMain> w;
     QStringList boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
@@ -175,7 +176,7 @@ struct Window : Folder {
     ui::frmMain& create() {
         w = std::make_unique<ui::frmMain>(ui::MainServices{
             clock, random, ime, reach, help, progress, wordLists, share, sounds, *recordService,
-            *weakService, *dictionaryService, options, messageBoxes, languages});
+            *weakService, *dictionaryService, options, messageBoxes, languages, panelOrder});
         return *w;
     }
     // Writes the files given, then opens the window.

@@ -16,7 +16,7 @@ command -v weston >/dev/null || skip "no weston (apt-get install weston)"
 
 # Nothing of the caller's session: its own runtime folder, socket and no X.
 unset DISPLAY WAYLAND_SOCKET QT_IM_MODULE
-export XDG_RUNTIME_DIR="$folder/run"
+export XDG_RUNTIME_DIR="$folder/run" XDG_CACHE_HOME="$folder/cache" # nothing in the tester's home
 mkdir -m 0700 "$XDG_RUNTIME_DIR"
 export WAYLAND_DISPLAY=mojiro-test QT_QPA_PLATFORM=wayland
 wait_s=${MOJIRO_WINDOW_WAIT:-60}
