@@ -1,4 +1,5 @@
 #include "app/play_folder.h"
+#include "app/quit_on_signal.h"
 #include "game/dictionary.h"
 #include "game/panel_order.h"
 #include "game/system_ports.h"
@@ -135,9 +136,11 @@ int main(int argc, char** argv) {
         records::kEdictPath, QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     game::CachedOrder panelOrder(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     fonts.wait();
+    app::QuitOnSignal quitOnSignal([] { QApplication::closeAllWindows(); });
     ui::frmMain window({clock, random, *ime, reach, helpWindows, progressWindow, wordLists, share,
                         sounds, wordRecord, weakWords, dictionary, options, boxes, languages,
                         panelOrder});
     window.Form_Load(&*history);
+    quitOnSignal.listen();
     return app.exec();
 }

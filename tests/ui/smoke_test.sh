@@ -71,6 +71,19 @@ xdotool mousemove --window "$window" 593 40 click 1 # 終了
 wait_until "$wait_s" gone "$game" || { echo "still running after End"; exit 1; }
 if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
 
+# Asked to end by the system, as at log-out, the game ends as its window's close
+# does, after keeping the word-list panel's order in the cache folder.
+rm -rf "$XDG_CACHE_HOME"
+(cd "$folder/romaji" && exec "$program" 2>"$folder/run/stderr") &
+game=$!
+find_window モジロタイピング >/dev/null || { echo "window not found"; exit 1; }
+kill -TERM "$game"
+status=0
+wait "$game" || status=$?
+[ $status -eq 0 ] || { echo "SIGTERM ended it with status $status"; exit 1; }
+[ -s "$XDG_CACHE_HOME/mojiro/panel_order" ] || { echo "no panel order kept"; exit 1; }
+if [ -s "$folder/run/stderr" ]; then echo "it wrote to stderr:"; cat "$folder/run/stderr"; exit 1; fi
+
 status=0
 "$3" >"$folder/round.out" 2>"$folder/round.err" || status=$?
 cat "$folder/round.out"
