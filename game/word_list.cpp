@@ -150,18 +150,6 @@ void SortJapanese(QStringList& words) {
     words = InOrder(words, JapaneseOrder(words));
 }
 
-JisyoPanel FillJisyoPanel(const QString& path) {
-    return FillJisyoPanel(ReadWordList(path));
-}
-
-JisyoPanel FillJisyoPanel(QStringList words) {
-    JisyoPanel panel;
-    panel.words = std::move(words);
-    SortJapanese(panel.words);
-    panel.caption = JisyoCaption(panel.words.size());
-    return panel;
-}
-
 QString JisyoCaption(qsizetype words) {
     return QCoreApplication::translate("WordList", "登録ワード一覧 %1個").arg(words);
 }

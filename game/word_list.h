@@ -29,14 +29,6 @@ QStringList ReadWordList(const QString& path);
 records::ReadStatus ReadWordListFile(const QString& path, QStringList& words);
 QStringList ParseWordList(const QByteArray& bytes);
 
-struct JisyoPanel {
-    QStringList words; // in Japanese collation order
-    QString caption;   // "登録ワード一覧 N個"
-};
-
-JisyoPanel FillJisyoPanel(const QString& path);
-// The panel of words already read.
-JisyoPanel FillJisyoPanel(QStringList words);
 // "登録ワード一覧 N個", in the language of the game's texts.
 QString JisyoCaption(qsizetype words);
 
