@@ -106,38 +106,17 @@ TEST_P(ChartScaleOf, SpansTheRoundsWithRoomAndAxesThatHoldThem) {
 
 INSTANTIATE_TEST_SUITE_P(Rounds, ChartScaleOf, testing::ValuesIn(kScaleRows), kRowName);
 
-struct PixelRow {
-    const char* name;
-    QList<QPointF> at;
-    int dots;          // drawn once per pixel
-    QPolygonF thinned; // the average's line as drawn
-};
-
-class Pixels : public testing::TestWithParam<PixelRow> {};
-
-const QRectF kPlot(10, 10, 200, 100);
-
-const PixelRow kPixelRows[] = {
+TEST(Pixels, AreDrawnOnceEachAndTheLineKeepsEachColumnsFirstExtremesAndLast) {
     // First, lowest and highest (in pixel rows, which run downwards), last.
-    {"EachColumnKeepsItsFirstExtremesAndLast",
-     {{50.1, 30}, {50.3, 35}, {50.5, 80}, {50.9, 10.5}, {50.2, 40}, {51.0, 60}},
-     6,
-     QPolygonF({{50.1, 30}, {50.5, 80}, {50.9, 10.5}, {50.2, 40}, {51.0, 60}})},
-    {"RoundsOnOnePixelAreOneDot",
-     {{20.2, 20.2}, {20.7, 20.9}, {20.9, 20.1}, {21.0, 20.0}},
-     2,
-     QPolygonF({{20.2, 20.2}, {20.7, 20.9}, {20.9, 20.1}, {21.0, 20.0}})},
-};
-
-TEST_P(Pixels, AreDrawnOnceEachAndTheLineKeepsItsExtremes) {
-    const PixelRow& row = GetParam();
-    const QPolygonF dots = ui::OncePerPixel(row.at, kPlot);
-    EXPECT_EQ(dots.size(), row.dots);
-    for (const QPointF& d : dots)
-        EXPECT_TRUE(kPlot.adjusted(0, 0, 1, 1).contains(d)) << d.x() << "," << d.y();
-    EXPECT_EQ(ui::ThinnedLine(row.at), row.thinned);
+    const QList<QPointF> columns = {{50.1, 30},   {50.3, 35}, {50.5, 80},
+                                    {50.9, 10.5}, {50.2, 40}, {51.0, 60}};
+    EXPECT_EQ(ui::ThinnedLine(columns),
+              QPolygonF({{50.1, 30}, {50.5, 80}, {50.9, 10.5}, {50.2, 40}, {51.0, 60}}));
+    const QRectF plot(10, 10, 200, 100);
+    EXPECT_EQ(ui::OncePerPixel(columns, plot).size(), 6);
+    const QList<QPointF> onePixel = {{20.2, 20.2}, {20.7, 20.9}, {20.9, 20.1}, {21.0, 20.0}};
+    EXPECT_EQ(ui::OncePerPixel(onePixel, plot).size(), 2);
+    EXPECT_EQ(ui::ThinnedLine(onePixel), QPolygonF(onePixel)); // two to a column: nothing to thin
 }
-
-INSTANTIATE_TEST_SUITE_P(Plot, Pixels, testing::ValuesIn(kPixelRows), kRowName);
 
 } // namespace
