@@ -56,8 +56,6 @@ struct WhileShown {
             buttons << b->text() + (b->isEnabled() ? "" : " (off)");
         QStringList lines = {
             d->windowTitle(),
-            d->acceptMode() == QFileDialog::AcceptSave ? "save" : "open",
-            QString::number(d->fileMode()),
             d->nameFilters().join(";;") + " / " + d->selectedNameFilter(),
             d->directory().absolutePath(),
             "name: " + PartOf<QLineEdit>(d, "fileNameEdit")->text(),
