@@ -38,6 +38,8 @@ struct TickRow {
 class TimeTicks : public testing::TestWithParam<TickRow> {};
 
 const TickRow kTickRows[] = {
+    // Several rounds in a row.
+    {"Minutes", "2025/01/31 09:00:30", "2025/01/31 09:04:10", 5, "09:01|09:02|09:03|09:04"},
     {"HoursOverADayAndAHalfCarryTheDay", "2025/01/31 06:00:00", "2025/02/01 18:00:00", 6,
      "01/31 06:00|01/31 12:00|01/31 18:00|02/01 00:00|02/01 06:00|02/01 12:00|02/01 18:00"},
     // Fortnights from the Thursday of 1970/01/01.
