@@ -64,9 +64,6 @@ struct WhileShown {
                          ->selectionModel()
                          ->selectedRows()
                          .size()),
-            QString("back %1, forward %2")
-                .arg(PartOf<QToolButton>(d, "backButton")->isEnabled())
-                .arg(PartOf<QToolButton>(d, "forwardButton")->isEnabled()),
             buttons.join(", "),
             QString("%1x%2 at %3,%4")
                 .arg(d->width())
