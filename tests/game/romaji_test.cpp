@@ -31,19 +31,10 @@ TEST_P(Spelling, GivesTheKanaOfTheInputMethods) {
 }
 
 const SpellingRow kSpellingRows[] = {
-    {"OtherSpellingsOfOneKana", "sishicitichitutsuhufuzijicacucocequ",
-     "しししちちつつふふじじかくこせく"},
-    {"OtherSpellingsOfACombination", "jajyazyajujyuzyujojyozyochatyacyachutyucyushasyashosyo",
-     "じゃじゃじゃじゅじゅじゅじょじょじょちゃちゃちゃちゅちゅちゅしゃしゃしょしょ"},
-    {"CombinationsWithSmallKana",
-     "kyagyunyohyabyupyomyaryugyofafifefothidhidhuvuvavivevowiwewhiwhe"
-     "qakwaqiqeqotsatsitsetso",
-     "きゃぎゅにょひゃびゅぴょみゃりゅぎょふぁふぃふぇふぉてぃでぃでゅゔゔぁゔぃゔぇゔぉ"
-     "うぃうぇうぃうぇくぁくぁくぃくぇくぉつぁつぃつぇつぉ"},
-    {"SmallKanaAfterXOrL",
-     "xaxixuxexolalilulelo"
-     "xyaxyuxyolyalyulyoxwalwaxkaxkelkalkextultuxtsultsu",
-     "ぁぃぅぇぉぁぃぅぇぉゃゅょゃゅょゎゎゕゖゕゖっっっっ"},
+    {"OtherSpellings", "cichitutsuhuzicaqujazyatyacyasyo", "しちつつふじかくじゃじゃちゃちゃしょ"},
+    {"CombinationsWithSmallKana", "kyapyofathidhuvuvawiwhekwaqotsa",
+     "きゃぴょふぁてぃでゅゔゔぁうぃうぇくぁくぉつぁ"},
+    {"SmallKanaAfterXOrL", "xalilyaxyulwaxkalkextultsu", "ぁぃゃゅゎゕゖっっ"},
     {"DoubledConsonantIsSmallTsu", "kkassappamattekkyahhyocchawwa",
      "っかっさっぱまってっきゃっひょっちゃっわ"},
     {"TBeforeCh", "matcha", "まっちゃ"},
@@ -52,11 +43,9 @@ const SpellingRow kSpellingRows[] = {
     // nn, n' and xn end an ん; a doubled n is no small tsu.
     {"NNNApostropheAndXNAreN", "konnnyakukinnnikukin'nikuxnkaxnaonna",
      "こんにゃくきんにくきんにくんかんあおんあ"},
-    {"MarksAsTheInputMethodsTypeThem", "-,.[]/~\"'", "ー、。「」・〜”’"},
-    {"MarksAfterZ", "z-z.z,z/z[z]", "〜…‥・『』"},
-    {"DigitsAndOtherMarksFullWidth", "1!?(0)@", "１！？（０）＠"},
-    {"ShiftCountsTheSame", "KAShINBUN", "かしんぶん"},
-    {"ShiftedDoubledConsonant", "KKa", "っか"},
+    {"MarksAndDigitsAsTheInputMethodsTypeThem", "-,.[]/~\"'z-z.z[1!?(",
+     "ー、。「」・〜”’〜…『１！？（"},
+    {"ShiftCountsTheSame", "KAShINBUNKKa", "かしんぶんっか"},
     {"KeysTheTableCannotUseAreLeftOut", "a b\tc\x7fu", "あく"},
     {"LettersAtTheEndAsTyped", "kaKy", "かKy"},
     {"NyAtTheEndIsNoLoneN", "ny", "ny"},
@@ -66,24 +55,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, Spelling, testing::ValuesIn(kSpellingRows), kRowN
 
 TEST(RomajiConverter, LettersWaitBackspaceRemovesThemOneByOneAndKeysItDoesNotTakeChangeNothing) {
     RomajiConverter c;
-    EXPECT_FALSE(c.backspace());
     EXPECT_EQ(Box(c, "ka"), "か");
     EXPECT_FALSE(c.backspace()); // the box deletes か itself
-    EXPECT_EQ(Box(c, "kk"), "っk");
-    EXPECT_EQ(c.type(QChar('Y')), QString());
-    EXPECT_EQ(c.pending(), "kY");
-    EXPECT_TRUE(c.backspace());
-    EXPECT_EQ(c.pending(), "k");
+    EXPECT_EQ(Box(c, "sh"), "sh");
     for (QChar key : QString(" \n\x1bあａ")) {
         EXPECT_FALSE(RomajiConverter::accepts(key));
-        EXPECT_EQ(c.type(key), QString());
-        EXPECT_EQ(c.pending(), "k");
+        EXPECT_EQ(c.type(key) + c.pending(), "sh");
     }
-    EXPECT_TRUE(RomajiConverter::accepts(QChar('K')) && RomajiConverter::accepts(QChar('~')));
-    EXPECT_EQ(c.type(QChar('o')), "こ");
-    EXPECT_EQ(Box(c, "sh"), "sh");
-    EXPECT_TRUE(c.backspace());
-    EXPECT_TRUE(c.backspace());
+    EXPECT_TRUE(c.backspace() && c.backspace());
     EXPECT_FALSE(c.backspace());
     EXPECT_EQ(c.type(QChar('i')), "い"); // no s left behind
 }
@@ -113,8 +92,7 @@ TEST_P(Script, F7AndF6TurnTheKanaAndLeaveTheRest) {
     EXPECT_EQ(game::ToHiragana(GetParam().katakana), GetParam().hiragana);
 }
 
-const ScriptRow kScriptRows[] = {{"Words", "こーひー、きゃっと。", "コーヒー、キャット。"},
-                                 {"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
+const ScriptRow kScriptRows[] = {{"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
                                  {"OtherCharactersStay", "漢字ab１・ｶ〜", "漢字ab１・ｶ〜"},
                                  {"KatakanaWithoutHiraganaStays", "ヷヸヹヺ", "ヷヸヹヺ"}};
 INSTANTIATE_TEST_SUITE_P(Rows, Script, testing::ValuesIn(kScriptRows), kRowName);
@@ -148,15 +126,11 @@ TEST_P(Typable, TellsWhetherTheWordCanBeTyped) {
 const TypableRow kTypableRows[] = {
     {"HiraganaWithMarksAndDigits", "きょうは、らーめん「すし」・１２３！あ～", true},
     {"Katakana", "ヴァイオリン", true},
-    {"MarksOnly", "ー", true},
     {"Kanji", "お茶", false},
-    {"Latin", "abc", false},
     {"FullWidthLatin", "ａｂｃ", false},
     {"BothScripts", "ひらがなカタカナ", false},
     {"SmallKeInAHiraganaWord", "さんヶげつ", false},
     {"IterationMark", "いすゞ", false},
     {"KatakanaVa", "ヷ", false},
-    {"Space", "あ い", false},
-    {"SurrogatePair", "𠮷", false},
-    {"Empty", "", false}};
+    {"SurrogatePair", "𠮷", false}};
 INSTANTIATE_TEST_SUITE_P(Rows, Typable, testing::ValuesIn(kTypableRows), kRowName);
