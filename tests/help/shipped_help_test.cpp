@@ -181,28 +181,3 @@ TEST(EnglishHelp, HoldsJapaneseOnlyInCodeKeysAndWordsMarkedJapanese) {
         }
     EXPECT_TRUE(allowed.contains("モジロタイピング"));
 }
-
-struct AllowedRow {
-    const char* name;
-    QString html, outside; // and the Japanese left outside what is allowed
-};
-class JapaneseInEnglishPages : public testing::TestWithParam<AllowedRow> {};
-
-TEST_P(JapaneseInEnglishPages, IsFoundOutsideCodeKeysAndMarkedWords) {
-    EXPECT_EQ(JapaneseOutsideTheAllowed(GetParam().html).join(' '), GetParam().outside);
-}
-
-const AllowedRow kJapaneseInEnglishPagesRows[] = {
-    {"FileNamesInCode", "<p>Open <code>辞書.txt</code>, <kbd>ringo</kbd>.</p>", ""},
-    {"WordsMarkedJapanese",
-     "<p><span class=\"key\" lang=\"ja\">全角</span> <span lang=\"ja\">りんご</span></p>"
-     "<pre lang=\"ja\">すいか\nぶどう</pre>",
-     ""},
-    {"PlainProse", "<p>The word りんご</p>", "りんご"},
-    {"AnUnmarkedSpanOrParagraph", "<span class=\"key\">全角</span><p lang=\"ja\">ね</p>",
-     "全角 ね"},
-    {"BetweenTwoAllowedPieces", "<code>a</code>と<code>b</code>", "と"},
-    {"AnAttributeOrTitle", "<title>ヘルプ</title><img alt=\"画面\">", "ヘルプ 画面"},
-    {"FullWidthLettersAndMarksAndRareKanji", "<p>ＯＫ「𠮷」</p>", "ＯＫ「𠮷」"}};
-INSTANTIATE_TEST_SUITE_P(Rows, JapaneseInEnglishPages,
-                         testing::ValuesIn(kJapaneseInEnglishPagesRows), kRowName);
