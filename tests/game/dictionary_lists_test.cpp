@@ -84,21 +84,12 @@ const ListRow kDictionaryListRows[] = {
      "らーめん"},
     {"Nouns", {true, Noun, Reading, 1, 20}, "かいしゃ べんきょう ふたつ じゅうはちばん"},
     {"VerbsButNoNounThatTakesSuru", {false, Verb, Reading, 1, 20}, "たべる はしる ゐる"},
-    {"IAdjectives", {false, IAdjective, Reading, 1, 20}, "あかい すげー"},
     {"CommonKatakana", {true, All, Katakana, 3, 5}, "テレビ コーヒー"},
     {"EveryKatakanaWordButOnesWithADot",
      {false, All, Katakana, 1, 20},
      "テレビ コーヒー ヴァイオリン エービーシー ヵヶヰヱ"},
-    {"LongWordsOnly", {true, All, Reading, 6, 7}, "じゅうはちばん"},
     {"ShortWordsOnly", {false, All, Reading, 1, 2}, "ゐる"}};
 INSTANTIATE_TEST_SUITE_P(Rows, DictionaryList, testing::ValuesIn(kDictionaryListRows), kRowName);
-
-// Kana that EUC-JP cannot hold, so that no dictionary line brings them.
-TEST(AskableKana, ReachTheEndsOfTheKanaBlocksButNoRareVa) {
-    EXPECT_TRUE(game::IsAskableKana(u"ゔぁゖ", Reading));
-    EXPECT_FALSE(game::IsAskableKana(u"ヷイオリン", Katakana));
-    EXPECT_FALSE(game::IsAskableKana(u"", Reading));
-}
 
 TEST(RealDictionary, GivesListsOfSensibleSizeAndMeaningsOfEverydayWords) {
     if (!QFileInfo(records::kEdictPath).isReadable())
