@@ -117,7 +117,7 @@ TEST_P(Judging, OnlyTheWordItselfIsRightAndEachAnswerEmptiesTheBox) {
 }
 
 const JudgeRow kJudgingRows[] = {
-    {"TheWord", "ねこ", "ねこ", true},
+    {"TheWord", "りんご", "りんご", true},
     {"TheShuffledQuestion", "ねこ", "こね", false},
     {"KatakanaForHiragana", "ねこ", "ネコ", false},
     // Mozc on Linux types 〜 (U+301C) where the list's code page has ～.

@@ -114,6 +114,7 @@ TEST(LengthLevel, CountsASurrogatePairAsOneCharacterAndKeepsTheListsOrder) {
               (QStringList{"いぬ", "𠮷野家", "ねこ", "しゃ"}));
     EXPECT_EQ(OfLevel(words, LengthLevel::From4To5), (QStringList{"りんご𠮷", "さつまいも"}));
     EXPECT_EQ(LengthLevelOf(4), LengthLevel::All); // a hand-edited number
+    EXPECT_EQ(LengthLevelOf(-1), LengthLevel::All);
 }
 
 TEST(ListCheck, TakesEachWordOnceAndCountsWhatItLeavesOut) {
