@@ -84,6 +84,8 @@ const ListRow kDictionaryListRows[] = {
      "らーめん"},
     {"Nouns", {true, Noun, Reading, 1, 20}, "かいしゃ べんきょう ふたつ じゅうはちばん"},
     {"VerbsButNoNounThatTakesSuru", {false, Verb, Reading, 1, 20}, "たべる はしる ゐる"},
+    {"IAdjectives", {false, IAdjective, Reading, 1, 20}, "あかい すげー"},
+    {"NaAdjectives", {true, NaAdjective, Reading, 1, 20}, "しずか きれい"},
     {"CommonKatakana", {true, All, Katakana, 3, 5}, "テレビ コーヒー"},
     {"EveryKatakanaWordButOnesWithADot",
      {false, All, Katakana, 1, 20},

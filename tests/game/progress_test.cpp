@@ -40,18 +40,19 @@ TEST(Progress, ReadsTheItemsAsSavedAndLeavesOutAndCountsWhatDoesNotRead) {
                "2025/01/31 09:04:00 0.0% 0.00/秒 60秒"});
     // Each wrong in one item.
     const QByteArray bad =
-        Lines({"2025/01/31 09:05:00 100.1% 1.42/秒 60秒", "2025/01/31 09:05:00 90.0% １.42/秒 60秒",
-               "2025/01/31 09:05:00 90.0% -1.42/秒 60秒", "2025/01/31 09:05:00 90.0% 1.42/秒 0秒",
-               "2025/02/29 09:05:00 90.0% 1.42/秒 60秒", "2025/01/31 24:00:00 90.0% 1.42/秒 60秒"});
+        Lines({"2025/01/31 09:05:00 90% 1.42/秒 60秒", "2025/01/31 09:05:00 100.1% 1.42/秒 60秒",
+               "2025/01/31 09:05:00 90.0% １.42/秒 60秒", "2025/01/31 09:05:00 90.0% -1.42/秒 60秒",
+               "2025/01/31 09:05:00 90.0% 1.42/秒 0秒", "2025/02/29 09:05:00 90.0% 1.42/秒 60秒",
+               "2025/01/31 24:00:00 90.0% 1.42/秒 60秒"});
 
     const Progress p = ReadProgress(ParseHistory(bad + good).rows);
-    EXPECT_EQ(p.unreadable, 6);
+    EXPECT_EQ(p.unreadable, 7);
     EXPECT_EQ(p.limits, (QList<int>{30, 60}));
     // By time, rounds of one second in row order, with their rows of the table.
     const qint64 day = QDate(1970, 1, 1).daysTo(QDate(2025, 1, 31)) * 86400;
-    const QList<ProgressPoint> expected = {{7, day + 9 * 3600 + 240, 1205, 1000, 30, {}, -1},
-                                           {8, day + 9 * 3600 + 240, 0, 0, 60, {}, -1},
-                                           {6, day + 9 * 3600 + 300, 142, 900, 60, {}, -1}};
+    const QList<ProgressPoint> expected = {{8, day + 9 * 3600 + 240, 1205, 1000, 30, {}, -1},
+                                           {9, day + 9 * 3600 + 240, 0, 0, 60, {}, -1},
+                                           {7, day + 9 * 3600 + 300, 142, 900, 60, {}, -1}};
     EXPECT_EQ(p.points, expected);
 
     // Two rounds saved in one second, as two copies of the game may, keep a

@@ -120,6 +120,7 @@ const JudgeRow kJudgingRows[] = {
     {"TheWord", "りんご", "りんご", true},
     {"TheShuffledQuestion", "ねこ", "こね", false},
     {"KatakanaForHiragana", "ねこ", "ネコ", false},
+    {"NothingTyped", "ねこ", "", false},
     // Mozc on Linux types 〜 (U+301C) where the list's code page has ～.
     {"TheInputMethodsWaveDashForTheCodePagesTilde", "あ～", "あ〜", true},
     {"AnAsciiTildeForTheCodePagesTilde", "あ～", "あ~", false}};
