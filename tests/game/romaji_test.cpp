@@ -31,19 +31,10 @@ TEST_P(Spelling, GivesTheKanaOfTheInputMethods) {
 }
 
 const SpellingRow kSpellingRows[] = {
-    {"OtherSpellingsOfOneKana", "sishicitichitutsuhufuzijicacucocequ",
-     "しししちちつつふふじじかくこせく"},
-    {"OtherSpellingsOfACombination", "jajyazyajujyuzyujojyozyochatyacyachutyucyushasyashosyo",
-     "じゃじゃじゃじゅじゅじゅじょじょじょちゃちゃちゃちゅちゅちゅしゃしゃしょしょ"},
-    {"CombinationsWithSmallKana",
-     "kyagyunyohyabyupyomyaryugyofafifefothidhidhuvuvavivevowiwewhiwhe"
-     "qakwaqiqeqotsatsitsetso",
-     "きゃぎゅにょひゃびゅぴょみゃりゅぎょふぁふぃふぇふぉてぃでぃでゅゔゔぁゔぃゔぇゔぉ"
-     "うぃうぇうぃうぇくぁくぁくぃくぇくぉつぁつぃつぇつぉ"},
-    {"SmallKanaAfterXOrL",
-     "xaxixuxexolalilulelo"
-     "xyaxyuxyolyalyulyoxwalwaxkaxkelkalkextultuxtsultsu",
-     "ぁぃぅぇぉぁぃぅぇぉゃゅょゃゅょゎゎゕゖゕゖっっっっ"},
+    {"OtherSpellings", "cichitutsuhuzicaqujazyatyacyasyo", "しちつつふじかくじゃじゃちゃちゃしょ"},
+    {"CombinationsWithSmallKana", "kyapyofathidhuvuvawiwhekwaqotsa",
+     "きゃぴょふぁてぃでゅゔゔぁうぃうぇくぁくぉつぁ"},
+    {"SmallKanaAfterL", "lalyalwalkaltuxtsu", "ぁゃゎゕっっ"},
     {"DoubledConsonantIsSmallTsu", "kkassappamattekkyahhyocchawwa",
      "っかっさっぱまってっきゃっひょっちゃっわ"},
     {"TBeforeCh", "matcha", "まっちゃ"},
@@ -52,11 +43,9 @@ const SpellingRow kSpellingRows[] = {
     // nn, n' and xn end an ん; a doubled n is no small tsu.
     {"NNNApostropheAndXNAreN", "konnnyakukinnnikukin'nikuxnkaxnaonna",
      "こんにゃくきんにくきんにくんかんあおんあ"},
-    {"MarksAsTheInputMethodsTypeThem", "-,.[]/~\"'", "ー、。「」・〜”’"},
-    {"MarksAfterZ", "z-z.z,z/z[z]", "〜…‥・『』"},
-    {"DigitsAndOtherMarksFullWidth", "1!?(0)@", "１！？（０）＠"},
-    {"ShiftCountsTheSame", "KAShINBUN", "かしんぶん"},
-    {"ShiftedDoubledConsonant", "KKa", "っか"},
+    {"MarksAndDigitsAsTheInputMethodsTypeThem", "-,.[]/~\"'z-z.z[1!?(",
+     "ー、。「」・〜”’〜…『１！？（"},
+    {"ShiftCountsTheSame", "KAShINBUNKKa", "かしんぶんっか"},
     {"KeysTheTableCannotUseAreLeftOut", "a b\tc\x7fu", "あく"},
     {"LettersAtTheEndAsTyped", "kaKy", "かKy"},
     {"NyAtTheEndIsNoLoneN", "ny", "ny"},
@@ -66,24 +55,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, Spelling, testing::ValuesIn(kSpellingRows), kRowN
 
 TEST(RomajiConverter, LettersWaitBackspaceRemovesThemOneByOneAndKeysItDoesNotTakeChangeNothing) {
     RomajiConverter c;
-    EXPECT_FALSE(c.backspace());
     EXPECT_EQ(Box(c, "ka"), "か");
     EXPECT_FALSE(c.backspace()); // the box deletes か itself
-    EXPECT_EQ(Box(c, "kk"), "っk");
-    EXPECT_EQ(c.type(QChar('Y')), QString());
-    EXPECT_EQ(c.pending(), "kY");
-    EXPECT_TRUE(c.backspace());
-    EXPECT_EQ(c.pending(), "k");
+    EXPECT_EQ(Box(c, "sh"), "sh");
     for (QChar key : QString(" \n\x1bあａ")) {
         EXPECT_FALSE(RomajiConverter::accepts(key));
-        EXPECT_EQ(c.type(key), QString());
-        EXPECT_EQ(c.pending(), "k");
+        EXPECT_EQ(c.type(key) + c.pending(), "sh");
     }
-    EXPECT_TRUE(RomajiConverter::accepts(QChar('K')) && RomajiConverter::accepts(QChar('~')));
-    EXPECT_EQ(c.type(QChar('o')), "こ");
-    EXPECT_EQ(Box(c, "sh"), "sh");
-    EXPECT_TRUE(c.backspace());
-    EXPECT_TRUE(c.backspace());
+    EXPECT_TRUE(c.backspace() && c.backspace());
     EXPECT_FALSE(c.backspace());
     EXPECT_EQ(c.type(QChar('i')), "い"); // no s left behind
 }
@@ -91,33 +70,20 @@ TEST(RomajiConverter, LettersWaitBackspaceRemovesThemOneByOneAndKeysItDoesNotTak
 TEST(RomajiConverter, TypesKatakanaWhileSetAndHiraganaAgainAfter) {
     RomajiConverter c;
     c.setKatakana(true);
-    EXPECT_EQ(Box(c, "ko-hi-vuxkaxkekkyannxtu[]"), "コーヒーヴヵヶッキャンッ「」");
-    EXPECT_EQ(Box(c, "ky"), "ky");
+    EXPECT_EQ(Box(c, "ko-hi-vuxkekkyann[ky"), "コーヒーヴヶッキャン「ky");
     c.setKatakana(false); // the letters waiting go on in the script now set
-    EXPECT_EQ(Box(c, "ovuxka"), "きょゔゕ");
+    EXPECT_EQ(Box(c, "ovu"), "きょゔ");
     c.setKatakana(true);
     EXPECT_EQ(Box(c, "N"), "N");
     EXPECT_EQ(c.finish(), "ン");
     EXPECT_EQ(c.pending() + c.finish(), QString()); // nothing waits once finished
 }
 
-struct ScriptRow {
-    const char* name;
-    QString hiragana, katakana;
-};
-
-class Script : public testing::TestWithParam<ScriptRow> {};
-
-TEST_P(Script, F7AndF6TurnTheKanaAndLeaveTheRest) {
-    EXPECT_EQ(game::ToKatakana(GetParam().hiragana), GetParam().katakana);
-    EXPECT_EQ(game::ToHiragana(GetParam().katakana), GetParam().hiragana);
+TEST(Script, F7AndF6TurnTheKanaToTheEdgesOfTheBlocksAndLeaveTheRest) {
+    EXPECT_EQ(game::ToKatakana(u"ぁゔゕゖゝゞ漢字ab１・ｶ〜ヷ"), u"ァヴヵヶヽヾ漢字ab１・ｶ〜ヷ");
+    EXPECT_EQ(game::ToHiragana(u"ァヴヵヶヽヾ漢字ab１・ｶ〜ヷヸヹヺ"),
+              u"ぁゔゕゖゝゞ漢字ab１・ｶ〜ヷヸヹヺ");
 }
-
-const ScriptRow kScriptRows[] = {{"Words", "こーひー、きゃっと。", "コーヒー、キャット。"},
-                                 {"EdgesOfTheBlocks", "ぁゔゕゖゝゞ", "ァヴヵヶヽヾ"},
-                                 {"OtherCharactersStay", "漢字ab１・ｶ〜", "漢字ab１・ｶ〜"},
-                                 {"KatakanaWithoutHiraganaStays", "ヷヸヹヺ", "ヷヸヹヺ"}};
-INSTANTIATE_TEST_SUITE_P(Rows, Script, testing::ValuesIn(kScriptRows), kRowName);
 
 // The single-kana spellings of the input methods' tables, ぁ to ゖ in order.
 TEST(RomajiConverter, TypesEveryKanaFromSmallAToSmallKe) {
@@ -148,15 +114,9 @@ TEST_P(Typable, TellsWhetherTheWordCanBeTyped) {
 const TypableRow kTypableRows[] = {
     {"HiraganaWithMarksAndDigits", "きょうは、らーめん「すし」・１２３！あ～", true},
     {"Katakana", "ヴァイオリン", true},
-    {"MarksOnly", "ー", true},
-    {"Kanji", "お茶", false},
-    {"Latin", "abc", false},
-    {"FullWidthLatin", "ａｂｃ", false},
     {"BothScripts", "ひらがなカタカナ", false},
     {"SmallKeInAHiraganaWord", "さんヶげつ", false},
     {"IterationMark", "いすゞ", false},
     {"KatakanaVa", "ヷ", false},
-    {"Space", "あ い", false},
-    {"SurrogatePair", "𠮷", false},
-    {"Empty", "", false}};
+    {"SurrogatePair", "𠮷", false}};
 INSTANTIATE_TEST_SUITE_P(Rows, Typable, testing::ValuesIn(kTypableRows), kRowName);
