@@ -9,9 +9,11 @@ using game::ProgressFigures;
 using ui::FiguresLine;
 
 TEST(ProgressModel, FiguresLineSaysHowTheMovingAverageChangedOverTheLastRounds) {
-    EXPECT_EQ(FiguresLine(ProgressFigures{2, 3, 2, 99.5, -1, -0.5}),
-              "2回　最高 3.00文字/秒　平均 2.00文字/秒　平均正解率 99.5%"
-              "　移動平均の変化（最近2回） −1.00文字/秒　−0.5%");
+    // 1.975 is a double just below; it shows as the decimal rounds it. A change
+    // that rounds to nothing has no sign, and the trend looks back thirty rounds.
+    EXPECT_EQ(FiguresLine(ProgressFigures{40, 3, 1.975, 99.5, -1, -0.04}),
+              "40回　最高 3.00文字/秒　平均 1.98文字/秒　平均正解率 99.5%"
+              "　移動平均の変化（最近30回） −1.00文字/秒　±0.0%");
 }
 
 TEST(ProgressModel, FollowsTheTableThroughAFullTableTakingBackAndAClear) {
