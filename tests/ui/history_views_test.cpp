@@ -9,10 +9,10 @@ using game::ProgressFigures;
 using ui::FiguresLine;
 
 TEST(ProgressModel, FiguresLineSaysHowTheMovingAverageChangedOverTheLastRounds) {
-    // 1.975 is a double just below; it shows as the decimal rounds it. A change
+    // 1.005 is a double just below; it shows as the decimal rounds it. A change
     // that rounds to nothing has no sign, and the trend looks back thirty rounds.
-    EXPECT_EQ(FiguresLine(ProgressFigures{40, 3, 1.975, 99.5, -1, -0.04}),
-              "40回　最高 3.00文字/秒　平均 1.98文字/秒　平均正解率 99.5%"
+    EXPECT_EQ(FiguresLine(ProgressFigures{40, 3, 1.005, 99.5, -1, -0.04}),
+              "40回　最高 3.00文字/秒　平均 1.01文字/秒　平均正解率 99.5%"
               "　移動平均の変化（最近30回） −1.00文字/秒　±0.0%");
 }
 
