@@ -1,13 +1,11 @@
 // Kills a copy of this program with SIGKILL in the middle of each kind of
-// write the game makes to the player's files, again and again, and checks
-// every file after each kill: the history is its old bytes and whole new
-// lines, the settings and a word list are old or new and whole, and the word
-// record holds together and lost at most the question being written.
+// write the game makes to the player's files, half the time at one of the
+// write's named points, half at a random moment, and checks every file after
+// each kill: the history is its old bytes and whole new lines, the settings
+// and a word list are old or new and whole, and the word record holds
+// together and lost at most the question being written.
 //
-// Half the kills stop the writer at one of the write's named points and kill
-// it there; the other half kill it at a random moment of its writing.
-//
-//   kill_test [KILLS]                          in a temporary folder
+//   kill_test                                  in a temporary folder
 //   kill_test --power-cut IMAGE LIVE SNAPSHOT  in LIVE, a file system on a
 //       loop device over IMAGE; after each kill IMAGE is copied as a disk
 //       holds it when the power goes, mounted at SNAPSHOT and checked too
@@ -33,7 +31,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
 #include <map>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -216,8 +213,8 @@ QStringList failures;
 
 // The bytes of the last write told done, or of the one after it (or the old
 // bytes, before the first was done).
-bool OldOrNew(const QByteArray& bytes, const QByteArray& old,
-              const std::function<QByteArray(int)>& nth, int done, int writes) {
+bool OldOrNew(const QByteArray& bytes, const QByteArray& old, const auto& nth, int done,
+              int writes) {
     for (int i = done - 1; i <= std::min(done, writes - 1); ++i)
         if (bytes == (i < 0 ? old : nth(i)))
             return true;

@@ -28,9 +28,7 @@ namespace {
 
 constexpr int kSaves = 100;
 // Each copy plays its own time limit, so that a line tells whose it is.
-int Limit(int copy) {
-    return copy == 0 ? 10 : 20;
-}
+constexpr int kLimit[] = {10, 20};
 
 int RunCopy(int copy) {
     game::SystemClock clock;
@@ -62,7 +60,7 @@ int RunCopy(int copy) {
         };
         w.Form_Load();
         w.show();
-        w.cboJikan->setCurrentText(QString::number(Limit(copy)));
+        w.cboJikan->setCurrentText(QString::number(kLimit[copy]));
         w.cboJikan_Click();
         const int tableBefore = w.rirekiModel().rowCount();
         w.cmdStart_Click();
@@ -86,7 +84,7 @@ int RunCopy(int copy) {
         int shown = 0;
         for (int r = tableBefore; r < w.rirekiModel().rowCount(); ++r)
             shown += cell(r, 4).toInt() == s.intOk && cell(r, 5).toInt() == s.intNg &&
-                     cell(r, 9).startsWith(QString::number(Limit(copy)));
+                     cell(r, 9).startsWith(QString::number(kLimit[copy]));
         std::printf("ok %d ng %d moji %d shown %d rows %d\n", s.intOk, s.intNg, s.intMoji, shown,
                     w.rirekiModel().rowCount() - tableBefore);
         w.cmdEnd_Click();
@@ -176,7 +174,7 @@ int main(int argc, char** argv) {
         for (int i = 0; i < 2 && rows.size() == 1 && !mine; ++i) {
             const QStringList f = rows.fields(0);
             const records::HistoryRecord expect = records::MakeHistoryRecord(
-                int16_t(copy[i].ok), int16_t(copy[i].ng), int16_t(copy[i].moji), int16_t(Limit(i)),
+                int16_t(copy[i].ok), int16_t(copy[i].ng), int16_t(copy[i].moji), int16_t(kLimit[i]),
                 QDateTime::fromString(f.value(0) + ' ' + f.value(1), "yyyy/MM/dd hh:mm:ss"));
             mine = line == records::HistoryLine(expect) && line >= last[i];
             if (mine)
@@ -192,7 +190,7 @@ int main(int argc, char** argv) {
     bool settingsWhole = false;
     for (int i = 0; i < 2; ++i)
         for (int16_t autoSave : {0, 1})
-            settingsWhole |= settings == records::SettingsLine({int16_t(Limit(i)), autoSave});
+            settingsWhole |= settings == records::SettingsLine({int16_t(kLimit[i]), autoSave});
     if (!settingsWhole)
         failures << "設定.txt is " + QString::fromLatin1(settings.toHex(' '));
 

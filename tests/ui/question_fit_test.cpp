@@ -1,33 +1,8 @@
-#include "../rows.h"
 #include "window_fixture.h"
 
 #include "game/word_list.h"
-#include "ui/question_fit.h"
 
 namespace {
-
-using ::operator<<; // so that a failure names its row
-
-struct FitRow {
-    const char* name;
-    int designed, room, widthPerPixel, expected;
-};
-
-const FitRow kFitRows[] = {
-    {"FitsAtItsSize", 51, 400, 7, 51},
-    {"FillsTheRoomExactly", 51, 400, 8, 50},
-    {"NothingFits", 51, 400, 500, 1},
-};
-
-class FittingSize : public testing::TestWithParam<FitRow> {};
-
-TEST_P(FittingSize, IsTheLargestThatFits) {
-    const FitRow& r = GetParam();
-    EXPECT_EQ(
-        ui::FittingPixelSize(r.designed, r.room, [&](int size) { return size * r.widthPerPixel; }),
-        r.expected);
-}
-INSTANTIATE_TEST_SUITE_P(Rows, FittingSize, testing::ValuesIn(kFitRows), kRowName);
 
 // How far right the label's text reaches, in pixels of the label.
 int RightmostInk(QLabel* label) {
