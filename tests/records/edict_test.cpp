@@ -84,13 +84,7 @@ const LineRow kEdictLineRows[] = {
     {"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15), "ね\uFFFDこ / N(n) cat"},
     {"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
     {"NoGloss", E("４° [しど] /"), "none"},
-    {"OnlyASequenceNumber", E("ねこ /EntL1000X/"), "none"},
-    {"NoSlash", E("会社 [かいしゃ] company"), "none"},
     {"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
-    {"AnEmptyReading", E("猫 [] /(n) cat/"), "none"},
-    {"ABlankWithinAHeadword", E("会 社 [かいしゃ] /(n) company/"), "none"},
-    {"NoHeadword", E(" [ねこ] /(n) cat/"), "none"},
-    {"Empty", "", "none"},
     {"Blanks", "   \r", "none"}};
 INSTANTIATE_TEST_SUITE_P(Rows, EdictLine, testing::ValuesIn(kEdictLineRows), kRowName);
 
@@ -100,10 +94,8 @@ TEST(EucJp, EachByteThatStartsNoCharacterIsOneReplacement) {
         {"T\x8f\xab\xd7ky\x8f\xab\xd7", "Tōkyō"}, // JIS X 0212
         {"\xa2\xaf", "\uFFFD"},                   // a pair the JIS table leaves empty
         {"\x8f\xa2", "\uFFFD\uFFFD"},             // a three-byte character cut short
-        {"\xa4\x41", "\uFFFDA"},                  // a lead byte before ASCII
         {"a\xa4", "a\uFFFD"},                     // a lead byte at the end
         {"\x80\xff\x1a\x7f", "\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {"a\tb", "a\tb"},
     };
     for (const auto& [bytes, text] : rows)
         EXPECT_EQ(DecodeEucJp(bytes), text) << bytes.toHex().toStdString();
@@ -191,14 +183,11 @@ const LookUpRow kDictionaryLookUpRows[] = {
     {"KanjiGiveTheirReading", "会社", "会社 [かいしゃ] company|firm +1 =1"},
     {"ASecondHeadwordFindsTheEntry", "會社", "会社 [かいしゃ] company|firm +1 =1"},
     {"KanaGiveTheKanjiForm", "かいしゃ", "会社 [かいしゃ] company|firm +1 =1"},
-    {"AKatakanaReading", "コーヒー", "珈琲 [コーヒー] coffee +0 =0"},
     {"KatakanaNoEntryHasAreTriedInHiragana", "リンゴ", "林檎 [りんご] apple +0 =0"},
     {"AWordInKanaAlone", "ありがとう", "ありがとう [ありがとう] thank you +0 =0"},
     {"BlanksAroundTheWord", " 猫 ", "猫 [ねこ] cat +0 =1"},
     {"AWordNoEntryHas", "いぬ", "none"},
-    {"Nothing", "", "none"},
-    {"APartOfAWord", "会", "none"},
-    {"TheHeader", "？？？", "none"}};
+    {"APartOfAWord", "会", "none"}};
 INSTANTIATE_TEST_SUITE_P(Rows, DictionaryLookUp, testing::ValuesIn(kDictionaryLookUpRows),
                          kRowName);
 
@@ -252,10 +241,7 @@ TEST_P(DamagedCache, IsNeverTrustedButRebuilt) {
 const DamageRow kDamagedCacheRows[] = {
     {"Truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }},
     {"OneByteChanged", [](QByteArray& b) { b[b.size() / 2] ^= 0x40; }},
-    {"OneByteMore", [](QByteArray& b) { b += '\0'; }},
     {"Empty", [](QByteArray& b) { b.clear(); }},
-    {"Foreign", [](QByteArray& b) { b.fill('x'); }},
-    {"HeaderOnly", [](QByteArray& b) { b.truncate(72); }},
     // Counts that would place the sections past the end, checksum and all:
     // 65536 postings more.
     {"CountsBeyondTheFile", [](QByteArray& b) { ++b[50], ResealDictionaryIndex(b); }}};
@@ -280,13 +266,8 @@ TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
         f.write("cache/edict.index", bytes);
         const auto index = f.open();
         ASSERT_TRUE(index);
-        for (const QString& line : kDictionary)
-            for (const QString& word : line.section(' ', 0, 0).split(';') +
-                                           QStringList{line.section('[', 1).section(']', 0, 0)})
-                if (const auto hit = index->lookUp(word)) {
-                    EXPECT_TRUE(offset == cat && (word == "猫" || word == "ねこ"))
-                        << word.toStdString() << " " << Show(hit);
-                }
+        for (const char16_t* word : {u"はし", u"端", u"ある", u"生", u"會社", u"かいしゃ", u"林檎"})
+            EXPECT_EQ(Show(index->lookUp(word)), "none") << QString::fromUtf16(word).toStdString();
         EXPECT_EQ(f.reopen(u"ねこ"), offset == cat ? "used: 猫 [ねこ] cat +0 =0" : "used: none");
     }
 }
@@ -313,30 +294,12 @@ TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
     EXPECT_FALSE(f.exists("cache/edict.index"));
 }
 
-TEST(DictionaryIndexEntries, GiveEachEntryInFileOrderWithWhatFiltersNeedAndNoneWithoutADictionary) {
-    IndexFolder f({"会社 [かいしゃ] /(n) company/(P)/", "broken line", "テレビ /(n) television/",
-                   "食べる [たべる] /(v1,vt) (uk) to eat/", "ＡＢＣ /(n) the letters/",
-                   "会者 [かいしゃ] /(iK) (n) attendee/"});
-    auto index = f.open();
-    ASSERT_TRUE(index);
-    QStringList shown;
-    for (qsizetype i = 0; i < index->entryCount(); ++i) {
-        const IndexedEntry e = index->entry(i);
-        shown << QString("%1:%2:%3%4%5%6:%7")
-                     .arg(index->reading(e.reading),
-                          QString::number(index->readingLength(e.reading)),
-                          QString::number(int(e.headword)), e.common ? "P" : "",
-                          e.usuallyKana ? "uk" : "", e.irregular ? "i" : "", PosName(e.pos));
-    }
-    // Scripts: 0 kanji, 1 hiragana, 2 katakana, 3 other.
-    EXPECT_EQ(shown.join(' '),
-              "かいしゃ:4:0P:N テレビ:3:2:N たべる:3:0uk:V :0:3:N かいしゃ:4:0i:N");
-    EXPECT_EQ(index->readingCount(), 3);
-
+TEST(DictionaryIndex, IsNoneWithoutADictionaryAndEmptyForAnEmptyOne) {
+    IndexFolder f;
     EXPECT_FALSE(DictionaryIndex::open(f.path("missing"), f.cache));
     EXPECT_FALSE(DictionaryIndex::open(f.cache + "/..", f.cache)); // a folder
     f.write("empty", "");
-    index = DictionaryIndex::open(f.path("empty"), f.cache);
+    const auto index = DictionaryIndex::open(f.path("empty"), f.cache);
     ASSERT_TRUE(index);
     EXPECT_EQ(index->entryCount(), 0);
     EXPECT_FALSE(index->lookUp(u"猫"));
