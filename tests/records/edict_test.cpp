@@ -5,6 +5,8 @@
 
 #include <QStringEncoder>
 
+#include <cstring>
+
 #include <fcntl.h>
 
 #include <gtest/gtest.h>
@@ -84,6 +86,8 @@ const LineRow kEdictLineRows[] = {
     {"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
     {"NoGloss", E("４° [しど] /"), "none"},
     {"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
+    // No headword to show for it.
+    {"NoHeadword", E(" [ねこ] /(n) cat/"), "none"},
     {"Blanks", "   \r", "none"}};
 INSTANTIATE_TEST_SUITE_P(Rows, EdictLine, testing::ValuesIn(kEdictLineRows), kRowName);
 
@@ -231,6 +235,28 @@ TEST(DictionaryIndexCache, ThatIsDamagedIsNeverTrustedButRebuilt) {
         EXPECT_EQ(f.reopen(u"はし"), "damaged saved: 橋 [はし] bridge +0 =3") << name;
         EXPECT_EQ(f.read("cache/edict.index"), sound) << name;
     }
+}
+
+TEST(DictionaryIndexCache, ThatLeadsAWordToAnotherLineGivesNoAnswerForIt) {
+    // Every posting led to the line of 猫, checksum and all, as words that
+    // share a bucket and a fingerprint lead to each other's lines.
+    IndexFolder f;
+    ASSERT_TRUE(f.open());
+    QByteArray bytes = f.read("cache/edict.index");
+    quint32 postings = 0, buckets = 0;
+    std::memcpy(&postings, bytes.constData() + 48, 4);
+    std::memcpy(&buckets, bytes.constData() + 52, 4);
+    const qsizetype at = 72 + ((qsizetype(buckets) + 1) * 4 + 7) / 8 * 8;
+    const auto cat = quint32(f.read("edict").indexOf(E("猫 [ねこ]")));
+    for (quint32 i = 0; i < postings; ++i)
+        std::memcpy(bytes.data() + at + 4 * i, &cat, 4);
+    ResealDictionaryIndex(bytes);
+    f.write("cache/edict.index", bytes);
+    const auto index = f.open();
+    ASSERT_TRUE(index);
+    for (const char16_t* word : {u"はし", u"端", u"ある", u"生", u"會社", u"かいしゃ", u"林檎"})
+        EXPECT_EQ(Show(index->lookUp(word)), "none") << QString::fromUtf16(word).toStdString();
+    EXPECT_EQ(f.reopen(u"ねこ"), "used: 猫 [ねこ] cat +0 =0");
 }
 
 TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
