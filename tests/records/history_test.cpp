@@ -120,6 +120,9 @@ TEST(HistoryFile, ReadInPiecesKeepsTheNewestRowsThatA16BitCounterCanNumber) {
 }
 
 TEST(HistoryCsv, QuotesWhatNeedsItAndKeepsTheItemsAsSaved) {
+    EXPECT_EQ(CsvField("90.0%") + CsvField("a,b") + CsvField("say \"hi\"") + CsvField(" x") +
+                  CsvField("a\r\nb") + CsvField(""),
+              "90.0%\"a,b\"\"say \"\"hi\"\"\"\" x\"\"a\r\nb\"");
     // A saved line, one whose quoted date holds a comma and a quote-like
     // byte, one with a byte that is no character, and one that is no record.
     const QByteArray file = kExampleLine +
