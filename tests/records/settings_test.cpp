@@ -102,8 +102,6 @@ TEST(Options, KeepEachKindUnderItsKeysBesideTheOthersAndReadDefaultsWithoutAFile
     Folder f;
     records::Options o(f.path("o.txt"));
     EXPECT_EQ(o.sound(), records::SoundOptions{});
-    EXPECT_EQ(o.input(), records::InputOptions{});
-    EXPECT_EQ(o.wordList(), records::WordListOption{});
     const records::SoundOptions sound{true, false, true, false, 25};
     ASSERT_TRUE(o.setSound(sound));
     ASSERT_TRUE(o.setInput({records::InputOptions::Mode::Romaji, true}));
