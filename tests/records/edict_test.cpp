@@ -6,6 +6,7 @@
 #include <QStringEncoder>
 
 #include <cstring>
+
 #include <fcntl.h>
 
 #include <gtest/gtest.h>
@@ -30,18 +31,16 @@ QString PosName(PartsOfSpeech pos) {
     return names.isEmpty() ? "-" : names.join('+');
 }
 
-// "heads [readings] flags #sequence / POS(tags) gloss|gloss / ...", or "none".
+// "heads [readings] flags / POS gloss|gloss / ...", or "none".
 std::string Show(const std::optional<EdictEntry>& e) {
     if (!e)
         return "none";
     QString s = e->headwords.join(';') +
                 (e->readings.isEmpty() ? "" : " [" + e->readings.join(';') + "]") +
                 (e->common ? " P" : "") + (e->usuallyKana ? " uk" : "") +
-                (e->irregular ? " irregular" : "") +
-                (e->sequence ? " #" + QString::number(e->sequence) : "");
+                (e->irregular ? " irregular" : "");
     for (const EdictSense& sense : e->senses)
-        s += " / " + PosName(sense.pos) + "(" + sense.tags.join(',') + ") " +
-             sense.glosses.join('|');
+        s += " / " + PosName(sense.pos) + " " + sense.glosses.join('|');
     return s.toStdString();
 }
 
@@ -63,34 +62,28 @@ const LineRow kEdictLineRows[] = {
     {"SeveralHeadwordsAndReadingsWithTheirTags",
      E("会社(P);會社 [かいしゃ(P);がいしゃ(ok)] /(n) (1) company/firm/(2) office/(P)/"
        "EntL1234560X/"),
-     "会社;會社 [かいしゃ;がいしゃ] P irregular #1234560 / N(n) company|firm / N() "
-     "office"},
+     "会社;會社 [かいしゃ;がいしゃ] P irregular / N company|firm / N office"},
     {"AVerbUsuallyInKana", E("食べる [たべる] /(v1,vt) (uk) to eat/"),
-     "食べる [たべる] uk / V(v1,vt,uk) to eat"},
+     "食べる [たべる] uk / V to eat"},
     {"AFieldInBracesAndNumberedSenses",
      E("鍵 [かぎ] /(n) {comp} (1) key (to a table)/(2) lock/(P)/"),
-     "鍵 [かぎ] P / N(n,comp) key (to a table) / N() lock"},
+     "鍵 [かぎ] P / N key (to a table) / N lock"},
     {"AGlossOpeningWithWordsInParenthesesKeepsThem", E("一服 [いっぷく] /(n,vs) (a) puff/rest/"),
-     "一服 [いっぷく] / N+O(n,vs) (a) puff|rest"},
+     "一服 [いっぷく] / N+O (a) puff|rest"},
     {"EachSenseItsOwnPartOfSpeechAndAnIrregularKanjiInAGloss",
      E("赤い [あかい] /(iK) (adj-i) (1) red/(adj-na) (2) quiet/(int) (ksb:) thanks/"
        "(ctr) bundle counter/"),
-     "赤い [あかい] irregular / I(iK,adj-i) red / Na(adj-na) quiet / O(int,ksb:) "
-     "thanks / O(ctr) bundle counter"},
-    {"APWithinAGlossMarksNothing", E("リン /(n) phosphorus (P)/"), "リン / N(n) phosphorus (P)"},
-    {"ACarriageReturnIsNoPartOfTheLine", E("猫 [ねこ] /(n) cat/\r"), "猫 [ねこ] / N(n) cat"},
-    {"ALineWithoutItsLastSlashStillReads", E("猫 [ねこ] /(n) cat"), "猫 [ねこ] / N(n) cat"},
+     "赤い [あかい] irregular / I red / Na quiet / O thanks / O bundle counter"},
+    {"APWithinAGlossMarksNothing", E("リン /(n) phosphorus (P)/"), "リン / N phosphorus (P)"},
+    {"ACarriageReturnIsNoPartOfTheLine", E("猫 [ねこ] /(n) cat/\r"), "猫 [ねこ] / N cat"},
+    {"ALineWithoutItsLastSlashStillReads", E("猫 [ねこ] /(n) cat"), "猫 [ねこ] / N cat"},
     // A bad byte becomes one U+FFFD, and the rest of the line reads.
-    {"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15), "ね\uFFFDこ / N(n) cat"},
+    {"ANulInAHeadword", QByteArray("\xa4\xcd\0\xa4\xb3 /(n) cat/", 15), "ね\uFFFDこ / N cat"},
     {"TheHeader", E("　？？？ /EDICT test header/Copyright nobody/"), "none"},
     {"NoGloss", E("４° [しど] /"), "none"},
-    {"OnlyASequenceNumber", E("ねこ /EntL1000X/"), "none"},
-    {"NoSlash", E("会社 [かいしゃ] company"), "none"},
     {"AnUnclosedReading", E("猫 [ねこ /(n) cat/"), "none"},
-    {"AnEmptyReading", E("猫 [] /(n) cat/"), "none"},
-    {"ABlankWithinAHeadword", E("会 社 [かいしゃ] /(n) company/"), "none"},
+    // No headword to show for it.
     {"NoHeadword", E(" [ねこ] /(n) cat/"), "none"},
-    {"Empty", "", "none"},
     {"Blanks", "   \r", "none"}};
 INSTANTIATE_TEST_SUITE_P(Rows, EdictLine, testing::ValuesIn(kEdictLineRows), kRowName);
 
@@ -100,10 +93,8 @@ TEST(EucJp, EachByteThatStartsNoCharacterIsOneReplacement) {
         {"T\x8f\xab\xd7ky\x8f\xab\xd7", "Tōkyō"}, // JIS X 0212
         {"\xa2\xaf", "\uFFFD"},                   // a pair the JIS table leaves empty
         {"\x8f\xa2", "\uFFFD\uFFFD"},             // a three-byte character cut short
-        {"\xa4\x41", "\uFFFDA"},                  // a lead byte before ASCII
         {"a\xa4", "a\uFFFD"},                     // a lead byte at the end
         {"\x80\xff\x1a\x7f", "\uFFFD\uFFFD\uFFFD\uFFFD"},
-        {"a\tb", "a\tb"},
     };
     for (const auto& [bytes, text] : rows)
         EXPECT_EQ(DecodeEucJp(bytes), text) << bytes.toHex().toStdString();
@@ -191,14 +182,11 @@ const LookUpRow kDictionaryLookUpRows[] = {
     {"KanjiGiveTheirReading", "会社", "会社 [かいしゃ] company|firm +1 =1"},
     {"ASecondHeadwordFindsTheEntry", "會社", "会社 [かいしゃ] company|firm +1 =1"},
     {"KanaGiveTheKanjiForm", "かいしゃ", "会社 [かいしゃ] company|firm +1 =1"},
-    {"AKatakanaReading", "コーヒー", "珈琲 [コーヒー] coffee +0 =0"},
     {"KatakanaNoEntryHasAreTriedInHiragana", "リンゴ", "林檎 [りんご] apple +0 =0"},
     {"AWordInKanaAlone", "ありがとう", "ありがとう [ありがとう] thank you +0 =0"},
     {"BlanksAroundTheWord", " 猫 ", "猫 [ねこ] cat +0 =1"},
     {"AWordNoEntryHas", "いぬ", "none"},
-    {"Nothing", "", "none"},
-    {"APartOfAWord", "会", "none"},
-    {"TheHeader", "？？？", "none"}};
+    {"APartOfAWord", "会", "none"}};
 INSTANTIATE_TEST_SUITE_P(Rows, DictionaryLookUp, testing::ValuesIn(kDictionaryLookUpRows),
                          kRowName);
 
@@ -217,12 +205,6 @@ TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
     ASSERT_EQ(utimensat(AT_FDCWD, name.constData(), times, 0), 0);
     EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
 
-    // The same bytes with a new time.
-    const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 60, 0}};
-    ASSERT_EQ(utimensat(AT_FDCWD, name.constData(), later, 0), 0);
-    EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
-    EXPECT_EQ(f.reopen(), "used: 猫 [ねこ] dog +0 =1");
-
     // An index of another format version.
     QByteArray bytes = f.read("cache/edict.index");
     bytes[8] = char(DictionaryIndex::kFormatVersion + 1);
@@ -231,64 +213,46 @@ TEST(DictionaryIndexCache, IsUsedUntilTheDictionaryChangesAndThenRebuilt) {
     EXPECT_EQ(f.reopen(), "stale saved: 猫 [ねこ] dog +0 =1");
 }
 
-struct DamageRow {
-    const char* name;
-    std::function<void(QByteArray&)> damage;
-};
-
-class DamagedCache : public testing::TestWithParam<DamageRow> {};
-
-TEST_P(DamagedCache, IsNeverTrustedButRebuilt) {
+TEST(DictionaryIndexCache, ThatIsDamagedIsNeverTrustedButRebuilt) {
     IndexFolder f;
     ASSERT_TRUE(f.open());
     const QByteArray sound = f.read("cache/edict.index");
-    QByteArray damaged = sound;
-    GetParam().damage(damaged);
-    f.write("cache/edict.index", damaged);
-    EXPECT_EQ(f.reopen(u"はし"), "damaged saved: 橋 [はし] bridge +0 =3");
-    EXPECT_EQ(f.read("cache/edict.index"), sound);
+    const std::pair<const char*, std::function<void(QByteArray&)>> damage[] = {
+        {"truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }},
+        {"one byte changed", [](QByteArray& b) { b[b.size() / 2] ^= 0x40; }},
+        {"empty", [](QByteArray& b) { b.clear(); }},
+        // Counts that would place the sections past the end, checksum and
+        // all: 65536 postings more.
+        {"counts beyond the file", [](QByteArray& b) { ++b[50], ResealDictionaryIndex(b); }}};
+    for (const auto& [name, change] : damage) {
+        QByteArray bytes = sound;
+        change(bytes);
+        f.write("cache/edict.index", bytes);
+        EXPECT_EQ(f.reopen(u"はし"), "damaged saved: 橋 [はし] bridge +0 =3") << name;
+        EXPECT_EQ(f.read("cache/edict.index"), sound) << name;
+    }
 }
 
-const DamageRow kDamagedCacheRows[] = {
-    {"Truncated", [](QByteArray& b) { b.truncate(b.size() / 2); }},
-    {"OneByteChanged", [](QByteArray& b) { b[b.size() / 2] ^= 0x40; }},
-    {"OneByteMore", [](QByteArray& b) { b += '\0'; }},
-    {"Empty", [](QByteArray& b) { b.clear(); }},
-    {"Foreign", [](QByteArray& b) { b.fill('x'); }},
-    {"HeaderOnly", [](QByteArray& b) { b.truncate(72); }},
-    // Counts that would place the sections past the end, checksum and all:
-    // 65536 postings more.
-    {"CountsBeyondTheFile", [](QByteArray& b) { ++b[50], ResealDictionaryIndex(b); }}};
-INSTANTIATE_TEST_SUITE_P(Rows, DamagedCache, testing::ValuesIn(kDamagedCacheRows), kRowName);
-
-TEST(DamagedCache, ThatPassesItsChecksumStillAnswersNothingWrong) {
-    // Every posting led to the line of 猫, or into its middle: look-ups check
-    // each line they are led to.
+TEST(DictionaryIndexCache, ThatLeadsAWordToAnotherLineGivesNoAnswerForIt) {
+    // Every posting led to the line of 猫, checksum and all, as words that
+    // share a bucket and a fingerprint lead to each other's lines.
     IndexFolder f;
     ASSERT_TRUE(f.open());
-    const QByteArray sound = f.read("cache/edict.index");
+    QByteArray bytes = f.read("cache/edict.index");
     quint32 postings = 0, buckets = 0;
-    std::memcpy(&postings, sound.constData() + 48, 4);
-    std::memcpy(&buckets, sound.constData() + 52, 4);
+    std::memcpy(&postings, bytes.constData() + 48, 4);
+    std::memcpy(&buckets, bytes.constData() + 52, 4);
     const qsizetype at = 72 + ((qsizetype(buckets) + 1) * 4 + 7) / 8 * 8;
     const auto cat = quint32(f.read("edict").indexOf(E("猫 [ねこ]")));
-    for (const quint32 offset : {cat, cat + 1}) {
-        QByteArray bytes = sound;
-        for (quint32 i = 0; i < postings; ++i)
-            std::memcpy(bytes.data() + at + 4 * i, &offset, 4);
-        ResealDictionaryIndex(bytes);
-        f.write("cache/edict.index", bytes);
-        const auto index = f.open();
-        ASSERT_TRUE(index);
-        for (const QString& line : kDictionary)
-            for (const QString& word : line.section(' ', 0, 0).split(';') +
-                                           QStringList{line.section('[', 1).section(']', 0, 0)})
-                if (const auto hit = index->lookUp(word)) {
-                    EXPECT_TRUE(offset == cat && (word == "猫" || word == "ねこ"))
-                        << word.toStdString() << " " << Show(hit);
-                }
-        EXPECT_EQ(f.reopen(u"ねこ"), offset == cat ? "used: 猫 [ねこ] cat +0 =0" : "used: none");
-    }
+    for (quint32 i = 0; i < postings; ++i)
+        std::memcpy(bytes.data() + at + 4 * i, &cat, 4);
+    ResealDictionaryIndex(bytes);
+    f.write("cache/edict.index", bytes);
+    const auto index = f.open();
+    ASSERT_TRUE(index);
+    for (const char16_t* word : {u"はし", u"端", u"ある", u"生", u"會社", u"かいしゃ", u"林檎"})
+        EXPECT_EQ(Show(index->lookUp(word)), "none") << QString::fromUtf16(word).toStdString();
+    EXPECT_EQ(f.reopen(u"ねこ"), "used: 猫 [ねこ] cat +0 =0");
 }
 
 TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
@@ -313,30 +277,12 @@ TEST(DictionaryIndexCache, AFolderThatCannotBeWrittenStillAnswersFromMemory) {
     EXPECT_FALSE(f.exists("cache/edict.index"));
 }
 
-TEST(DictionaryIndexEntries, GiveEachEntryInFileOrderWithWhatFiltersNeedAndNoneWithoutADictionary) {
-    IndexFolder f({"会社 [かいしゃ] /(n) company/(P)/", "broken line", "テレビ /(n) television/",
-                   "食べる [たべる] /(v1,vt) (uk) to eat/", "ＡＢＣ /(n) the letters/",
-                   "会者 [かいしゃ] /(iK) (n) attendee/"});
-    auto index = f.open();
-    ASSERT_TRUE(index);
-    QStringList shown;
-    for (qsizetype i = 0; i < index->entryCount(); ++i) {
-        const IndexedEntry e = index->entry(i);
-        shown << QString("%1:%2:%3%4%5%6:%7")
-                     .arg(index->reading(e.reading),
-                          QString::number(index->readingLength(e.reading)),
-                          QString::number(int(e.headword)), e.common ? "P" : "",
-                          e.usuallyKana ? "uk" : "", e.irregular ? "i" : "", PosName(e.pos));
-    }
-    // Scripts: 0 kanji, 1 hiragana, 2 katakana, 3 other.
-    EXPECT_EQ(shown.join(' '),
-              "かいしゃ:4:0P:N テレビ:3:2:N たべる:3:0uk:V :0:3:N かいしゃ:4:0i:N");
-    EXPECT_EQ(index->readingCount(), 3);
-
+TEST(DictionaryIndex, IsNoneWithoutADictionaryAndEmptyForAnEmptyOne) {
+    IndexFolder f;
     EXPECT_FALSE(DictionaryIndex::open(f.path("missing"), f.cache));
     EXPECT_FALSE(DictionaryIndex::open(f.cache + "/..", f.cache)); // a folder
     f.write("empty", "");
-    index = DictionaryIndex::open(f.path("empty"), f.cache);
+    const auto index = DictionaryIndex::open(f.path("empty"), f.cache);
     ASSERT_TRUE(index);
     EXPECT_EQ(index->entryCount(), 0);
     EXPECT_FALSE(index->lookUp(u"猫"));

@@ -25,9 +25,10 @@ TEST(ListText, ReadsEachEncodingAndLineEndAsThePlayingReaderSplitsIt) {
         {"\x82\xA2\x82\xCA\r\n\x82\xCB\x82\xB1,\r\n", "cp932 crlf いぬ|ねこ|"},
         {"いぬ\nねこ", "utf8 lf いぬ|ねこ"},
         {"\xEF\xBB\xBFいぬ\r\" ねこ \",a", "utf8bom cr いぬ| ねこ |a"},
-        {"inu, neko ", "utf8 lf inu|neko"},                // ASCII: as the caller is unsure
-        {"", "utf8 lf "},                                  // nothing at all
-        {QByteArray("a\0b\n", 4), "utf8 lf a\\0b binary"}, // UTF-16 or a picture
+        {"inu, neko ", "utf8 lf inu|neko"},                  // ASCII: as the caller is unsure
+        {"\"x\"junk\ry\n\"open\r\nz", "utf8 cr x|y|open|z"}, // an unclosed quote ends at its line
+        {"", "utf8 lf "},                                    // nothing at all
+        {QByteArray("a\0b\n", 4), "utf8 lf a\\0b binary"},   // UTF-16 or a picture
         {"\x81\x60\n", "cp932 lf ～"},
         // A second byte order mark is text, so the quote after it starts no quoted item.
         {"\xEF\xBB\xBF\xEF\xBB\xBF\"a,b\"", "utf8bom lf \uFEFF\"a|b\""},
